@@ -1,0 +1,40 @@
+#pragma once
+// Writing card pictures to disk, shared by the draw window and the batch
+// generator: the output folder box, its browse button, the folder check,
+// the file path and the bitmap file itself.
+#include "shell/ErrorReport.h"
+#include <QImage>
+#include <QString>
+#include <cstdint>
+
+class QLineEdit;
+class QWidget;
+
+namespace batch {
+
+// The output folder text, a separator unless it already ends with one, the
+// base name and ".bmp".
+QString cardFilePath(const QString &folderText, const QString &baseName);
+
+// True when the text names an existing folder; empty text and any failure
+// while testing count as false.
+bool FolderCheck(const QString &folderText);
+
+// Writes the picture as an uncompressed Windows bitmap (71 x 96, 40-byte
+// information header, 8 bits with the picture's palette), whole: the old
+// file is replaced only once the new one is complete. Throws shell::Failure
+// with the file system's description when the file cannot be written.
+void SaveCardPicture(const QImage &picture, const QString &path);
+
+// Text2_Change of both windows: stores the folder text under "Text2".
+void StoreOutputFolder(const QString &text);
+
+// PushButton9_Click of both windows ("..."): guarded with the given location.
+void BrowseOutputFolder(QWidget *owner, QLineEdit *text2, shell::Location location);
+
+// PushButton3_Click of the draw window ("Save Card As Image"): writes the
+// renderer's picture as "Card " + drawCount + ".bmp" into the folder of
+// `folderText`, guarded as Form2.PushButton3_Click.
+void SaveDrawnCard(const QImage &picture, std::int32_t drawCount, const QString &folderText);
+
+} // namespace batch

@@ -1,0 +1,235 @@
+// The drawing engine: DrawCards, ResetCards and RandomNumber.
+//
+// Both procedures are guarded: every numbered step that fails shows the
+// error report with the procedure's location and the step number, and the
+// procedure goes on with the next step. Every change is written into both
+// card displays, the draw window's and the viewer's.
+#include "cards/CardDisplay.h"
+#include "cards/DrawState.h"
+
+#include "shell/ErrorReport.h"
+#include "shell/Failure.h"
+#include "shell/Messages.h"
+#include "shell/Pointer.h"
+#include "shell/Random.h"
+
+#include <QString>
+#include <limits>
+
+namespace cards {
+
+namespace {
+
+QString countText(std::int32_t count)
+{
+    return QStringLiteral("Cards drawn: ") + QString::number(count);
+}
+
+std::vector<std::int16_t> &history()
+{
+    auto &drawn = state().DrawnCards;
+    if (!drawn)
+        throw shell::Failure(QStringLiteral("Subscript out of range"));
+    return *drawn;
+}
+
+// Steps 110/198: the history grows by one element (amortised, so a long
+// run of put-back draws stays as fast as the first).
+void lengthenHistory()
+{
+    auto &drawn = history();
+    if (drawn.size() > std::size_t(std::numeric_limits<std::int32_t>::max()))
+        throw shell::Failure(QStringLiteral("Overflow"));
+    drawn.push_back(0);
+}
+
+void storeLast(std::int16_t card)
+{
+    auto &drawn = history();
+    drawn.back() = card;
+}
+
+void countOne()
+{
+    auto &count = state().DrawCount;
+    if (count == std::numeric_limits<std::int32_t>::max())
+        throw shell::Failure(QStringLiteral("Overflow"));
+    ++count;
+}
+
+// Step 220 always runs; should anything escape the guard itself (the report
+// box failing), the pointer still comes back.
+class PointerRestore {
+public:
+    explicit PointerRestore(DrawHost &host) : m_host(host) {}
+    ~PointerRestore()
+    {
+        if (!m_done) {
+            try {
+                m_host.setPointer(shell::PointerDefault);
+            } catch (...) {
+            }
+        }
+    }
+    void done() { m_done = true; }
+
+private:
+    DrawHost &m_host;
+    bool m_done = false;
+};
+
+void drawWithoutPuttingBack(shell::Guarded &g, DrawHost &host)
+{
+    DrawState &s = state();
+    std::int16_t card = 0;
+    int i = 0;
+    do {
+        g.step(104, [&] { card = std::int16_t(RandomNumber(DeckSize)); });
+    } while (g.jumpTest(106, [&] { return IsCardDrawn(card) && s.DrawCount < DeckSize; }));
+
+    if (g.test(108, [&] { return s.DrawCount < DeckSize; })) {
+        g.step(110, [&] { lengthenHistory(); });
+        g.step(112, [&] { storeLast(card); });
+        g.step(114, [&] { countOne(); });
+        // k is DrawCount from here on: the number of this card in the draw.
+        Renderer &deck = host.renderer();
+        g.step(116, [&] { deck.setChangeBack(0); });
+        g.step(118, [&] { host.drawDisplay().setPilePicture(deck.picture()); });
+        g.step(120, [&] { host.viewerDisplay().setPilePicture(deck.picture()); });
+        if (g.test(122, [&] { return s.DrawCount > 51; })) {
+            g.step(124, [&] { host.drawDisplay().clearPile(); });
+            g.step(126, [&] { host.viewerDisplay().clearPile(); });
+        }
+        g.step(128, [&] { deck.setChangeCard(card); });
+        if (g.test(130, [&] { return s.DrawCount < 2; })) {
+            g.step(132, [&] { host.drawDisplay().setFirstPicture(deck.picture()); });
+            g.step(134, [&] { host.viewerDisplay().setFirstPicture(deck.picture()); });
+        } else if (g.test(136, [&] { return s.DrawCount < 3; })) {
+            g.step(138, [&] { host.drawDisplay().setRowVisible(0, true); });
+            g.step(140, [&] { host.drawDisplay().setRowPicture(0, deck.picture()); });
+            g.step(142, [&] { host.viewerDisplay().setRowPicture(0, deck.picture()); });
+        } else {
+            g.step(144, [&] { i = host.drawDisplay().rowCount(); });
+            CardDisplay &draw = host.drawDisplay();
+            g.step(146, [&] { draw.createRowElement(i); });
+            g.step(148, [&] { draw.setRowVisible(i, true); });
+            g.step(150, [&] { draw.bringRowToFront(i); });
+
+            CardDisplay &viewer = host.viewerDisplay();
+            g.step(152, [&] { viewer.createRowElement(i); });
+            g.step(154, [&] { viewer.setRowStretch(i, true); });
+            g.step(156, [&] { viewer.setRowWidth(i, viewer.rowWidth(0)); });
+            g.step(158, [&] { viewer.setRowHeight(i, viewer.rowHeight(0)); });
+            g.step(160, [&] { viewer.setRowVisible(i, true); });
+
+            // The draw window: a fanned hand, 200 twips per card; the 27th
+            // card opens a second row 500 twips lower at the left of Image1.
+            if (g.test(162, [&] { return s.DrawCount >= 27; }))
+                g.step(166, [&] { draw.setRowTop(i, draw.rowTop(0) + 500); });
+            else
+                g.step(164, [&] { draw.setRowTop(i, draw.rowTop(0)); });
+            if (g.test(168, [&] { return s.DrawCount == 27; }))
+                g.step(170, [&] { draw.setRowLeft(i, draw.firstLeft()); });
+            else
+                g.step(172, [&] { draw.setRowLeft(i, draw.rowLeft(i - 1) + 200); });
+
+            // The viewer: side by side in rows of 13 (draws 1-13, 14-26, ...).
+            if (g.test(174, [&] { return s.DrawCount % 13 != 1; })) {
+                g.step(176, [&] { viewer.setRowTop(i, viewer.rowTop(i - 1)); });
+                g.step(178, [&] {
+                    viewer.setRowLeft(i, viewer.rowLeft(i - 1) + viewer.rowWidth(i - 1) + 10);
+                });
+            } else {
+                g.step(180, [&] { viewer.setRowLeft(i, viewer.firstLeft()); });
+                g.step(182, [&] {
+                    viewer.setRowTop(i, viewer.rowTop(i - 1) + viewer.rowHeight(i - 1) + 100);
+                });
+            }
+            g.step(184, [&] { draw.setRowPicture(i, deck.picture()); });
+            g.step(186, [&] { viewer.setRowPicture(i, deck.picture()); });
+        }
+        g.step(188, [&] { host.drawDisplay().setCountText(countText(s.DrawCount)); });
+        g.step(190, [&] { host.viewerDisplay().setCountText(countText(s.DrawCount)); });
+    } else {
+        g.step(192, [&] { shell::showMessage(QStringLiteral("No more cards, please reset.")); });
+    }
+}
+
+void drawPuttingBack(shell::Guarded &g, DrawHost &host)
+{
+    DrawState &s = state();
+    std::int16_t card = 0;
+    g.step(196, [&] { card = std::int16_t(RandomNumber(DeckSize)); });
+    g.step(198, [&] { lengthenHistory(); });
+    g.step(200, [&] { storeLast(card); });
+    g.step(202, [&] { countOne(); });
+    Renderer &deck = host.renderer();
+    g.step(204, [&] { deck.setChangeBack(0); });
+    g.step(206, [&] { host.drawDisplay().setPilePicture(deck.picture()); });
+    g.step(208, [&] { host.viewerDisplay().setPilePicture(deck.picture()); });
+    g.step(210, [&] { deck.setChangeCard(card); });
+    g.step(212, [&] { host.drawDisplay().setFirstPicture(deck.picture()); });
+    g.step(214, [&] { host.viewerDisplay().setFirstPicture(deck.picture()); });
+    g.step(216, [&] { host.drawDisplay().setCountText(countText(s.DrawCount)); });
+    g.step(218, [&] { host.viewerDisplay().setCountText(countText(s.DrawCount)); });
+}
+
+} // namespace
+
+std::int32_t RandomNumber(std::int32_t limit)
+{
+    return shell::RandomPick(limit);
+}
+
+void DrawCards(DrawHost &host)
+{
+    shell::Guarded g(shell::Location::Cards_DrawCards);
+    PointerRestore restore(host);
+    g.step(100, [&] { host.setPointer(shell::PointerHourglass); });
+    if (g.test(102, [&] { return host.option1Selected(); }))
+        drawWithoutPuttingBack(g, host);
+    else if (g.test(194, [&] { return host.option2Selected(); }))
+        drawPuttingBack(g, host);
+    g.step(220, [&] { host.setPointer(shell::PointerDefault); });
+    restore.done();
+}
+
+void ResetCards(DrawHost &host)
+{
+    shell::Guarded g(shell::Location::Cards_ResetCards);
+    DrawState &s = state();
+    g.step(100, [&] { s.DrawCount = 0; });
+    g.step(102, [&] {
+        if (s.DrawnCards)
+            s.DrawnCards->assign(1, 0);
+        else
+            s.DrawnCards.emplace(1, std::int16_t(0));
+    });
+    g.step(104, [&] { history()[0] = Sentinel; });
+    g.step(106, [&] { host.drawDisplay().clearPile(); });
+    g.step(108, [&] { host.drawDisplay().clearFirst(); });
+    g.step(110, [&] { host.viewerDisplay().clearPile(); });
+    g.step(112, [&] { host.viewerDisplay().clearFirst(); });
+    g.step(114, [&] { host.drawDisplay().setCountText(countText(s.DrawCount)); });
+    g.step(116, [&] { host.renderer().setChangeBack(0); });
+    g.step(118, [&] { host.viewerDisplay().setCountText(countText(s.DrawCount)); });
+    g.step(120, [&] { host.drawDisplay().setPilePicture(host.renderer().picture()); });
+    g.step(122, [&] { host.viewerDisplay().setPilePicture(host.renderer().picture()); });
+
+    // Steps 124-128 and 130-134: the row elements from the last down to
+    // element 1; element 0 is part of the design and stays.
+    int last = 0;
+    g.step(124, [&] { last = host.drawDisplay().rowCount() - 1; });
+    for (int i = last; i >= 1; --i)
+        g.step(126, [&] { host.drawDisplay().removeRowElement(i); });
+    g.step(130, [&] { last = host.viewerDisplay().rowCount() - 1; });
+    for (int i = last; i >= 1; --i)
+        g.step(132, [&] { host.viewerDisplay().removeRowElement(i); });
+
+    g.step(136, [&] { host.drawDisplay().clearRowPicture(0); });
+    g.step(138, [&] { host.drawDisplay().setRowVisible(0, false); });
+    g.step(140, [&] { host.viewerDisplay().clearRowPicture(0); });
+    g.step(142, [&] { s.ViewerLaidOut = false; });
+}
+
+} // namespace cards

@@ -1,0 +1,21 @@
+# dw_add_test(NAME name SOURCES a.cpp ... LIBS lib ...)
+# One Qt Test executable per group of related cases. Every test runs headless
+# on the offscreen platform with its own settings folder (the test support
+# main points XDG_CONFIG_HOME at a temporary folder before Qt starts).
+function(dw_add_test)
+  cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS;ENV" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE testsupport ${T_LIBS} Qt6::Test)
+  set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  set(env "QT_QPA_PLATFORM=offscreen" "LC_ALL=C.UTF-8"
+      "DEALWRIGHT_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+      "DEALWRIGHT_PROGRAM_DIR=${DEALWRIGHT_PROGRAM_DIR}"
+      "ASAN_OPTIONS=detect_leaks=0"
+      "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:suppressions=${CMAKE_SOURCE_DIR}/tests/sanitizer.supp"
+      ${T_ENV})
+  set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "${env}" TIMEOUT ${T_TIMEOUT})
+endfunction()

@@ -1,0 +1,83 @@
+#include "ErrorReport.h"
+
+#include "Messages.h"
+#include "Platform.h"
+
+namespace shell {
+
+const char *const SupportAddress = "support@dealwright.example";
+const char *const WebSiteAddress = "https://www.dealwright.example/";
+
+namespace {
+
+struct LocationEntry {
+    const char *object;
+    const char *procedure;
+};
+
+// In the order of the Location enum.
+constexpr LocationEntry Locations[LocationCount] = {
+    {"Form1", "Form_Load"},
+    {"Form1", "PushButton1_Click"},
+    {"Form1", "PushButton2_Click"},
+    {"Form2", "Form_Load"},
+    {"Form2", "PushButton1_Click"},
+    {"Form2", "PushButton2_Click"},
+    {"Form2", "PushButton3_Click"},
+    {"Form2", "PushButton4_Click"},
+    {"Form2", "PushButton5_Click"},
+    {"Form2", "PushButton9_Click"},
+    {"Form3", "Form_Load"},
+    {"Form3", "PushButton1_Click"},
+    {"Form3", "PushButton2_Click"},
+    {"Form3", "PushButton3_Click"},
+    {"Form3", "PushButton4_Click"},
+    {"Form3", "PushButton9_Click"},
+    {"Form4", "Form_Activate"},
+    {"Form4", "Form_Load"},
+    {"Cards", "DrawCards"},
+    {"Cards", "ResetCards"},
+};
+
+} // namespace
+
+QString locationText(Location location)
+{
+    const LocationEntry &e = Locations[static_cast<int>(location)];
+    return QStringLiteral("in Kestrelby2021/08/31.%1.%2 ").arg(QLatin1String(e.object), QLatin1String(e.procedure));
+}
+
+QString errorReportText(const QString &description, const QString &location, int step)
+{
+    return description + QStringLiteral("\r\n") + location + QStringLiteral("at line ") + QString::number(step)
+        + QStringLiteral("\r\r") + QStringLiteral("Please email screenshot of this message to ")
+        + QLatin1String(SupportAddress);
+}
+
+void ShowErrorReport(const QString &location, int step, const QString &description)
+{
+    platform().messages->show(
+        Message{errorReportText(description, location, step), QStringLiteral("Application Error"), MessageIcon::Exclamation});
+}
+
+void Guarded::report(std::exception_ptr failure)
+{
+    ++m_reports;
+    const QString description = describeFailure(failure);
+    // The report itself must never throw out of the handler.
+    try {
+        ShowErrorReport(locationText(m_location), m_step, description);
+    } catch (...) {
+    }
+}
+
+void showUnguardedFailure(std::exception_ptr failure)
+{
+    const QString description = describeFailure(failure);
+    try {
+        showMessage(description);
+    } catch (...) {
+    }
+}
+
+} // namespace shell

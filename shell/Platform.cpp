@@ -1,0 +1,146 @@
+// The real services: Qt message boxes and folder dialog, the desktop's web
+// browser, the event loop's end, the wall clock and the kernel's entropy.
+#include "Platform.h"
+
+#include "Failure.h"
+#include "Messages.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QMetaObject>
+#include <QTime>
+#include <QUrl>
+#include <QWidget>
+
+#include <sodium.h>
+#include <cstdio>
+
+namespace shell {
+namespace {
+
+// A box owned by a hidden window can open behind the window the user sees,
+// so the owner is the active window, else any visible top-level window.
+QWidget *visibleOwner()
+{
+    QWidget *active = QApplication::activeWindow();
+    if (active && active->isVisible())
+        return active;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && !qobject_cast<QMessageBox *>(w) && w->isWindow())
+            return w;
+    }
+    return nullptr;
+}
+
+class QtMessages : public MessageService {
+public:
+    void show(const Message &message) override
+    {
+        if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
+            // No widgets (headless use): the message goes to standard error.
+            std::fprintf(stderr, "%s: %s\n", qPrintable(message.caption), qPrintable(message.text));
+            return;
+        }
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        if (message.icon == MessageIcon::Error)
+            icon = QMessageBox::Critical;
+        else if (message.icon == MessageIcon::Exclamation)
+            icon = QMessageBox::Warning;
+        QMessageBox box(icon, message.caption, message.text, QMessageBox::Ok, visibleOwner());
+        box.setObjectName(QStringLiteral("MessageBox"));
+        box.exec();
+    }
+};
+
+class QtFolders : public FolderPicker {
+public:
+    QString browseForFolder(QWidget *owner, const QString &title, const QString &startFolder) override
+    {
+        const QFileInfo start(startFolder);
+        const QString preselect = (!startFolder.isEmpty() && start.isDir()) ? start.absoluteFilePath() : QString();
+        QString chosen = QFileDialog::getExistingDirectory(owner, title, preselect, QFileDialog::ShowDirsOnly);
+        if (chosen.isEmpty())
+            return QString();
+        chosen = QDir::toNativeSeparators(QDir::cleanPath(chosen));
+        const QString root = QDir::toNativeSeparators(QDir::rootPath());
+        while (chosen.size() > 1 && chosen.endsWith(QDir::separator()) && chosen != root)
+            chosen.chop(1);
+        return chosen;
+    }
+};
+
+class QtWeb : public WebOpener {
+public:
+    void open(const QUrl &address) override { QDesktopServices::openUrl(address); }
+};
+
+class QtEnder : public ProgramEnder {
+public:
+    void endProgram() override
+    {
+        setEndRequested(true);
+        // Hiding (not closing) the windows: a close would run their unload
+        // handlers again.
+        if (qobject_cast<QApplication *>(QCoreApplication::instance())) {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                w->hide();
+        }
+        // exit() ends a running event loop; the queued quit covers a call
+        // made before the loop has started.
+        QCoreApplication::exit(0);
+        QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+    }
+};
+
+class WallClock : public Clock {
+public:
+    double secondsSinceMidnight() override { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+};
+
+class KernelEntropy : public Entropy {
+public:
+    void fill(unsigned char *buffer, std::size_t size) override
+    {
+        if (sodium_init() < 0)
+            throw Failure(QStringLiteral("The random number library could not be started"));
+        randombytes_buf(buffer, size);
+    }
+};
+
+bool g_endRequested = false;
+
+Platform &slot()
+{
+    static Platform current;
+    return current;
+}
+
+} // namespace
+
+Platform &platform()
+{
+    Platform &current = slot();
+    if (!current.messages)
+        installQtPlatform();
+    return current;
+}
+
+void installQtPlatform()
+{
+    static QtMessages messages;
+    static QtFolders folders;
+    static QtWeb web;
+    static QtEnder ender;
+    static WallClock clock;
+    static KernelEntropy entropy;
+    slot() = Platform{&messages, &folders, &web, &ender, &clock, &entropy};
+}
+
+bool endRequested() { return g_endRequested; }
+void setEndRequested(bool requested) { g_endRequested = requested; }
+
+} // namespace shell

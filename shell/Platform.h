@@ -1,0 +1,74 @@
+#pragma once
+// The seams through which the program reaches anything that blocks, ends the
+// program or depends on chance: message boxes, the folder dialog, the web
+// browser, ending the program, the clock and the operating system's entropy.
+// The program installs the Qt implementations once at start-up
+// (installQtPlatform); tests install recording ones.
+#include <QString>
+#include <cstddef>
+
+class QWidget;
+class QUrl;
+
+namespace shell {
+
+class MessageService;
+
+class FolderPicker {
+public:
+    virtual ~FolderPicker() = default;
+    // Modal folder dialog owned by `owner`; returns the chosen folder without
+    // a trailing separator (except for the root), or "" on cancel.
+    virtual QString browseForFolder(QWidget *owner, const QString &title, const QString &startFolder) = 0;
+};
+
+class WebOpener {
+public:
+    virtual ~WebOpener() = default;
+    virtual void open(const QUrl &address) = 0;
+};
+
+class ProgramEnder {
+public:
+    virtual ~ProgramEnder() = default;
+    // Ends the program at once: every window closes, nothing else runs.
+    virtual void endProgram() = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // Seconds since local midnight, with their fraction.
+    virtual double secondsSinceMidnight() = 0;
+};
+
+class Entropy {
+public:
+    virtual ~Entropy() = default;
+    // Fills the buffer with unpredictable bytes from the operating system.
+    virtual void fill(unsigned char *buffer, std::size_t size) = 0;
+};
+
+struct Platform {
+    MessageService *messages = nullptr;
+    FolderPicker *folders = nullptr;
+    WebOpener *web = nullptr;
+    ProgramEnder *ender = nullptr;
+    Clock *clock = nullptr;
+    Entropy *entropy = nullptr;
+};
+
+// The services in force. Never null once installQtPlatform (or a test's
+// replacement) has run.
+Platform &platform();
+
+// Installs the real Qt services (idempotent). Call once, right after the
+// QApplication exists.
+void installQtPlatform();
+
+// True once endProgram has been asked for; long-running procedures that
+// process events (the batch generation) stop at their next check.
+bool endRequested();
+void setEndRequested(bool requested);
+
+} // namespace shell

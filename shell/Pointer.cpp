@@ -1,0 +1,82 @@
+#include "Pointer.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QWidget>
+
+namespace shell {
+
+PointerFeedback::PointerFeedback(QWidget *window) : QObject(window), m_window(window)
+{
+    addDefaultArea(window);
+}
+
+void PointerFeedback::addDefaultArea(QWidget *widget)
+{
+    widget->setMouseTracking(true);
+    widget->setProperty("pointerArea", PointerDefault);
+    widget->installEventFilter(this);
+}
+
+void PointerFeedback::addHandArea(QWidget *widget)
+{
+    widget->setMouseTracking(true);
+    widget->setProperty("pointerArea", PointerCustom);
+    widget->installEventFilter(this);
+}
+
+void PointerFeedback::setCustomCursor(const std::optional<QCursor> &cursor)
+{
+    m_custom = cursor;
+    apply();
+}
+
+void PointerFeedback::setStyle(int style)
+{
+    m_style = style;
+    apply();
+}
+
+bool PointerFeedback::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool move = event->type() == QEvent::MouseMove;
+    const int area = watched->property("pointerArea").toInt();
+    if (move || (event->type() == QEvent::Enter && area == PointerCustom)) {
+        // A move that a child ignored reaches its parent too: only the
+        // innermost area under the pointer decides.
+        if (move) {
+            auto *widget = static_cast<QWidget *>(watched);
+            QWidget *under = widget->childAt(static_cast<QMouseEvent *>(event)->position().toPoint());
+            for (; under && under != widget; under = under->parentWidget()) {
+                if (under->property("pointerArea").isValid())
+                    return QObject::eventFilter(watched, event);
+            }
+        }
+        // A running draw keeps its hourglass.
+        if (m_style != PointerHourglass && m_style != area)
+            setStyle(area);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void PointerFeedback::apply()
+{
+    if (!m_window)
+        return;
+    switch (m_style) {
+    case PointerHourglass:
+        m_window->setCursor(Qt::WaitCursor);
+        break;
+    case PointerCustom:
+        if (m_custom)
+            m_window->setCursor(*m_custom);
+        else
+            m_window->unsetCursor();
+        break;
+    default:
+        m_window->unsetCursor();
+        break;
+    }
+}
+
+} // namespace shell

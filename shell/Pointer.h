@@ -1,0 +1,48 @@
+#pragma once
+// The pointer feedback that every window shares: style 0 (default) over the
+// window surface, frames and lists; 99 (the custom hand) over push buttons;
+// 11 (hourglass, during a draw) is never touched by the hover handlers.
+#include <QCursor>
+#include <QObject>
+#include <QPointer>
+#include <optional>
+
+class QWidget;
+
+namespace shell {
+
+enum PointerStyle { PointerDefault = 0, PointerHourglass = 11, PointerCustom = 99 };
+
+// Reads a Windows cursor file (.CUR) with its hotspot. Returns nothing for a
+// missing, unreadable or malformed file.
+std::optional<QCursor> loadCursorFile(const QString &path);
+
+class PointerFeedback : public QObject {
+    Q_OBJECT
+public:
+    explicit PointerFeedback(QWidget *window);
+
+    // Widgets over which the pointer becomes the default / the hand.
+    void addDefaultArea(QWidget *widget);
+    void addHandArea(QWidget *widget);
+
+    // The custom pointer picture (MouseIcon); without one, style 99 shows
+    // the standard arrow.
+    void setCustomCursor(const std::optional<QCursor> &cursor);
+    bool hasCustomCursor() const { return m_custom.has_value(); }
+
+    int style() const { return m_style; }
+    void setStyle(int style);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void apply();
+
+    QPointer<QWidget> m_window;
+    std::optional<QCursor> m_custom;
+    int m_style = PointerDefault;
+};
+
+} // namespace shell

@@ -1,0 +1,32 @@
+#pragma once
+// The per-user settings store: the INI file "Marrowfen.ini" in the user's
+// configuration folder ($XDG_CONFIG_HOME, else ~/.config), section
+// [Dealwright]. Keys are matched without regard to case. Every read goes to
+// the file; every write is on disk when it returns.
+#include <QString>
+
+namespace shell {
+
+namespace keys {
+inline const QString Form3Start = QStringLiteral("Form3Start");
+inline const QString Option1 = QStringLiteral("Option1");
+inline const QString Option2 = QStringLiteral("Option2");
+inline const QString Text2 = QStringLiteral("Text2");
+inline const QString NumberOfCards = QStringLiteral("Number Of Cards");
+inline const QString LastFolderDot = QStringLiteral("LastFolderDot");
+} // namespace keys
+
+class Settings {
+public:
+    // The stored text, or the default when the key does not exist. A key that
+    // exists with an empty value is not missing.
+    static QString read(const QString &key, const QString &defaultValue);
+    static QString read(const QString &key, int defaultValue);
+    // Replaces the value (whatever the case of the stored key) and syncs it to
+    // disk. Throws shell::Failure when the store cannot be written.
+    static void write(const QString &key, const QString &value);
+
+    static QString filePath();
+};
+
+} // namespace shell

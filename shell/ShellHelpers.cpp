@@ -1,0 +1,180 @@
+#include "ShellHelpers.h"
+
+#include "ErrorReport.h"
+#include "Failure.h"
+#include "Platform.h"
+#include "Random.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QUrl>
+#include <QWidget>
+
+namespace shell {
+namespace {
+
+QString g_appTitle = ProductName;
+
+QString withOneTrailingSeparator(QString path)
+{
+    path = QDir::toNativeSeparators(path);
+    while (path.endsWith(QDir::separator()))
+        path.chop(1);
+    return path + QDir::separator();
+}
+
+// The system button-face colour.
+QColor buttonFace()
+{
+    return QApplication::palette().color(QPalette::Button);
+}
+
+void paintBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// Labels that show a picture (image boxes, the card face control) are not
+// labels in the window's sense and keep their own background.
+bool isTextLabel(const QLabel *label)
+{
+    return !label->objectName().startsWith(QLatin1String("Image")) && !label->inherits("deck::Deck");
+}
+
+} // namespace
+
+QString SpecialFolderPath(int folderId)
+{
+    if (folderId == DesktopFolderId)
+        return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    return QString();
+}
+
+QString DesktopFolder()
+{
+    QString path = SpecialFolderPath(DesktopFolderId);
+    if (!path.isEmpty() && !QFileInfo(path).isDir())
+        path = QDir::homePath();
+    if (path.isEmpty())
+        throw Failure(QStringLiteral("Invalid procedure call or argument: the system names no desktop folder"));
+    return withOneTrailingSeparator(path);
+}
+
+bool FileExists(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo::exists(path);
+}
+
+std::optional<bool> IsFolder(const QString &path)
+{
+    if (path.isEmpty())
+        return std::nullopt;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return std::nullopt;
+    return info.isDir();
+}
+
+QString ProgramFolder()
+{
+    const QByteArray overridden = qgetenv("DEALWRIGHT_PROGRAM_DIR");
+    QString folder = overridden.isEmpty() ? QCoreApplication::applicationDirPath() : QString::fromLocal8Bit(overridden);
+    folder = QDir::toNativeSeparators(folder);
+    while (folder.size() > 1 && folder.endsWith(QDir::separator()))
+        folder.chop(1);
+    return folder;
+}
+
+QString ProgramFilePath(const QString &name)
+{
+    return ProgramFolder() + QDir::separator() + QDir::toNativeSeparators(name);
+}
+
+void ApplySkin(QWidget *mainWindow)
+{
+    const QFileInfo skin(ProgramFilePath(SkinFileName));
+    if (!skin.exists() || skin.isHidden() || !skin.isFile())
+        return;
+    QFile file(skin.filePath());
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        throw Failure(QStringLiteral("The skin file %1 cannot be read: %2").arg(skin.filePath(), file.errorString()));
+    const QString sheet = QString::fromUtf8(file.readAll());
+    ApplyWindowColours(mainWindow);
+    mainWindow->setStyleSheet(sheet);
+}
+
+void ApplyWindowColours(QWidget *window)
+{
+    const QColor colour = buttonFace();
+    paintBackground(window, colour);
+    for (QWidget *child : window->findChildren<QWidget *>()) {
+        if (qobject_cast<QRadioButton *>(child) || qobject_cast<QCheckBox *>(child) || qobject_cast<QGroupBox *>(child)) {
+            paintBackground(child, colour);
+        } else if (auto *label = qobject_cast<QLabel *>(child); label && isTextLabel(label)) {
+            paintBackground(child, colour);
+        }
+    }
+}
+
+QString AppTitleFor(const QString &productName)
+{
+    QString title = productName;
+    do {
+        const int blank = title.lastIndexOf(QLatin1Char(' '));
+        if (blank < 0)
+            break;
+        title.truncate(blank);
+    } while (title.size() > 40);
+    return title;
+}
+
+void SetAppTitle(const QString &productName)
+{
+    g_appTitle = AppTitleFor(productName);
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        QGuiApplication::setApplicationDisplayName(g_appTitle);
+}
+
+QString AppTitle()
+{
+    return g_appTitle;
+}
+
+bool MaybeOpenWebSite()
+{
+    RandomGenerator &generator = programRandom();
+    generator.reseed(static_cast<float>(platform().clock->secondsSinceMidnight()));
+    const int n = static_cast<int>(generator.uniform(100)) + 1;
+    if (n != 7)
+        return false;
+    platform().web->open(QUrl(QString::fromLatin1(WebSiteAddress)));
+    return true;
+}
+
+QIcon ProgramIcon()
+{
+    static const QIcon icon = [] {
+        QIcon result;
+        for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+            const QString file = QStringLiteral(":/dealwright/icon/dealwright-%1.png").arg(size);
+            if (QFile::exists(file))
+                result.addFile(file, QSize(size, size));
+        }
+        return result;
+    }();
+    return icon;
+}
+
+} // namespace shell

@@ -1,0 +1,93 @@
+#include "TestPlatform.h"
+
+#include <QSettings>
+
+namespace testsupport {
+
+void RecordingMessages::show(const shell::Message &message)
+{
+    shown.append(message);
+    if (onShow)
+        onShow(message);
+}
+
+QStringList RecordingMessages::texts() const
+{
+    QStringList result;
+    for (const shell::Message &m : shown)
+        result.append(m.text);
+    return result;
+}
+
+QString ScriptedFolders::browseForFolder(QWidget *owner, const QString &title, const QString &startFolder)
+{
+    calls.append(Call{owner, title, startFolder});
+    return answers.isEmpty() ? QString() : answers.takeFirst();
+}
+
+void RecordingEnder::endProgram()
+{
+    ++ends;
+    shell::setEndRequested(true);
+}
+
+void FixedEntropy::fill(unsigned char *buffer, std::size_t size)
+{
+    for (std::size_t i = 0; i < size; ++i)
+        buffer[i] = static_cast<unsigned char>(seed + i * 31);
+}
+
+TestPlatform::TestPlatform() : m_saved(shell::platform())
+{
+    shell::platform() = shell::Platform{&messages, &folders, &web, &ender, &clock, &entropy};
+    shell::setEndRequested(false);
+    const auto key = fixedKey(entropy.seed);
+    shell::resetProgramRandom(&key);
+}
+
+TestPlatform::~TestPlatform()
+{
+    shell::platform() = m_saved;
+    shell::setEndRequested(false);
+    shell::resetProgramRandom(nullptr);
+}
+
+TempConfig::TempConfig() : m_saved(qgetenv("XDG_CONFIG_HOME"))
+{
+    qputenv("XDG_CONFIG_HOME", m_dir.path().toLocal8Bit());
+    // QSettings keeps the user folder it found first; point it here too.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
+}
+
+TempConfig::~TempConfig()
+{
+    if (m_saved.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", m_saved);
+}
+
+QString TempConfig::settingsFile() const
+{
+    return m_dir.path() + QStringLiteral("/Marrowfen.ini");
+}
+
+shell::RandomGenerator::Key fixedKey(unsigned char seed)
+{
+    shell::RandomGenerator::Key key;
+    for (std::size_t i = 0; i < key.size(); ++i)
+        key[i] = static_cast<unsigned char>(seed * 17 + i * 13 + 5);
+    return key;
+}
+
+QString sourceDir()
+{
+    return QString::fromLocal8Bit(qgetenv("DEALWRIGHT_SOURCE_DIR"));
+}
+
+QString programDir()
+{
+    return QString::fromLocal8Bit(qgetenv("DEALWRIGHT_PROGRAM_DIR"));
+}
+
+} // namespace testsupport

@@ -1,0 +1,100 @@
+#pragma once
+// Recording replacements of the platform seams, and per-test isolation of
+// the settings file. Install a TestPlatform at the start of a test; it puts
+// the previous services back when it goes.
+#include "shell/Messages.h"
+#include "shell/Platform.h"
+#include "shell/Random.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <functional>
+
+namespace testsupport {
+
+class RecordingMessages : public shell::MessageService {
+public:
+    void show(const shell::Message &message) override;
+    QList<shell::Message> shown;
+    // Runs while the "box" is open (a test can act as the modal box's user).
+    std::function<void(const shell::Message &)> onShow;
+    QStringList texts() const;
+    void clear() { shown.clear(); }
+};
+
+class ScriptedFolders : public shell::FolderPicker {
+public:
+    QString browseForFolder(QWidget *owner, const QString &title, const QString &startFolder) override;
+    QStringList answers;  // taken in order; "" (cancel) when none is left
+    struct Call { QWidget *owner; QString title; QString startFolder; };
+    QList<Call> calls;
+};
+
+class RecordingWeb : public shell::WebOpener {
+public:
+    void open(const QUrl &address) override { opened.append(address); }
+    QList<QUrl> opened;
+};
+
+class RecordingEnder : public shell::ProgramEnder {
+public:
+    void endProgram() override;
+    int ends = 0;
+};
+
+class FixedClock : public shell::Clock {
+public:
+    double secondsSinceMidnight() override { return running ? (now += step) : now; }
+    double now = 43200.25;
+    bool running = false;
+    double step = 0.001;
+};
+
+class FixedEntropy : public shell::Entropy {
+public:
+    void fill(unsigned char *buffer, std::size_t size) override;
+    unsigned char seed = 7;
+};
+
+class TestPlatform {
+public:
+    TestPlatform();
+    ~TestPlatform();
+    TestPlatform(const TestPlatform &) = delete;
+    TestPlatform &operator=(const TestPlatform &) = delete;
+
+    RecordingMessages messages;
+    ScriptedFolders folders;
+    RecordingWeb web;
+    RecordingEnder ender;
+    FixedClock clock;
+    FixedEntropy entropy;
+
+private:
+    shell::Platform m_saved;
+};
+
+// A fresh, empty settings folder (XDG_CONFIG_HOME) for as long as it lives.
+class TempConfig {
+public:
+    TempConfig();
+    ~TempConfig();
+    QString path() const { return m_dir.path(); }
+    QString settingsFile() const;
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_saved;
+};
+
+// A fixed generator key, so statistical tests never flake.
+shell::RandomGenerator::Key fixedKey(unsigned char seed = 1);
+
+// The folder of the checked-out sources and of the built program.
+QString sourceDir();
+QString programDir();
+
+} // namespace testsupport
