@@ -1,0 +1,211 @@
+// Folders, existence tests, the look of the windows, the application
+// title, the web-site visit, twips and the pointer feedback.
+#include "shell/ErrorReport.h"
+#include "shell/Failure.h"
+#include "shell/Pointer.h"
+#include "shell/ShellHelpers.h"
+#include "shell/Twips.h"
+#include "support/TestPlatform.h"
+
+#include <QtTest>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace shell;
+
+namespace {
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+// Points the program folder at a temporary folder for one test.
+struct ProgramDir {
+    QTemporaryDir dir;
+    QByteArray saved = qgetenv("DEALWRIGHT_PROGRAM_DIR");
+    ProgramDir() { qputenv("DEALWRIGHT_PROGRAM_DIR", dir.path().toLocal8Bit()); }
+    ~ProgramDir() { qputenv("DEALWRIGHT_PROGRAM_DIR", saved); }
+};
+
+} // namespace
+
+class TestShellHelpers : public QObject {
+    Q_OBJECT
+private slots:
+    void desktopFolderHasExactlyOneTrailingSeparator()
+    {
+        testsupport::TempConfig config;
+        const QString desktop = config.path() + QStringLiteral("/My Desk");
+        QVERIFY(QDir().mkpath(desktop));
+        writeFile(config.path() + QStringLiteral("/user-dirs.dirs"),
+                  QByteArray("XDG_DESKTOP_DIR=\"") + desktop.toUtf8() + "//\"\n");
+        QCOMPARE(DesktopFolder(), desktop + QLatin1Char('/'));
+        QVERIFY(!DesktopFolder().endsWith(QLatin1String("//")));
+    }
+
+    void homeStandsInForAMissingDesktop()
+    {
+        testsupport::TempConfig config;
+        QTemporaryDir home;
+        const QByteArray savedHome = qgetenv("HOME");
+        qputenv("HOME", home.path().toLocal8Bit());
+        writeFile(config.path() + QStringLiteral("/user-dirs.dirs"), "XDG_DESKTOP_DIR=\"$HOME/Nowhere\"\n");
+        const QString folder = DesktopFolder();
+        qputenv("HOME", savedHome);
+        QCOMPARE(folder, home.path() + QLatin1Char('/'));
+    }
+
+    void existenceTests()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.path() + QStringLiteral("/a file.txt");
+        writeFile(file, "x");
+        QVERIFY(FileExists(file));
+        QVERIFY(FileExists(dir.path()));
+        QVERIFY(!FileExists(dir.path() + QStringLiteral("/missing")));
+        QVERIFY(!FileExists(QString()));
+        QCOMPARE(IsFolder(dir.path()), std::optional<bool>(true));
+        QCOMPARE(IsFolder(file), std::optional<bool>(false));
+        QCOMPARE(IsFolder(dir.path() + QStringLiteral("/missing")), std::nullopt);
+        QCOMPARE(IsFolder(file + QStringLiteral("/below a file")), std::nullopt);
+        QCOMPARE(IsFolder(QString()), std::nullopt);
+        QCOMPARE(IsFolder(QStringLiteral("/proc/self")), std::optional<bool>(true));
+    }
+
+    void appTitleCutRule_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("one word") << "Dealwright" << "Dealwright";
+        QTest::newRow("two words") << "Deal Wright" << "Deal";
+        QTest::newRow("three words") << "Card Dealer Pro" << "Card Dealer";
+        QTest::newRow("long") << "Alpha Beta Gamma Delta Epsilon Zeta Eta Theta Iota"
+                              << "Alpha Beta Gamma Delta Epsilon Zeta";
+        QTest::newRow("long without blanks") << QString(50, QLatin1Char('x')) << QString(50, QLatin1Char('x'));
+        QTest::newRow("empty") << "" << "";
+    }
+    void appTitleCutRule()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, title);
+        QCOMPARE(AppTitleFor(name), title);
+        QVERIFY(title.size() <= 40 || !title.contains(QLatin1Char(' ')));
+    }
+
+    void setAppTitleNamesTheApplication()
+    {
+        SetAppTitle(QStringLiteral("Deal Wright"));
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Deal"));
+        QCOMPARE(AppTitle(), QStringLiteral("Deal"));
+        SetAppTitle();
+        QCOMPARE(AppTitle(), QStringLiteral("Dealwright"));
+    }
+
+    void skinIsAppliedOnlyWhenTheFileIsThere()
+    {
+        ProgramDir program;
+        QWidget missing;
+        ApplySkin(&missing);
+        QVERIFY(missing.styleSheet().isEmpty());
+
+        QDir().mkpath(program.dir.path() + QStringLiteral("/x/o.cjs"));  // a folder, not a skin
+        QWidget folder;
+        ApplySkin(&folder);
+        QVERIFY(folder.styleSheet().isEmpty());
+        QDir(program.dir.path() + QStringLiteral("/x/o.cjs")).removeRecursively();
+
+        writeFile(program.dir.path() + QStringLiteral("/x/o.cjs"), "QWidget { color: #123456; }");
+        QWidget skinned;
+        ApplySkin(&skinned);
+        QCOMPARE(skinned.styleSheet(), QStringLiteral("QWidget { color: #123456; }"));
+        QCOMPARE(ProgramFilePath(QStringLiteral("x/o.cjs")), program.dir.path() + QStringLiteral("/x/o.cjs"));
+    }
+
+    void windowColoursReachTheRightControls()
+    {
+        QWidget window;
+        auto *label = new QLabel(QStringLiteral("Cards drawn: 0"), &window);
+        auto *image = new QLabel(&window);
+        image->setObjectName(QStringLiteral("Image1"));
+        auto *frame = new QGroupBox(QStringLiteral("Card Area"), &window);
+        auto *option = new QRadioButton(frame);
+        auto *check = new QCheckBox(&window);
+        auto *button = new QPushButton(&window);
+        ApplyWindowColours(&window);
+        const QColor face = QApplication::palette().color(QPalette::Button);
+        for (QWidget *w : std::initializer_list<QWidget *>{&window, label, frame, option, check}) {
+            QCOMPARE(w->palette().color(QPalette::Window), face);
+            QVERIFY(w->autoFillBackground());
+        }
+        QVERIFY(!image->autoFillBackground());
+        QVERIFY(!button->autoFillBackground());
+    }
+
+    void theWebSiteOpensOnAboutOneStartInAHundred()
+    {
+        testsupport::TestPlatform p;
+        p.clock.running = true;
+        int opened = 0;
+        for (int i = 0; i < 20000; ++i)
+            opened += MaybeOpenWebSite();
+        QCOMPARE(p.web.opened.size(), opened);
+        QVERIFY2(opened > 140 && opened < 260, qPrintable(QString::number(opened)));
+        QCOMPARE(p.web.opened.first(), QUrl(QString::fromLatin1(WebSiteAddress)));
+        QVERIFY(p.web.opened.first().host().endsWith(QLatin1String(".example")));
+    }
+
+    void twipsBecomePixelsByTheScreensDpi()
+    {
+        QWidget window;
+        QCOMPARE(twipsPerPixel(&window), 15.0);
+        auto *child = new QLabel(&window);
+        setTwipsGeometry(child, TwipsRect{1800, 300, 1065, 1440});
+        QCOMPARE(child->geometry(), QRect(120, 20, 71, 96));
+        setTwipsLeft(child, 2013);  // not a whole number of pixels: the twips stay exact
+        QCOMPARE(twipsGeometry(child).left, 2013);
+        QCOMPARE(child->x(), 134);
+        setClientSizeTwips(&window, 8280, 6960);
+        QCOMPARE(window.size(), QSize(552, 464));
+    }
+
+    void pointerFeedbackLeavesTheHourglassAlone()
+    {
+        QWidget window;
+        window.resize(300, 200);
+        auto *button = new QPushButton(QStringLiteral("Reset"), &window);
+        button->setGeometry(10, 10, 100, 30);
+        auto *frame = new QGroupBox(&window);
+        frame->setGeometry(10, 100, 200, 80);
+        PointerFeedback feedback(&window);
+        feedback.addHandArea(button);
+        feedback.addDefaultArea(frame);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QTest::mouseMove(button, QPoint(20, 10));
+        QTRY_COMPARE(feedback.style(), int(PointerCustom));
+        QTest::mouseMove(&window, QPoint(250, 50));
+        QTRY_COMPARE(feedback.style(), int(PointerDefault));
+        QTest::mouseMove(button, QPoint(30, 12));
+        QTRY_COMPARE(feedback.style(), int(PointerCustom));
+        QTest::mouseMove(frame, QPoint(50, 40));
+        QTRY_COMPARE(feedback.style(), int(PointerDefault));
+
+        feedback.setStyle(PointerHourglass);
+        QCOMPARE(window.cursor().shape(), Qt::WaitCursor);
+        QTest::mouseMove(button, QPoint(40, 15));
+        QTest::mouseMove(&window, QPoint(260, 60));
+        QCOMPARE(feedback.style(), int(PointerHourglass));
+        QVERIFY(!loadCursorFile(QStringLiteral("/nonexistent/HAND-M.CUR")).has_value());
+    }
+};
+
+QTEST_MAIN(TestShellHelpers)
+#include "test_shell_helpers.moc"
