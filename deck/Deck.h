@@ -14,8 +14,8 @@ class Deck : public QLabel {
     Q_OBJECT
     Q_CLASSINFO("ProgID", "Kestrelby.Deck")
     Q_PROPERTY(QImage Picture READ Picture WRITE setPicture)
-    Q_PROPERTY(int ChangeCard READ ChangeCard WRITE setChangeCard NOTIFY ChangeCardChanged)
-    Q_PROPERTY(int ChangeBack READ ChangeBack WRITE setChangeBack NOTIFY ChangeBackChanged)
+    Q_PROPERTY(qlonglong ChangeCard READ ChangeCard WRITE setChangeCard NOTIFY ChangeCardChanged)
+    Q_PROPERTY(qlonglong ChangeBack READ ChangeBack WRITE setChangeBack NOTIFY ChangeBackChanged)
 public:
     explicit Deck(QWidget *parent = nullptr);
 
@@ -25,9 +25,9 @@ public:
     void setPicture(const QImage &);
 
     int ChangeCard() const { return m_shownNumber; }
-    void setChangeCard(int number);
+    void setChangeCard(qint64 number);
     int ChangeBack() const { return m_shownNumber; }
-    void setChangeBack(int number);
+    void setChangeBack(qint64 number);
 
     Q_INVOKABLE void ChangeToO();
     Q_INVOKABLE void ChangeToX();
@@ -54,8 +54,13 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void showPicture(const QImage &picture);
+    // Fixed at 480 x 585 twips, whatever the host asks for.
+    void keepFixedSize();
+
     std::int16_t m_shownNumber = 0;
     QImage m_current;
+    bool m_keepingSize = false;
 };
 
 // Creates a control by its programmatic identifier ("Kestrelby.Deck");

@@ -7,10 +7,8 @@
 namespace shell {
 namespace {
 
-const char *const LeftKey = "twipsLeft";
-const char *const TopKey = "twipsTop";
-const char *const WidthKey = "twipsWidth";
-const char *const HeightKey = "twipsHeight";
+// One dynamic property holds all four values: every lookup by name costs.
+const char *const TwipsKey = "twips";
 
 void apply(QWidget *widget, const TwipsRect &rect)
 {
@@ -28,19 +26,16 @@ double twipsPerPixel(const QWidget *widget)
 
 void setTwipsGeometry(QWidget *widget, const TwipsRect &rect)
 {
-    widget->setProperty(LeftKey, rect.left);
-    widget->setProperty(TopKey, rect.top);
-    widget->setProperty(WidthKey, rect.width);
-    widget->setProperty(HeightKey, rect.height);
+    widget->setProperty(TwipsKey, QRect(rect.left, rect.top, rect.width, rect.height));
     apply(widget, rect);
 }
 
 TwipsRect twipsGeometry(const QWidget *widget)
 {
-    const QVariant left = widget->property(LeftKey);
-    if (left.isValid()) {
-        return TwipsRect{left.toInt(), widget->property(TopKey).toInt(), widget->property(WidthKey).toInt(),
-                         widget->property(HeightKey).toInt()};
+    const QVariant stored = widget->property(TwipsKey);
+    if (stored.isValid()) {
+        const QRect r = stored.toRect();
+        return TwipsRect{r.x(), r.y(), r.width(), r.height()};
     }
     const double perPixel = twipsPerPixel(widget);
     const QRect g = widget->geometry();
@@ -79,7 +74,7 @@ void setTwipsHeight(QWidget *widget, int height)
 void reapplyTwips(QWidget *root)
 {
     const auto reapply = [](QWidget *w) {
-        if (w->property(LeftKey).isValid())
+        if (w->property(TwipsKey).isValid())
             apply(w, twipsGeometry(w));
     };
     for (QWidget *child : root->findChildren<QWidget *>())
@@ -89,8 +84,7 @@ void reapplyTwips(QWidget *root)
 void setClientSizeTwips(QWidget *window, int width, int height)
 {
     const double perPixel = twipsPerPixel(window);
-    window->setProperty(WidthKey, width);
-    window->setProperty(HeightKey, height);
+    window->setProperty("twipsClientSize", QSize(width, height));
     window->resize(twipsToPixels(width, perPixel), twipsToPixels(height, perPixel));
 }
 

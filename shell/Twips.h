@@ -35,9 +35,9 @@ struct TwipsRect {
 namespace shell {
 
 // Sets the widget's geometry (relative to its parent) from twips and keeps
-// the twips values on the widget as the source of truth (dynamic properties
-// "twipsLeft", "twipsTop", "twipsWidth", "twipsHeight"). The pixels follow
-// from the window's twips per pixel.
+// the twips values on the widget as the source of truth (the dynamic
+// property "twips", a QRect). The pixels follow from the window's twips per
+// pixel.
 void setTwipsGeometry(QWidget *widget, const TwipsRect &rect);
 // The stored twips geometry; a widget without one reports its pixel geometry
 // turned into twips.

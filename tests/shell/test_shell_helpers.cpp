@@ -87,7 +87,7 @@ private slots:
         QTest::newRow("two words") << "Deal Wright" << "Deal";
         QTest::newRow("three words") << "Card Dealer Pro" << "Card Dealer";
         QTest::newRow("long") << "Alpha Beta Gamma Delta Epsilon Zeta Eta Theta Iota"
-                              << "Alpha Beta Gamma Delta Epsilon Zeta";
+                              << "Alpha Beta Gamma Delta Epsilon Zeta Eta";
         QTest::newRow("long without blanks") << QString(50, QLatin1Char('x')) << QString(50, QLatin1Char('x'));
         QTest::newRow("empty") << "" << "";
     }

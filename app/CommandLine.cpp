@@ -1,0 +1,202 @@
+#include "CommandLine.h"
+
+#include "batch/CardExport.h"
+#include "batch/Generation.h"
+#include "deck/PictureSet.h"
+#include "shell/Convert.h"
+#include "shell/Failure.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QTextStream>
+
+#include <cmath>
+
+namespace app {
+
+namespace {
+
+const QString BatchOption = QStringLiteral("batch");
+const QString OutOption = QStringLiteral("out");
+
+// Qt's own window options, with and without a value; they reach the
+// application object, not this parser.
+const QStringList QtOptionsWithValue = {
+    QStringLiteral("platform"), QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
+    QStringLiteral("plugin"),   QStringLiteral("qwindowgeometry"),    QStringLiteral("geometry"),
+    QStringLiteral("qwindowicon"), QStringLiteral("icon"),          QStringLiteral("qwindowtitle"),
+    QStringLiteral("title"),    QStringLiteral("style"),              QStringLiteral("stylesheet"),
+    QStringLiteral("session"),  QStringLiteral("display"),            QStringLiteral("name"),
+    QStringLiteral("qmljsdebugger"),
+};
+const QStringList QtFlagOptions = {
+    QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
+    QStringLiteral("dograb"),  QStringLiteral("sync"),        QStringLiteral("testability"),
+};
+
+void declareOptions(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(QStringLiteral(
+        "Draws random playing cards from a standard 52-card deck.\n"
+        "Without options it opens its windows; with --batch it draws a batch of\n"
+        "distinct cards and saves them as bitmap files, without any window."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(QCommandLineOption(
+        BatchOption, QStringLiteral("Draws <count> distinct cards (up to 52) and saves them as \"Card N.bmp\"."),
+        QStringLiteral("count")));
+    parser.addOption(QCommandLineOption(
+        OutOption, QStringLiteral("The existing folder that receives the files of --batch."), QStringLiteral("folder")));
+}
+
+// 0 for an argument that is not one of Qt's window options, else the number
+// of arguments it takes up with its value.
+int windowOptionLength(const QString &argument)
+{
+    if (!argument.startsWith(QLatin1Char('-')))
+        return 0;
+    const QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+    if (QtFlagOptions.contains(name))
+        return 1;
+    if (QtOptionsWithValue.contains(name))
+        return 2;
+    return 0;
+}
+
+} // namespace
+
+bool runsWithoutDisplay(const QStringList &arguments)
+{
+    for (int i = 1; i < arguments.size(); ++i) {
+        const int length = windowOptionLength(arguments.at(i));
+        if (length == 0)
+            return true;
+        i += length - 1;
+    }
+    return false;
+}
+
+QStringList withoutWindowOptions(const QStringList &arguments)
+{
+    QStringList kept = arguments.mid(0, 1);
+    for (int i = 1; i < arguments.size(); ++i) {
+        const int length = windowOptionLength(arguments.at(i));
+        if (length == 0)
+            kept.append(arguments.at(i));
+        else
+            i += length - 1;
+    }
+    return kept;
+}
+
+QString helpText()
+{
+    QCommandLineParser parser;
+    declareOptions(parser);
+    return parser.helpText()
+        + QStringLiteral("\nExit status of --batch: 0 when every file was written, 1 when a file could\n"
+                         "not be written (the others still are), 2 for a bad count, an unusable\n"
+                         "folder or a wrong command line.\n");
+}
+
+QString versionText()
+{
+    return QCoreApplication::applicationName() + QLatin1Char(' ') + QCoreApplication::applicationVersion() + QLatin1Char('\n');
+}
+
+CommandLine parseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    declareOptions(parser);
+    CommandLine result;
+    if (!parser.parse(arguments)) {
+        result.action = CommandLine::Action::Error;
+        result.error = parser.errorText();
+        return result;
+    }
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+        result.action = CommandLine::Action::Help;
+        return result;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        result.action = CommandLine::Action::Version;
+        return result;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        result.action = CommandLine::Action::Error;
+        result.error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
+        return result;
+    }
+    const bool batch = parser.isSet(BatchOption);
+    const bool out = parser.isSet(OutOption);
+    if (batch && !out) {
+        result.action = CommandLine::Action::Error;
+        result.error = QStringLiteral("--batch needs --out FOLDER.");
+    } else if (out && !batch) {
+        result.action = CommandLine::Action::Error;
+        result.error = QStringLiteral("--out is only used with --batch COUNT.");
+    } else if (batch) {
+        result.action = CommandLine::Action::Batch;
+        result.count = parser.value(BatchOption);
+        result.folder = parser.value(OutOption);
+    }
+    return result;
+}
+
+int runBatch(const QString &count, const QString &folder, QTextStream &out, QTextStream &err)
+{
+    const batch::CountProblem problem = batch::checkCount(count);
+    if (problem != batch::CountProblem::None) {
+        err << "dealwright: --batch " << count << ": " << batch::countMessage(problem) << Qt::endl;
+        return ExitUsage;
+    }
+    if (!batch::FolderCheck(folder)) {
+        err << "dealwright: --out " << folder << ": Folder does not exist. Please select another folder." << Qt::endl;
+        return ExitUsage;
+    }
+    // The count box's rule: halves round to even; zero and below draw nothing.
+    const double whole = shell::ToWholeNumber(count);
+    const int cards = whole < 1 ? 0 : static_cast<int>(whole);
+
+    int status = ExitOk;
+    for (const int card : batch::generateBatch(cards)) {
+        const QString entry = batch::entryText(card);
+        const QString path = batch::cardFilePath(folder, entry);
+        try {
+            batch::SaveCardPicture(deck::PictureSet::instance().card(card), path);
+            out << entry << '\t' << deck::cardName(card) << '\t' << QDir::toNativeSeparators(path) << Qt::endl;
+        } catch (...) {
+            err << "dealwright: " << QDir::toNativeSeparators(path) << ": "
+                << shell::describeFailure(std::current_exception()) << Qt::endl;
+            status = ExitFileFailed;
+        }
+    }
+    return status;
+}
+
+int runHeadless(const CommandLine &commandLine, QTextStream &out, QTextStream &err)
+{
+    switch (commandLine.action) {
+    case CommandLine::Action::Help:
+        out << helpText();
+        out.flush();
+        return ExitOk;
+    case CommandLine::Action::Version:
+        out << versionText();
+        out.flush();
+        return ExitOk;
+    case CommandLine::Action::Batch:
+        return runBatch(commandLine.count, commandLine.folder, out, err);
+    case CommandLine::Action::Error:
+        err << "dealwright: " << commandLine.error << Qt::endl
+            << "Try 'dealwright --help' for more information." << Qt::endl;
+        return ExitUsage;
+    case CommandLine::Action::Windows:
+        break;
+    }
+    return ExitOk;
+}
+
+} // namespace app

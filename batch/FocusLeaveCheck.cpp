@@ -1,0 +1,41 @@
+#include "FocusLeaveCheck.h"
+
+#include <QFocusEvent>
+#include <QMetaObject>
+#include <QWidget>
+
+namespace batch {
+
+FocusLeaveCheck::FocusLeaveCheck(QWidget *box, std::function<void()> check)
+    : QObject(box), m_box(box), m_check(std::move(check))
+{
+    box->installEventFilter(this);
+}
+
+bool FocusLeaveCheck::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_box && event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        const bool userLeave = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+        if (userLeave && !m_running && !m_pending) {
+            m_pending = true;
+            QMetaObject::invokeMethod(this, &FocusLeaveCheck::run, Qt::QueuedConnection);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void FocusLeaveCheck::run()
+{
+    if (!m_pending)
+        return;
+    m_pending = false;
+    struct Running {
+        bool &flag;
+        explicit Running(bool &f) : flag(f) { flag = true; }
+        ~Running() { flag = false; }
+    } running(m_running);
+    m_check();
+}
+
+} // namespace batch

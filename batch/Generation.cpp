@@ -1,0 +1,101 @@
+#include "Generation.h"
+
+#include "shell/Convert.h"
+#include "shell/Failure.h"
+#include "shell/Random.h"
+
+#include <QStringList>
+#include <algorithm>
+#include <array>
+
+namespace batch {
+
+CountProblem checkCount(const QString &text)
+{
+    if (!shell::IsNumber(text))
+        return CountProblem::NotNumber;
+    // A double compares safely at any size ("1e10", "1e400").
+    if (shell::ToWholeNumber(text) > MaxBatch)
+        return CountProblem::TooMany;
+    return CountProblem::None;
+}
+
+QString countMessage(CountProblem problem)
+{
+    switch (problem) {
+    case CountProblem::NotNumber:
+        return QStringLiteral("Must be a numerical value.");
+    case CountProblem::TooMany:
+        return QStringLiteral("Up to 52 cards allowed");
+    case CountProblem::None:
+        break;
+    }
+    return QString();
+}
+
+int batchCount(const QString &text)
+{
+    if (checkCount(text) != CountProblem::None)
+        throw shell::Failure(countMessage(checkCount(text)));
+    const double count = shell::ToWholeNumber(text);
+    return count < 1 ? 0 : static_cast<int>(count);
+}
+
+int progressValue(int i, const QString &countText, int startCount)
+{
+    double m = startCount;
+    if (shell::IsNumber(countText)) {
+        const double now = shell::ToWholeNumber(countText);
+        if (now >= 1)
+            m = now;
+    }
+    if (!(m >= 1))
+        return 0;
+    const double value = shell::RoundHalfEven(i * 100.0 / m);
+    return static_cast<int>(std::clamp(value, 0.0, 100.0));
+}
+
+std::vector<int> generateBatch(int count, const std::function<bool(int)> &beforeEach)
+{
+    return generateBatch(count, beforeEach, {});
+}
+
+std::vector<int> generateBatch(int count, const std::function<bool(int)> &beforeEach,
+                               const std::function<void(int, int)> &drawn)
+{
+    // Distinct cards: more than the deck holds could never be drawn.
+    count = std::min(count, MaxBatch);
+    std::vector<int> cards;
+    if (count <= 0)
+        return cards;
+    cards.reserve(static_cast<std::size_t>(count));
+    std::array<bool, MaxBatch> listed{};
+    for (int i = 1; i <= count; ++i) {
+        if (beforeEach && !beforeEach(i))
+            break;
+        int card;
+        do {
+            card = shell::RandomPick(MaxBatch);
+        } while (listed[static_cast<std::size_t>(card)]);
+        listed[static_cast<std::size_t>(card)] = true;
+        cards.push_back(card);
+        if (drawn)
+            drawn(i, card);
+    }
+    return cards;
+}
+
+QString entryText(int card)
+{
+    return QStringLiteral("Card ") + QString::number(card + 1);
+}
+
+int cardOfEntry(const QString &entryText)
+{
+    const QStringList pieces = entryText.split(QLatin1Char(' '));
+    if (pieces.size() < 2)
+        throw shell::Failure(QStringLiteral("Subscript out of range: the entry \"%1\" names no card").arg(entryText));
+    return shell::ToInt32(pieces.at(1)) - 1;
+}
+
+} // namespace batch

@@ -1,0 +1,92 @@
+#!/bin/bash
+# Start-up time and memory of the program beside a bare Qt Widgets program
+# that shows one empty window, measured the same way: each program is run
+# with DEALWRIGHT_EXIT_AFTER_SHOW=1, reports "shown <ms> ms rss <kB> kB" once
+# its first window is exposed and ends at once. The wall time of the whole
+# run (exec to exit) is taken from outside; runs alternate, medians are
+# reported. Also times the headless "--batch 52" run.
+#
+#   bench/startup.sh [BUILD-DIR] [RUNS]
+# Runs under a virtual X server (xvfb-run) when there is no display; set
+# QT_QPA_PLATFORM=offscreen to measure without X.
+set -eu
+build=${1:-build}
+runs=${2:-15}
+exe=$build/program/dealwright
+bare=$build/bench/bare_window
+for f in "$exe" "$bare"; do
+    [ -x "$f" ] || { echo "missing $f (build the targets dealwright and bare_window)"; exit 2; }
+done
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ] && [ -z "${DW_INSIDE_XVFB:-}" ]; then
+    if command -v xvfb-run >/dev/null; then
+        DW_INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+    fi
+    export QT_QPA_PLATFORM=offscreen
+fi
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME=$work/config
+export DEALWRIGHT_EXIT_AFTER_SHOW=1
+unset DEALWRIGHT_PROGRAM_DIR
+mkdir -p "$XDG_CONFIG_HOME" "$work/out"
+
+now() { date +%s%N; }
+
+# measure NAME SETUP COMMAND...: one run; appends "wall_ms self_ms rss_kB".
+measure() {
+    local name=$1 setup=$2; shift 2
+    $setup
+    local t0 t1 report
+    t0=$(now)
+    report=$("$@" 2>&1 >/dev/null | grep '^shown ' || true)
+    t1=$(now)
+    [ -n "$report" ] || { echo "$name: no window was shown"; exit 1; }
+    set -- $report
+    echo "$(( (t1 - t0) / 1000 )) $2 $5" >> "$work/$name"
+}
+
+main_window() { printf '[Dealwright]\nForm3Start=0\n' > "$XDG_CONFIG_HOME/Marrowfen.ini"; }
+draw_window() { printf '[Dealwright]\nForm3Start=2\n' > "$XDG_CONFIG_HOME/Marrowfen.ini"; }
+nothing() { :; }
+
+# A first run of each warms the file cache.
+measure warmup nothing "$bare"; measure warmup main_window "$exe"
+for ((i = 0; i < runs; i++)); do
+    measure bare nothing "$bare"
+    measure main main_window "$exe"
+    measure draw draw_window "$exe"
+done
+
+median() {  # median of column $2 of file $1
+    sort -n -k"$2" "$1" | awk -v c="$2" '{ v[NR] = $c } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+printf 'platform: %s, %d runs each, medians\n' "${QT_QPA_PLATFORM:-xcb (xvfb)}" "$runs"
+printf '%-34s %10s %12s %10s\n' program "wall ms" "in-main ms" "rss kB"
+for name in bare main draw; do
+    case $name in
+        bare) label="bare Qt window";;
+        main) label="dealwright, main window";;
+        draw) label="dealwright, draw window (deck)";;
+    esac
+    wall=$(median "$work/$name" 1)
+    printf '%-34s %10.1f %12.1f %10d\n' "$label" "$(awk -v w="$wall" 'BEGIN { print w / 1000 }')" "$(median "$work/$name" 2)" "$(median "$work/$name" 3)"
+done
+bare_wall=$(median "$work/bare" 1); main_wall=$(median "$work/main" 1)
+bare_rss=$(median "$work/bare" 3); main_rss=$(median "$work/main" 3)
+printf 'start-up ratio (main / bare): %.2f (goal <= 1.2)\n' "$(awk -v a="$main_wall" -v b="$bare_wall" 'BEGIN { print a / b }')"
+printf 'memory ratio (main / bare):   %.2f (goal <= 1.3)\n' "$(awk -v a="$main_rss" -v b="$bare_rss" 'BEGIN { print a / b }')"
+
+# The headless batch: a whole run of --batch 52.
+unset DEALWRIGHT_EXIT_AFTER_SHOW
+for ((i = 0; i < runs; i++)); do
+    rm -f "$work/out"/*
+    t0=$(now)
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$exe" --batch 52 --out "$work/out" > /dev/null
+    t1=$(now)
+    echo "$(( (t1 - t0) / 1000 ))" >> "$work/batch"
+done
+[ "$(ls "$work/out" | wc -l)" = 52 ] || { echo "--batch 52 wrote $(ls "$work/out" | wc -l) files"; exit 1; }
+printf -- '--batch 52, whole run:          %.1f ms (goal < 150)\n' "$(awk -v w="$(median "$work/batch" 1)" 'BEGIN { print w / 1000 }')"

@@ -1,0 +1,135 @@
+#include "deck/PictureSet.h"
+
+#include "deck/GifDecode.h"
+#include "deck/PictureFiles.h"
+#include "shell/Failure.h"
+
+#include <QFile>
+#include <array>
+
+namespace deck {
+namespace {
+
+const QString DescriptionKey = QStringLiteral("Description");
+
+QByteArray resourceBytes(const QString &name)
+{
+    QFile file(QStringLiteral(":/deck/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        throw shell::Failure(QStringLiteral("The card picture %1 is missing.").arg(name));
+    return file.readAll();
+}
+
+QString twoDigits(int number) { return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0')); }
+
+const char *const AnimFiles[7] = {"aniAce1", "aniAce2", "aniBats", "aniFace1", "aniFace2", "aniRobot1", "aniRobot2"};
+const char *const AnimNames[7] = {"Card coming out of a cuff, first frame",
+                                  "Card coming out of a cuff, second frame",
+                                  "Bats",
+                                  "Sun face with sunglasses",
+                                  "Sun face with its tongue out",
+                                  "Robot chest panel, first frame",
+                                  "Robot chest panel, second frame"};
+
+} // namespace
+
+QImage loadPicture(const QString &file, const QString &description)
+{
+    const QByteArray bytes = resourceBytes(file);
+    QImage picture = file.endsWith(QLatin1String(".gif")) ? decodeGif(bytes) : QImage::fromData(bytes, "BMP");
+    if (picture.isNull())
+        throw shell::Failure(QStringLiteral("The card picture %1 cannot be read.").arg(file));
+    picture.setText(DescriptionKey, description);
+    return picture;
+}
+
+QStringList pictureFiles()
+{
+    QStringList files{QStringLiteral("Image1.bmp")};
+    for (int n = 0; n < 52; ++n)
+        files << QStringLiteral("Card%1.gif").arg(twoDigits(n));
+    files << QStringLiteral("Joker1.gif") << QStringLiteral("Joker2.gif") << QStringLiteral("gO.gif")
+          << QStringLiteral("rX.gif");
+    for (int b = 0; b < 12; ++b)
+        files << QStringLiteral("Back%1.gif").arg(twoDigits(b));
+    for (const char *anim : AnimFiles)
+        files << QString::fromLatin1(anim) + QStringLiteral(".bmp");
+    return files;
+}
+
+struct PictureSet::Data {
+    std::array<QImage, 52> cards;
+    QImage redJoker;
+    QImage blackJoker;
+    QImage greenRing;
+    QImage redCross;
+    std::array<QImage, 12> backs;
+    std::array<QImage, 7> anims;
+    QImage icon;
+};
+
+PictureSet::PictureSet()
+{
+    auto data = std::make_unique<Data>();
+    for (int n = 0; n < 52; ++n)
+        data->cards[size_t(n)] = loadPicture(QStringLiteral("Card%1.gif").arg(twoDigits(n)), cardName(n));
+    data->redJoker = loadPicture(QStringLiteral("Joker1.gif"), QStringLiteral("Red Joker"));
+    data->blackJoker = loadPicture(QStringLiteral("Joker2.gif"), QStringLiteral("Black Joker"));
+    data->greenRing = loadPicture(QStringLiteral("gO.gif"), QStringLiteral("Green ring marker"));
+    data->redCross = loadPicture(QStringLiteral("rX.gif"), QStringLiteral("Red cross marker"));
+    for (int b = 0; b < 12; ++b)
+        data->backs[size_t(b)] = loadPicture(QStringLiteral("Back%1.gif").arg(twoDigits(b)), QStringLiteral("Card back"));
+    for (int a = 0; a < 7; ++a)
+        data->anims[size_t(a)] =
+            loadPicture(QString::fromLatin1(AnimFiles[a]) + QStringLiteral(".bmp"), QString::fromLatin1(AnimNames[a]));
+    data->icon = loadPicture(QStringLiteral("Image1.bmp"), QStringLiteral("Card face control"));
+    m_data = data.release();
+}
+
+const PictureSet &PictureSet::instance()
+{
+    // Lives until the program ends; the pictures are handed out by reference.
+    static const PictureSet *const set = new PictureSet();
+    return *set;
+}
+
+const QImage &PictureSet::card(int number) const
+{
+    if (number < 0 || number > 51)
+        throw shell::Failure(QStringLiteral("There is no card number %1.").arg(number));
+    return m_data->cards[size_t(number)];
+}
+
+const QImage &PictureSet::redJoker() const { return m_data->redJoker; }
+const QImage &PictureSet::blackJoker() const { return m_data->blackJoker; }
+const QImage &PictureSet::greenRing() const { return m_data->greenRing; }
+const QImage &PictureSet::redCross() const { return m_data->redCross; }
+
+const QImage &PictureSet::back(int number) const
+{
+    if (number < 0 || number > 11)
+        throw shell::Failure(QStringLiteral("There is no card back number %1.").arg(number));
+    return m_data->backs[size_t(number)];
+}
+
+const QImage &PictureSet::anim(Anim which) const { return m_data->anims[size_t(which)]; }
+const QImage &PictureSet::icon() const { return m_data->icon; }
+
+QString cardName(int number)
+{
+    static const char *const ranks[13] = {"Ace", "Two", "Three", "Four", "Five", "Six", "Seven",
+                                          "Eight", "Nine", "Ten", "Jack", "Queen", "King"};
+    static const char *const suits[4] = {"Spades", "Diamonds", "Clubs", "Hearts"};
+    if (number < 0 || number > 51)
+        return QString();
+    return QString::fromLatin1(ranks[number % 13]) + QStringLiteral(" of ") + QString::fromLatin1(suits[number / 13]);
+}
+
+QString pictureName(const QImage &picture)
+{
+    if (picture.isNull())
+        return QString();
+    return picture.text(DescriptionKey);
+}
+
+} // namespace deck

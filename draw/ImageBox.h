@@ -1,0 +1,43 @@
+#pragma once
+// An image box: shows one card picture or nothing. Either it takes its
+// picture's size (the draw window) or it stretches the picture smoothly to
+// its own size, keeping the picture's proportions (the viewer). Its size and
+// place are kept in twips (shell/Twips.h). Its accessible name says what it
+// shows ("Ace of Spades", "Card back"), and is empty without a picture.
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+namespace draw {
+
+class ImageBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit ImageBox(QWidget *parent = nullptr);
+
+    // A copy of the picture is kept: later changes of the source do not show.
+    void setPicture(const QImage &picture);
+    void clear();
+    const QImage &picture() const { return m_picture; }
+    bool hasPicture() const { return !m_picture.isNull(); }
+
+    void setStretch(bool stretch);
+    bool stretch() const { return m_stretch; }
+
+    // Where the picture is painted inside the box, in pixels.
+    QRect pictureRect() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void takePictureSize();
+
+    QImage m_picture;
+    QPixmap m_scaled;   // the picture as painted (stretched to the current size)
+    QSize m_sizedTo;     // the picture size this box last took
+    bool m_stretch = false;
+};
+
+} // namespace draw

@@ -1,0 +1,92 @@
+#pragma once
+// Helpers of the whole-program tests: the settings file as the next start
+// will find it, the program's windows by name, and one simulated start of
+// the program (a fresh set of windows, the draw state as at program start).
+#include "app/Form1.h"
+#include "app/Program.h"
+#include "cards/DrawState.h"
+#include "shell/Platform.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QSettings>
+#include <QWidget>
+#include <memory>
+
+namespace apptest {
+
+// The stored value, or a null string when the key does not exist.
+inline QString stored(const QString &settingsFile, const QString &key)
+{
+    QSettings file(settingsFile, QSettings::IniFormat);
+    const QVariant value = file.value(QStringLiteral("Dealwright/") + key);
+    return value.isValid() ? value.toString() : QString();
+}
+
+inline void store(const QString &settingsFile, const QString &key, const QString &value)
+{
+    QSettings file(settingsFile, QSettings::IniFormat);
+    file.setValue(QStringLiteral("Dealwright/") + key, value);
+    file.sync();
+}
+
+inline QByteArray bytesOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A top-level window of the program by its name (Form1 ... Form4).
+inline QWidget *window(const QString &objectName)
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == objectName)
+            return w;
+    }
+    return nullptr;
+}
+
+inline bool showing(const QString &objectName)
+{
+    QWidget *w = window(objectName);
+    return w && w->isVisible();
+}
+
+// Counts the times a widget is shown, from before the program starts.
+class ShowCounter : public QObject {
+public:
+    int shows = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            ++shows;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// One start of the program: the module state as a new process has it, a
+// new set of windows, and the start-up sequence. The main window's shows
+// are counted from its creation on.
+struct Start {
+    Start()
+    {
+        cards::state() = cards::DrawState{};
+        shell::setEndRequested(false);
+        program = std::make_unique<app::Program>();
+        program->form1().installEventFilter(&mainShows);
+        program->start();
+    }
+    ~Start()
+    {
+        program.reset();
+        cards::state() = cards::DrawState{};
+    }
+    app::Form1 &form1() { return program->form1(); }
+
+    ShowCounter mainShows;
+    std::unique_ptr<app::Program> program;
+};
+
+} // namespace apptest

@@ -1,0 +1,122 @@
+// Pictures of the program's windows for the README, made by walking the
+// real windows under the offscreen platform with a fixed random generator
+// (run from the source folder, the screen file of the tests):
+//
+//   QT_QPA_PLATFORM=offscreen:configfile=tests/support/screen-1920x1080.json
+//   <build>/tests/make_screenshots docs/screenshots
+#include "app/Form1.h"
+#include "app/Program.h"
+#include "batch/Form3.h"
+#include "cards/DrawState.h"
+#include "draw/Form2.h"
+#include "shell/Settings.h"
+#include "support/TestPlatform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <cstdio>
+
+namespace {
+
+int g_failures = 0;
+
+QWidget *topLevel(const QString &name)
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == name)
+            return w;
+    }
+    return nullptr;
+}
+
+void click(QWidget *window, const char *name)
+{
+    auto *button = window ? window->findChild<QAbstractButton *>(QLatin1String(name)) : nullptr;
+    if (!button) {
+        std::fprintf(stderr, "no button %s\n", name);
+        ++g_failures;
+        return;
+    }
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void save(QWidget *window, const QString &folder, const QString &name)
+{
+    if (!window || !window->isVisible()) {
+        std::fprintf(stderr, "%s is not showing\n", qPrintable(name));
+        ++g_failures;
+        return;
+    }
+    if (!QTest::qWaitForWindowExposed(window))
+        std::fprintf(stderr, "%s was not exposed\n", qPrintable(name));
+    QApplication::processEvents();
+    const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
+    if (!window->grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        ++g_failures;
+        return;
+    }
+    std::printf("%s\n", qPrintable(path));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: make_screenshots FOLDER\n");
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(folder);
+
+    testsupport::TempConfig config;
+    testsupport::TestPlatform platform;
+    platform.clock.running = true;
+    shell::Settings::write(shell::keys::Text2, QStringLiteral("/home/ana/Pictures/Cards/"));
+
+    app::Program program;
+    program.start();
+    save(&program.form1(), folder, QStringLiteral("main-window"));
+
+    click(&program.form1(), "PushButton1");  // "New Method"
+    QWidget *form2 = program.form2();
+    for (int i = 0; i < 9; ++i)
+        click(form2, "PushButton2");  // "Show Next Card"
+    save(form2, folder, QStringLiteral("draw-window"));
+
+    click(form2, "PushButton5");  // "Show Cards On Full Screen"
+    QWidget *form4 = topLevel(QStringLiteral("Form4"));
+    save(form4, folder, QStringLiteral("full-screen"));
+    if (form4)
+        QTest::keyClick(form4, Qt::Key_Escape);
+
+    click(form2, "PushButton4");  // "< Back"
+    click(&program.form1(), "PushButton2");  // "Old Method"
+    QWidget *form3 = program.form3();
+    if (auto *count = form3 ? form3->findChild<QLineEdit *>(QStringLiteral("Text1")) : nullptr)
+        count->setText(QStringLiteral("12"));
+    click(form3, "PushButton2");  // "Start Generate Random Playing Cards"
+    if (auto *list = form3 ? form3->findChild<QTreeWidget *>(QStringLiteral("ListView1")) : nullptr) {
+        if (list->topLevelItemCount() > 3) {
+            QTreeWidgetItem *entry = list->topLevelItem(3);
+            list->scrollToItem(entry);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(entry).center());
+        }
+    }
+    save(form3, folder, QStringLiteral("batch-generator"));
+
+    if (!platform.messages.shown.isEmpty()) {
+        for (const shell::Message &m : platform.messages.shown)
+            std::fprintf(stderr, "message: %s\n", qPrintable(m.text));
+        ++g_failures;
+    }
+    return g_failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,255 @@
+// The start-up sequence and the main window: which window a start opens for
+// each stored Form3Start, the reset to "0", the pointer file, the skin, the
+// caption and the two buttons.
+#include "AppTestSupport.h"
+#include "shell/ErrorReport.h"
+#include "shell/Pointer.h"
+#include "shell/Settings.h"
+#include "shell/ShellHelpers.h"
+#include "shell/Twips.h"
+#include "support/TestPlatform.h"
+
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using apptest::Start;
+using apptest::showing;
+using apptest::stored;
+
+namespace {
+
+const QString Form3Start = shell::keys::Form3Start;
+
+// Points the program folder somewhere else for as long as it lives.
+class ProgramFolderOverride {
+public:
+    explicit ProgramFolderOverride(const QString &folder) : m_saved(qgetenv("DEALWRIGHT_PROGRAM_DIR"))
+    {
+        qputenv("DEALWRIGHT_PROGRAM_DIR", folder.toLocal8Bit());
+    }
+    ~ProgramFolderOverride() { qputenv("DEALWRIGHT_PROGRAM_DIR", m_saved); }
+
+private:
+    QByteArray m_saved;
+};
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+} // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void firstStartWithAnEmptyStore()
+    {
+        testsupport::TempConfig config;
+        testsupport::TestPlatform platform;
+        Start start;
+        app::Form1 &form1 = start.form1();
+
+        QVERIFY(QTest::qWaitForWindowExposed(&form1));
+        QVERIFY(!start.program->form2());
+        QVERIFY(!start.program->form3());
+        QCOMPARE(platform.messages.shown.size(), 0);
+        QCOMPARE(stored(config.settingsFile(), Form3Start), QStringLiteral("0"));
+
+        QCOMPARE(form1.windowTitle(), QStringLiteral("Dealwright"));
+        QCOMPARE(shell::AppTitle(), QStringLiteral("Dealwright"));
+        QCOMPARE(form1.windowIcon().cacheKey(), shell::ProgramIcon().cacheKey());
+        QCOMPARE(form1.size(), QSize(536, 76));
+
+        auto *newMethod = form1.findChild<QPushButton *>(QStringLiteral("PushButton1"));
+        auto *oldMethod = form1.findChild<QPushButton *>(QStringLiteral("PushButton2"));
+        auto *text1 = form1.findChild<QLineEdit *>(QStringLiteral("Text1"));
+        QVERIFY(newMethod && oldMethod && text1);
+        QCOMPARE(newMethod->text(), QStringLiteral("New Method"));
+        QCOMPARE(oldMethod->text(), QStringLiteral("Old Method"));
+        // The designed places: the skin must not change them.
+        QCOMPARE(newMethod->geometry(), QRect(8, 8, 520, 27));
+        QCOMPARE(oldMethod->geometry(), QRect(8, 42, 520, 27));
+        QVERIFY(newMethod->geometry().bottom() < oldMethod->geometry().top());
+        for (QPushButton *button : {newMethod, oldMethod}) {
+            QCOMPARE(button->font().family(), QStringLiteral("Arial"));
+            QCOMPARE(button->font().pointSizeF(), 11.25);
+            QVERIFY(button->font().bold());
+        }
+        const shell::TwipsRect t = shell::twipsGeometry(text1);
+        QCOMPARE(QList<int>({t.left, t.top, t.width, t.height}), QList<int>({1680, 1440, 1215, 690}));
+        QVERIFY(text1->geometry().top() >= form1.height());  // out of sight
+        QCOMPARE(text1->text(), QStringLiteral("Text1"));
+
+        // The hidden box has the first focus; Tab reaches the buttons in order.
+        form1.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form1));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(text1));
+        QVERIFY(!newMethod->hasFocus() && !oldMethod->hasFocus());
+        QTest::keyClick(text1, Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(newMethod));
+        QTest::keyClick(newMethod, Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(oldMethod));
+    }
+
+    void form3StartChoosesTheFirstWindow_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("opens");
+        QTest::addColumn<int>("reportStep");  // 0: no report
+        QTest::newRow("2 reopens the draw window") << "2" << "Form2" << 0;
+        QTest::newRow("3 reopens the batch generator") << "3" << "Form3" << 0;
+        QTest::newRow("5 is a first run") << "5" << "Form1" << 0;
+        QTest::newRow("0 is a first run") << "0" << "Form1" << 0;
+        QTest::newRow("2.0 is the number 2") << "2.0" << "Form2" << 0;
+        QTest::newRow("blanks around 3") << " 3 " << "Form3" << 0;
+        QTest::newRow("-2 is not 2") << "-2" << "Form1" << 0;
+        QTest::newRow("huge number") << "1e400" << "Form1" << 0;
+        // Not a number: step 128 fails and its own branch runs; the else
+        // branch (step 134) does not.
+        QTest::newRow("letters") << "abc" << "Form2" << 128;
+        QTest::newRow("empty value") << "" << "Form2" << 128;
+        QTest::newRow("3 with letters") << "3x" << "Form2" << 128;
+    }
+
+    void form3StartChoosesTheFirstWindow()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, opens);
+        QFETCH(int, reportStep);
+        testsupport::TempConfig config;
+        testsupport::TestPlatform platform;
+        apptest::store(config.settingsFile(), Form3Start, value);
+
+        Start start;
+        const QStringList windows = {QStringLiteral("Form1"), QStringLiteral("Form2"), QStringLiteral("Form3")};
+        for (const QString &name : windows)
+            QCOMPARE(showing(name), name == opens);
+        // A reopened window is the only one the user ever sees.
+        QCOMPARE(start.mainShows.shows, opens == QLatin1String("Form1") ? 1 : 0);
+        QCOMPARE(start.program->form2() != nullptr, opens == QLatin1String("Form2"));
+        QCOMPARE(start.program->form3() != nullptr, opens == QLatin1String("Form3"));
+        QCOMPARE(stored(config.settingsFile(), Form3Start), QStringLiteral("0"));
+
+        QStringList reports;
+        for (const shell::Message &m : platform.messages.shown) {
+            if (m.caption == QLatin1String("Application Error"))
+                reports << m.text;
+        }
+        if (reportStep == 0) {
+            QCOMPARE(platform.messages.shown.size(), 0);
+        } else {
+            QCOMPARE(reports.size(), 1);
+            QVERIFY2(reports.first().contains(QStringLiteral("\r\nin Kestrelby2021/08/31.Form1.Form_Load at line %1\r\r")
+                                                  .arg(reportStep)),
+                     qPrintable(reports.first()));
+            QCOMPARE(platform.messages.shown.first().icon, shell::MessageIcon::Exclamation);
+        }
+    }
+
+    void theHandPointerFile()
+    {
+        testsupport::TempConfig config;
+        testsupport::TestPlatform platform;
+        const QString builtHand = testsupport::programDir() + QStringLiteral("/HAND-M.CUR");
+        QTemporaryDir folder;
+        ProgramFolderOverride programFolder(folder.path());
+        {
+            // Missing: no report, and no hand over the buttons.
+            Start start;
+            QVERIFY(!start.form1().pointer().hasCustomCursor());
+            QCOMPARE(platform.messages.shown.size(), 0);
+        }
+        {
+            // Present (the program's own file): the hand shows over the buttons.
+            QVERIFY(QFile::copy(builtHand, folder.filePath(QStringLiteral("HAND-M.CUR"))));
+            Start start;
+            app::Form1 &form1 = start.form1();
+            QVERIFY(form1.pointer().hasCustomCursor());
+            QCOMPARE(platform.messages.shown.size(), 0);
+            QVERIFY(QTest::qWaitForWindowExposed(&form1));
+            auto *button = form1.findChild<QPushButton *>(QStringLiteral("PushButton2"));
+            QMouseEvent overButton(QEvent::MouseMove, QPointF(10, 10), button->mapToGlobal(QPointF(10, 10)), Qt::NoButton,
+                                   Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(button, &overButton);
+            QCOMPARE(form1.pointer().style(), int(shell::PointerCustom));
+            QCOMPARE(form1.cursor().shape(), Qt::BitmapCursor);
+            QMouseEvent overSurface(QEvent::MouseMove, QPointF(2, 2), form1.mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+                                    Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(&form1, &overSurface);
+            QCOMPARE(form1.pointer().style(), int(shell::PointerDefault));
+            form1.pointer().setStyle(shell::PointerHourglass);
+            QApplication::sendEvent(button, &overButton);
+            QCOMPARE(form1.pointer().style(), int(shell::PointerHourglass));
+        }
+        {
+            // Present but not a cursor file: step 104 is reported, start-up goes on.
+            writeFile(folder.filePath(QStringLiteral("HAND-M.CUR")), "not a cursor");
+            platform.messages.clear();
+            Start start;
+            QVERIFY(!start.form1().pointer().hasCustomCursor());
+            QCOMPARE(platform.messages.shown.size(), 1);
+            QVERIFY(platform.messages.shown.first().text.contains(QLatin1String("Form1.Form_Load at line 104")));
+            QVERIFY(showing(QStringLiteral("Form1")));
+            QCOMPARE(stored(config.settingsFile(), Form3Start), QStringLiteral("0"));
+        }
+    }
+
+    void theSkinBesideTheProgram()
+    {
+        testsupport::TempConfig config;
+        testsupport::TestPlatform platform;
+        QTemporaryDir folder;
+        ProgramFolderOverride programFolder(folder.path());
+        {
+            Start start;
+            QVERIFY(start.form1().styleSheet().isEmpty());
+        }
+        const QByteArray sheet = "QPushButton { color: rgb(1, 2, 3); }";
+        writeFile(folder.filePath(QStringLiteral("x/o.cjs")), sheet);
+        Start start;
+        QCOMPARE(start.form1().styleSheet(), QString::fromUtf8(sheet));
+        auto *button = start.form1().findChild<QPushButton *>(QStringLiteral("PushButton1"));
+        QCOMPARE(button->palette().color(QPalette::ButtonText), QColor(1, 2, 3));
+        QCOMPARE(platform.messages.shown.size(), 0);
+    }
+
+    void closingTheMainWindowEndsTheProgramWithoutWriting()
+    {
+        testsupport::TempConfig config;
+        testsupport::TestPlatform platform;
+        Start start;
+        const QByteArray before = apptest::bytesOf(config.settingsFile());
+        QVERIFY(!before.isEmpty());
+        QVERIFY(start.form1().close());
+        QCOMPARE(platform.ender.ends, 1);
+        QCOMPARE(apptest::bytesOf(config.settingsFile()), before);
+    }
+
+    void theOccasionalWebSiteVisit()
+    {
+        // About one start in a hundred opens the maker's web site, and only
+        // through the web seam (never a real browser here).
+        testsupport::TempConfig config;
+        testsupport::TestPlatform platform;
+        platform.clock.running = true;
+        platform.clock.step = 0.37;
+        const int starts = 400;
+        for (int i = 0; i < starts; ++i)
+            Start start;
+        QVERIFY2(platform.web.opened.size() >= 1 && platform.web.opened.size() <= 12,
+                 qPrintable(QString::number(platform.web.opened.size())));
+        for (const QUrl &address : platform.web.opened)
+            QCOMPARE(address, QUrl(QString::fromLatin1(shell::WebSiteAddress)));
+        QCOMPARE(platform.messages.shown.size(), 0);
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "test_startup.moc"

@@ -1,0 +1,400 @@
+// The batch generator window through its widgets: load, controls, a
+// generation, the preview, the count check, "< Back" and closing.
+#include "Form3Fixture.h"
+#include "deck/PictureSet.h"
+#include "shell/Pointer.h"
+#include "shell/ShellHelpers.h"
+
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTest>
+#include <set>
+
+using batchtest::Form3Fixture;
+
+class TestForm3 : public QObject {
+    Q_OBJECT
+private slots:
+    void firstStartWithEmptyStore();
+    void controlsTheirPlaceAndTabOrder();
+    void generationCounts_data();
+    void generationCounts();
+    void progressOfOneAndFour();
+    void previewShowsTheClickedEntry();
+    void clickOnEmptyListDoesNothing();
+    void countCheckOnLeavingTheBox_data();
+    void countCheckOnLeavingTheBox();
+    void countCheckNeverLoops();
+    void startRefusesStoredCounts_data();
+    void startRefusesStoredCounts();
+    void startRefusesTypedCountOnce();
+    void backAndAgainKeepsEverything();
+    void closingStoresThreeAndEnds();
+    void pointerFeedback();
+};
+
+void TestForm3::firstStartWithEmptyStore()
+{
+    Form3Fixture f;
+    f.open();
+    QCOMPARE(f.text1()->text(), QStringLiteral("52"));
+    QCOMPARE(f.text2()->text(), shell::DesktopFolder());
+    QVERIFY(f.text2()->text().endsWith(QLatin1Char('/')));
+    // Filling the boxes stored them.
+    QCOMPARE(shell::Settings::read(shell::keys::NumberOfCards, QString()), QStringLiteral("52"));
+    QCOMPARE(shell::Settings::read(shell::keys::Text2, QString()), shell::DesktopFolder());
+    QCOMPARE(f.list()->topLevelItemCount(), 0);
+    QCOMPARE(f.list()->columnCount(), 1);
+    QCOMPARE(f.list()->headerItem()->text(0), QStringLiteral("Card/s Generated"));
+    QCOMPARE(f.list()->header()->sectionSize(0), 3500 / 15);  // 96 DPI screen
+    QCOMPARE(f.bar()->minimum(), 0);
+    QCOMPARE(f.bar()->maximum(), 100);
+    QCOMPARE(f.bar()->value(), 0);
+    QCOMPARE(f.bar()->text(), QStringLiteral("Progress Bar"));
+    QVERIFY(f.child<QLabel>("Image1")->pixmap().isNull());
+    QCOMPARE(f.form->windowTitle(), QStringLiteral("Dealwright"));
+    QVERIFY(f.messages().isEmpty());
+}
+
+void TestForm3::controlsTheirPlaceAndTabOrder()
+{
+    Form3Fixture f;
+    f.open();
+    const struct { const char *name; const char *caption; } buttons[] = {
+        {"PushButton4", "< Back"}, {"PushButton2", "Start Generate Random Playing Cards"},
+        {"PushButton9", "..."}, {"PushButton1", "Save All Cards To Image"}, {"PushButton3", "Save Selected Card As Image"}};
+    for (const auto &b : buttons)
+        QCOMPARE(f.child<QPushButton>(b.name)->text(), QLatin1String(b.caption));
+    QCOMPARE(f.child<QGroupBox>("Frame1")->title(), QStringLiteral("Number To Generate"));
+    QCOMPARE(f.child<QGroupBox>("Frame2")->title(), QStringLiteral("Preview"));
+    QCOMPARE(f.child<QGroupBox>("Frame4")->title(), QStringLiteral("Save Results To This Folder"));
+    QCOMPARE(f.text1()->parentWidget()->objectName(), QStringLiteral("Frame1"));
+    QCOMPARE(f.child("Image1")->parentWidget()->objectName(), QStringLiteral("Frame2"));
+    QCOMPARE(f.text2()->parentWidget()->objectName(), QStringLiteral("Frame4"));
+    QCOMPARE(f.child("PushButton9")->parentWidget()->objectName(), QStringLiteral("Frame4"));
+
+    // Top to bottom as described, inside the client area.
+    auto top = [&](const char *name) { return f.child(name)->mapTo(f.form.get(), QPoint(0, 0)).y(); };
+    const char *rows[] = {"PushButton4", "Frame1", "PushButton2", "ListView1", "Frame4", "PushButton1", "ProgressBar1"};
+    for (std::size_t i = 1; i < std::size(rows); ++i)
+        QVERIFY2(top(rows[i - 1]) < top(rows[i]), rows[i]);
+    QCOMPARE(top("Frame2"), top("ListView1"));
+    QCOMPARE(top("PushButton3"), top("PushButton1"));
+    QVERIFY(f.child("Frame2")->x() > f.list()->x() + f.list()->width() - 1);
+    QVERIFY(f.child("PushButton9")->x() > f.text2()->x() + f.text2()->width() - 1);
+    for (QWidget *w : f.form->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!w->isWindow() && !w->objectName().isEmpty())
+            QVERIFY2(f.form->rect().contains(w->geometry()), qPrintable(w->objectName()));
+    }
+    // The preview is at the card's natural size.
+    QCOMPARE(f.child("Image1")->size(), QSize(71, 96));
+
+    // The focus does not start in the count box; Tab walks the described order.
+    QWidget *start = f.form->focusWidget();
+    QVERIFY(start);
+    QCOMPARE(start->objectName(), QStringLiteral("PushButton2"));
+    QStringList order{start->objectName()};
+    for (int i = 0; i < 7; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(order, (QStringList{"PushButton2", "Text1", "PushButton1", "PushButton3", "Text2", "PushButton9", "ListView1", "PushButton4"}));
+}
+
+void TestForm3::generationCounts_data()
+{
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<int>("entries");
+    QTest::newRow("52") << "52" << 52;
+    QTest::newRow("1") << "1" << 1;
+    QTest::newRow("0") << "0" << 0;
+    QTest::newRow("-3") << "-3" << 0;
+    QTest::newRow("2.5") << "2.5" << 2;
+    QTest::newRow("52.5") << "52.5" << 52;
+}
+
+void TestForm3::generationCounts()
+{
+    QFETCH(QString, count);
+    QFETCH(int, entries);
+    Form3Fixture f;
+    f.open();
+    f.generate(QStringLiteral("5"));  // an earlier batch, replaced by the next
+    QCOMPARE(f.entries().size(), 5);
+    f.generate(count);
+    const QStringList texts = f.entries();
+    QCOMPARE(texts.size(), entries);
+    std::set<int> cards;
+    for (const QString &text : texts) {
+        QVERIFY(text.startsWith(QStringLiteral("Card ")));
+        const int number = text.mid(5).toInt();
+        QVERIFY2(number >= 1 && number <= 52, qPrintable(text));
+        QCOMPARE(QStringLiteral("Card ") + QString::number(number), text);  // no leading zeros
+        cards.insert(number);
+    }
+    QCOMPARE(int(cards.size()), entries);
+    // The first entry is selected; nothing else, and the preview is untouched.
+    QCOMPARE(f.selectedEntries(), entries ? QStringList{texts.first()} : QStringList{});
+    QVERIFY(f.child<QLabel>("Image1")->pixmap().isNull());
+    QCOMPARE(f.bar()->value(), 0);
+    QCOMPARE(f.bar()->text(), QStringLiteral("Progress Bar"));
+    QVERIFY(f.messages().isEmpty());
+}
+
+void TestForm3::progressOfOneAndFour()
+{
+    Form3Fixture f;
+    f.open();
+    QSignalSpy values(f.bar(), &QProgressBar::valueChanged);
+    QList<int> atDraw;
+    // The bar has its share before each card is drawn.
+    QObject::connect(f.list()->model(), &QAbstractItemModel::rowsInserted, [&] { atDraw.append(f.bar()->value()); });
+    f.generate(QStringLiteral("1"));
+    QCOMPARE(atDraw, QList<int>{100});
+    QCOMPARE(values.size(), 2);
+    QCOMPARE(values.at(1).at(0).toInt(), 0);
+    atDraw.clear();
+    f.generate(QStringLiteral("4"));
+    QCOMPARE(atDraw, (QList<int>{25, 50, 75, 100}));
+    QCOMPARE(f.bar()->value(), 0);
+    atDraw.clear();
+    values.clear();
+    f.generate(QStringLiteral("0"));
+    QVERIFY(atDraw.isEmpty());
+    QVERIFY(values.isEmpty());
+}
+
+void TestForm3::previewShowsTheClickedEntry()
+{
+    Form3Fixture f;
+    f.open();
+    f.generate(QStringLiteral("52"));
+    QLabel *image1 = f.child<QLabel>("Image1");
+    const deck::PictureSet &set = deck::PictureSet::instance();
+    for (const char *text : {"Card 7", "Card 1", "Card 52"}) {
+        QTreeWidgetItem *item = f.entry(QLatin1String(text));
+        QVERIFY(item);
+        f.clickEntry(item);
+        const int card = QString::fromLatin1(text).mid(5).toInt() - 1;
+        QCOMPARE(f.deck1()->ChangeCard(), card);
+        QCOMPARE(image1->pixmap().toImage(), QPixmap::fromImage(set.card(card)).toImage());
+        QCOMPARE(image1->size(), QSize(71, 96));
+        QCOMPARE(image1->accessibleName(), deck::cardName(card));
+        QCOMPARE(image1->accessibleName(), deck::pictureName(set.card(card)));
+        QCOMPARE(item->data(0, Qt::AccessibleTextRole).toString(), deck::cardName(card));
+    }
+    // A new batch selects its first entry but leaves the preview as it was.
+    const QImage shown = image1->pixmap().toImage();
+    f.generate(QStringLiteral("3"));
+    QCOMPARE(image1->pixmap().toImage(), shown);
+    QVERIFY(f.messages().isEmpty());
+}
+
+void TestForm3::clickOnEmptyListDoesNothing()
+{
+    Form3Fixture f;
+    f.open();
+    QTest::mouseClick(f.list()->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+    QVERIFY(f.child<QLabel>("Image1")->pixmap().isNull());
+    // And a click below the entries of a batch leaves the preview too.
+    f.generate(QStringLiteral("2"));
+    QTest::mouseClick(f.list()->viewport(), Qt::LeftButton, {}, QPoint(20, f.list()->viewport()->height() - 5));
+    QVERIFY(f.child<QLabel>("Image1")->pixmap().isNull());
+    QVERIFY(f.messages().isEmpty());
+}
+
+void TestForm3::countCheckOnLeavingTheBox_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("letters") << "abc" << "Must be a numerical value.";
+    QTest::newRow("52.6") << "52.6" << "Up to 52 cards allowed";
+    QTest::newRow("1e10, not an overflow") << "1e10" << "Up to 52 cards allowed";
+    QTest::newRow("52.5 passes") << "52.5" << "";
+    QTest::newRow("0 passes") << "0" << "";
+    QTest::newRow("-3 passes") << "-3" << "";
+}
+
+void TestForm3::countCheckOnLeavingTheBox()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    Form3Fixture f;
+    f.open();
+    f.text1()->setFocus(Qt::MouseFocusReason);
+    f.text1()->selectAll();
+    QTest::keyClicks(f.text1(), typed);
+    QCOMPARE(shell::Settings::read(shell::keys::NumberOfCards, QString()), typed);
+    QTest::keyClick(f.text1(), Qt::Key_Tab);
+    if (message.isEmpty()) {
+        QCoreApplication::processEvents();
+        QVERIFY(f.messages().isEmpty());
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("PushButton1"));
+        return;
+    }
+    QTRY_COMPARE(f.messages(), QStringList{message});
+    QCOMPARE(f.platform.messages.shown.first().caption, shell::AppTitle());
+    QCOMPARE(f.platform.messages.shown.first().icon, shell::MessageIcon::None);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(f.text1()));
+    QCOMPARE(f.text1()->text(), typed);  // never corrected
+    QCOMPARE(shell::Settings::read(shell::keys::NumberOfCards, QString()), typed);
+}
+
+void TestForm3::countCheckNeverLoops()
+{
+    Form3Fixture f;
+    f.open();
+    // While the box is open it is the active window, as a real modal box is.
+    QWidget box;
+    box.setObjectName(QStringLiteral("StandInBox"));
+    f.platform.messages.onShow = [&](const shell::Message &) {
+        box.show();
+        QApplication::setActiveWindow(&box);
+        QCoreApplication::processEvents();
+        box.hide();
+        QApplication::setActiveWindow(f.form.get());
+        QCoreApplication::processEvents();
+    };
+    f.text1()->setFocus(Qt::MouseFocusReason);
+    f.text1()->setText(QStringLiteral("abc"));
+    QTest::mouseClick(f.child("PushButton1"), Qt::LeftButton);  // the click leaves the box first
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(f.text1()));
+    for (int i = 0; i < 20; ++i)
+        QCoreApplication::processEvents();
+    QCOMPARE(f.messages().count(QStringLiteral("Must be a numerical value.")), 1);
+
+    // Leaving the window and coming back is no leave of the box.
+    QApplication::setActiveWindow(&box);
+    QApplication::setActiveWindow(f.form.get());
+    for (int i = 0; i < 20; ++i)
+        QCoreApplication::processEvents();
+    QCOMPARE(f.messages().count(QStringLiteral("Must be a numerical value.")), 1);
+
+    // Every real leave gets its one message.
+    QTest::keyClick(f.text1(), Qt::Key_Tab);
+    QTRY_COMPARE(f.messages().count(QStringLiteral("Must be a numerical value.")), 2);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(f.text1()));
+    for (int i = 0; i < 20; ++i)
+        QCoreApplication::processEvents();
+    QCOMPARE(f.messages().size(), 2);
+}
+
+void TestForm3::startRefusesStoredCounts_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("60") << "60" << "Up to 52 cards allowed";
+    QTest::newRow("1e10") << "1e10" << "Up to 52 cards allowed";
+    QTest::newRow("abc") << "abc" << "Must be a numerical value.";
+}
+
+void TestForm3::startRefusesStoredCounts()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, message);
+    Form3Fixture f;
+    shell::Settings::write(shell::keys::NumberOfCards, stored);
+    f.open();
+    QCOMPARE(f.text1()->text(), stored);
+    f.click("PushButton2");
+    for (int i = 0; i < 10; ++i)
+        QCoreApplication::processEvents();
+    QCOMPARE(f.messages(), QStringList{message});
+    QVERIFY(f.entries().isEmpty());
+    QCOMPARE(f.bar()->value(), 0);
+}
+
+void TestForm3::startRefusesTypedCountOnce()
+{
+    Form3Fixture f;
+    f.open();
+    f.generate(QStringLiteral("3"));
+    const QStringList batch = f.entries();
+    // Typed into the box, then straight to Start: Start's own message, once.
+    f.text1()->setFocus(Qt::MouseFocusReason);
+    f.text1()->setText(QStringLiteral("60"));
+    f.click("PushButton2");
+    for (int i = 0; i < 20; ++i)
+        QCoreApplication::processEvents();
+    QCOMPARE(f.messages(), QStringList{QStringLiteral("Up to 52 cards allowed")});
+    QCOMPARE(f.entries(), batch);  // the last batch stays
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(f.text1()));
+}
+
+void TestForm3::backAndAgainKeepsEverything()
+{
+    Form3Fixture f;
+    f.open();
+    f.generate(QStringLiteral("9"));
+    f.clickEntry(f.list()->topLevelItem(4));
+    const QStringList batch = f.entries();
+    const QImage preview = f.child<QLabel>("Image1")->pixmap().toImage();
+    f.text2()->setText(QStringLiteral("/somewhere/"));
+    f.click("PushButton4");
+    QVERIFY(!f.form->isVisible());
+    QCOMPARE(f.navigator.mainShown, 1);
+    QCOMPARE(shell::Settings::read(shell::keys::Form3Start, 0), QStringLiteral("0"));
+    f.form->show();
+    QCOMPARE(f.entries(), batch);
+    QCOMPARE(f.selectedEntries(), QStringList{batch.at(4)});
+    QCOMPARE(f.child<QLabel>("Image1")->pixmap().toImage(), preview);
+    QCOMPARE(f.text1()->text(), QStringLiteral("9"));
+    QCOMPARE(f.text2()->text(), QStringLiteral("/somewhere/"));
+    QCOMPARE(f.platform.ender.ends, 0);
+}
+
+void TestForm3::closingStoresThreeAndEnds()
+{
+    Form3Fixture f;
+    f.open();
+    f.generate(QStringLiteral("4"));
+    f.form->close();
+    QCOMPARE(shell::Settings::read(shell::keys::Form3Start, 0), QStringLiteral("3"));
+    QCOMPARE(f.platform.ender.ends, 1);
+    // The next start loads an empty list, with the boxes as they were left.
+    f.form.reset();
+    shell::setEndRequested(false);
+    f.open();
+    QVERIFY(f.entries().isEmpty());
+    QCOMPARE(f.text1()->text(), QStringLiteral("4"));
+}
+
+void TestForm3::pointerFeedback()
+{
+    Form3Fixture f;
+    f.open();
+    shell::PointerFeedback &pointer = f.form->pointer();
+    const bool hand = shell::FileExists(shell::ProgramFilePath(shell::HandCursorFileName));
+    QCOMPARE(pointer.hasCustomCursor(), hand && shell::loadCursorFile(shell::ProgramFilePath(shell::HandCursorFileName)).has_value());
+    // Frames are reached beside their boxes, the list anywhere.
+    auto moveOver = [&](const char *name) {
+        QWidget *w = f.child(name);
+        const bool frame = qobject_cast<QGroupBox *>(w) != nullptr;
+        QTest::mouseMove(w, frame ? QPoint(4, w->height() - 4) : w->rect().center());
+        QCoreApplication::processEvents();
+    };
+    for (const char *button : {"PushButton1", "PushButton2", "PushButton3", "PushButton4", "PushButton9"}) {
+        moveOver("Frame1");
+        QCOMPARE(pointer.style(), int(shell::PointerDefault));
+        moveOver(button);
+        QVERIFY2(pointer.style() == shell::PointerCustom, button);
+    }
+    for (const char *area : {"Frame2", "Frame4", "ListView1"}) {
+        moveOver("PushButton2");
+        moveOver(area);
+        QVERIFY2(pointer.style() == shell::PointerDefault, area);
+    }
+    if (hand && pointer.hasCustomCursor()) {
+        moveOver("PushButton2");
+        QCOMPARE(f.form->cursor().shape(), Qt::BitmapCursor);
+    }
+    // The hourglass is left alone.
+    pointer.setStyle(shell::PointerHourglass);
+    moveOver("PushButton3");
+    moveOver("Frame1");
+    QCOMPARE(pointer.style(), int(shell::PointerHourglass));
+}
+
+QTEST_MAIN(TestForm3)
+#include "test_form3.moc"

@@ -1,0 +1,75 @@
+// The draw history and its two operations.
+#include "cards/DrawState.h"
+#include "shell/Failure.h"
+
+#include <QtTest>
+
+using namespace cards;
+
+class TestDrawState : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { state() = DrawState{}; }
+
+    void cardNumbersNameSuitAndRank()
+    {
+        QCOMPARE(suitOf(0), Suit::Spades);
+        QCOMPARE(rankOf(0), 1);
+        QCOMPARE(rankOf(12), 13);
+        QCOMPARE(suitOf(13), Suit::Diamonds);
+        QCOMPARE(suitOf(26), Suit::Clubs);
+        QCOMPARE(suitOf(39), Suit::Hearts);
+        QCOMPARE(suitOf(51), Suit::Hearts);
+        QCOMPARE(rankOf(51), 13);
+        for (int n : {1, 14, 27, 40})
+            QCOMPARE(rankOf(n), 2);
+    }
+
+    void theHistoryStartsWithoutStorage()
+    {
+        QVERIFY(!state().DrawnCards.has_value());
+        QCOMPARE(state().DrawCount, 0);
+        QVERIFY(!state().ViewerLaidOut);
+        QVERIFY_THROWS_EXCEPTION(shell::Failure, IsCardDrawn(5));
+    }
+
+    void initGivesTheSentinelOnceAndIsNoReset()
+    {
+        InitDrawnCards();
+        QCOMPARE(*state().DrawnCards, std::vector<std::int16_t>{Sentinel});
+        state().DrawnCards->push_back(17);
+        state().DrawCount = 1;
+        InitDrawnCards();
+        QCOMPARE(*state().DrawnCards, (std::vector<std::int16_t>{Sentinel, 17}));
+        QCOMPARE(state().DrawCount, 1);
+    }
+
+    void isCardDrawnSearchesTheWholeHistory()
+    {
+        InitDrawnCards();
+        for (int c = 0; c < 52; ++c)
+            QVERIFY(!IsCardDrawn(std::int16_t(c)));
+        // The sentinel is compared but is never a card.
+        QVERIFY(IsCardDrawn(Sentinel));
+        for (std::int16_t c : {51, 0, 26})
+            state().DrawnCards->push_back(c);
+        QVERIFY(IsCardDrawn(0));
+        QVERIFY(IsCardDrawn(26));
+        QVERIFY(IsCardDrawn(51));
+        QVERIFY(!IsCardDrawn(1));
+    }
+
+    // A put-back draw keeps every card; past 32767 entries a 16-bit position
+    // counter would overflow. The search still reaches the end.
+    void aHistoryLongerThanASixteenBitCounter()
+    {
+        InitDrawnCards();
+        state().DrawnCards->resize(40000, 3);
+        state().DrawnCards->push_back(44);
+        QVERIFY(IsCardDrawn(44));
+        QVERIFY(!IsCardDrawn(45));
+    }
+};
+
+QTEST_MAIN(TestDrawState)
+#include "test_draw_state.moc"

@@ -1,0 +1,129 @@
+// The committed pictures are exactly what the generator draws: a fresh run
+// into a temporary folder gives the same files, the same file structure
+// byte for byte, and the same colours (within 2 per channel, as the
+// drawing's processor-specific paths may round differently).
+#include "AssetBytes.h"
+#include "deck/GifDecode.h"
+#include "tools/artgen/ArtGen.h"
+
+#include <QDirIterator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace assetbytes;
+
+namespace {
+
+QString committed() { return qEnvironmentVariable("DEALWRIGHT_SOURCE_DIR") + QStringLiteral("/assets"); }
+
+QStringList filesBelow(const QString &folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = QDir(folder).relativeFilePath(it.next());
+        if (path != QLatin1String("CMakeLists.txt"))
+            files << path;
+    }
+    files.sort();
+    return files;
+}
+
+// "" when the pictures agree, else where they first differ.
+QString compareColours(const QImage &a, const QImage &b, int tolerance = 2)
+{
+    if (a.size() != b.size())
+        return QStringLiteral("sizes differ");
+    const QImage x = a.convertToFormat(QImage::Format_ARGB32);
+    const QImage y = b.convertToFormat(QImage::Format_ARGB32);
+    for (int row = 0; row < x.height(); ++row) {
+        for (int column = 0; column < x.width(); ++column) {
+            const QRgb p = x.pixel(column, row);
+            const QRgb q = y.pixel(column, row);
+            if (qAlpha(p) != qAlpha(q) || (qAlpha(p) != 0 && (qAbs(qRed(p) - qRed(q)) > tolerance
+                                                              || qAbs(qGreen(p) - qGreen(q)) > tolerance
+                                                              || qAbs(qBlue(p) - qBlue(q)) > tolerance)))
+                return QStringLiteral("pixel (%1, %2): %3 against %4")
+                    .arg(column)
+                    .arg(row)
+                    .arg(p, 8, 16, QLatin1Char('0'))
+                    .arg(q, 8, 16, QLatin1Char('0'));
+        }
+    }
+    return QString();
+}
+
+QString compareFile(const QString &name, const QByteArray &fresh, const QByteArray &old)
+{
+    if (name.endsWith(QLatin1String(".gif"))) {
+        const GifLayout a = readGif(fresh);
+        const GifLayout b = readGif(old);
+        if (a.structure != b.structure || a.transparentIndex != b.transparentIndex)
+            return QStringLiteral("GIF structure differs");
+        return compareColours(deck::decodeGif(fresh), deck::decodeGif(old));
+    }
+    if (name.endsWith(QLatin1String(".bmp"))) {
+        // Headers exactly; the palette and pixels by their colours.
+        const int header = u32(fresh, 14) == 12 ? 26 : 54;
+        if (fresh.left(header) != old.left(header))
+            return QStringLiteral("bitmap header differs");
+        return compareColours(QImage::fromData(fresh, "BMP"), QImage::fromData(old, "BMP"));
+    }
+    if (name.endsWith(QLatin1String(".png")))
+        return compareColours(QImage::fromData(fresh, "PNG"), QImage::fromData(old, "PNG"));
+    return fresh == old ? QString() : QStringLiteral("bytes differ");
+}
+
+} // namespace
+
+class TestRegenerate : public QObject {
+    Q_OBJECT
+private slots:
+    void freshRunMatchesCommittedFiles();
+    void twoRunsGiveTheSameBytes();
+    void generatorRefusesAnUnwritableFolder();
+};
+
+void TestRegenerate::freshRunMatchesCommittedFiles()
+{
+    QTemporaryDir fresh;
+    QVERIFY(fresh.isValid());
+    const QString failure = artgen::writeAssets(fresh.path());
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    const QStringList files = filesBelow(fresh.path());
+    QCOMPARE(files, filesBelow(committed()));
+    QVERIFY(files.size() >= 76 + 2 + 7 + 1);
+    QStringList differences;
+    for (const QString &name : files) {
+        const QString difference = compareFile(name, readAll(fresh.filePath(name)), readAll(committed() + QLatin1Char('/') + name));
+        if (!difference.isEmpty())
+            differences << name + QStringLiteral(": ") + difference;
+    }
+    QVERIFY2(differences.isEmpty(),
+             qPrintable(differences.join(QLatin1Char('\n')) + QStringLiteral("\n(rebuild the target regenerate-art)")));
+}
+
+void TestRegenerate::twoRunsGiveTheSameBytes()
+{
+    const QList<artgen::AssetFile> first = artgen::buildAssets();
+    const QList<artgen::AssetFile> second = artgen::buildAssets();
+    QCOMPARE(first.size(), second.size());
+    for (int i = 0; i < first.size(); ++i) {
+        QCOMPARE(first[i].path, second[i].path);
+        QVERIFY2(first[i].bytes == second[i].bytes, qPrintable(first[i].path));
+    }
+}
+
+void TestRegenerate::generatorRefusesAnUnwritableFolder()
+{
+    // A folder below a regular file cannot be made, even by root.
+    QTemporaryDir dir;
+    QFile plain(dir.filePath(QStringLiteral("plain")));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    const QString failure = artgen::writeAssets(dir.filePath(QStringLiteral("plain/assets")));
+    QVERIFY(!failure.isEmpty());
+}
+
+QTEST_MAIN(TestRegenerate)
+#include "test_regenerate.moc"

@@ -1,0 +1,64 @@
+#pragma once
+// The card-art generator: draws every picture of the card face control and
+// the program's other image files from the generator's own shapes (no
+// installed font), and encodes them in their committed file formats.
+// The same run gives the same bytes on every machine.
+#include <QByteArray>
+#include <QImage>
+#include <QList>
+#include <QString>
+
+namespace artgen {
+
+constexpr int CardWidth = 71;
+constexpr int CardHeight = 96;
+
+// Card-sized pictures, drawn as ARGB32 with alpha either 0 (transparent) or
+// 255. Card numbers: 0..12 spades, 13..25 diamonds, 26..38 clubs,
+// 39..51 hearts, each from the ace to the king.
+QImage drawFace(int number);
+QImage drawJoker(bool red);
+QImage drawGreenRing();
+QImage drawRedCross();
+QImage drawBack(int number);  // 0..11
+
+// The seven animation frames, in the order aniAce1, aniAce2, aniBats,
+// aniFace1, aniFace2, aniRobot1, aniRobot2; each is an 8-bit image with at
+// most 16 colours.
+constexpr int AnimCount = 7;
+QImage drawAnim(int which);
+QString animName(int which);  // "aniAce1" ...
+
+// The control's icon (32 x 39, RGB), the program's window icon at a given
+// size (ARGB) and the hand pointer (32 x 32, ARGB, alpha 0 or 255).
+QImage drawControlIcon();
+QImage drawProgramIcon(int size);
+QImage drawHandPointer();
+constexpr int HandHotX = 9;
+constexpr int HandHotY = 2;
+
+// A drawn card-sized picture turned into the 256-colour palette picture that
+// its GIF file holds: index 0 is the transparent colour (white, alpha 0).
+QImage toPalette(const QImage &art);
+
+// The committed picture files, by their path below assets/.
+struct AssetFile {
+    QString path;
+    QByteArray bytes;
+};
+QList<AssetFile> buildAssets();
+
+// The file names of the 76 control pictures below assets/pictures/.
+QString faceFile(int number);
+QString jokerFile(bool red);
+QString greenRingFile();
+QString redCrossFile();
+QString backFile(int number);
+QString animFile(int which);
+QString controlIconFile();
+
+// Writes every asset file below `folder`; returns "" or a description of
+// what could not be written.
+QString writeAssets(const QString &folder);
+
+} // namespace artgen

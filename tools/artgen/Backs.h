@@ -1,0 +1,30 @@
+#pragma once
+// The twelve card backs, each painted inside the card outline.
+#include <QImage>
+#include <QPainter>
+
+namespace artgen {
+
+// The inner field of a back: inside the one-pixel outline.
+QRectF backField();
+
+// Painters of the single designs; each paints the whole card interior.
+void paintWovenBack(QPainter &painter);        // 0
+QImage drawDottedBack();                       // 1 (mostly transparent)
+void paintRosesBack(QPainter &painter);        // 2
+void paintBasketBack(QPainter &painter);       // 3
+void paintIvyBack(QPainter &painter);          // 4
+void paintFourFishBack(QPainter &painter);     // 5
+void paintRobotBack(QPainter &painter);        // 6
+void paintFishAndWeedBack(QPainter &painter);  // 7
+void paintArmBack(QPainter &painter);          // 8
+void paintShellBack(QPainter &painter);        // 9
+void paintPalmBack(QPainter &painter);         // 10
+void paintCastleBack(QPainter &painter);       // 11
+
+// Shared motifs, also used by the animation frames.
+void paintClownfish(QPainter &painter, QPointF centre, double length, bool facingLeft);
+void paintBat(QPainter &painter, QPointF centre, double span, const QColor &colour);
+void paintSunFace(QPainter &painter, QPointF centre, double radius, bool tongueOut);
+
+} // namespace artgen
