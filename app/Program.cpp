@@ -8,9 +8,13 @@ namespace app {
 
 namespace {
 
-// A window shown again comes up on top of the others by itself.
+// A window shown again comes up on top of the others by itself. Its name is
+// its role for the window system, which session managers and scripts use to
+// tell the program's windows apart (they all carry the same caption).
 void bringUp(QWidget *window)
 {
+    if (window->windowRole().isEmpty())
+        window->setWindowRole(window->objectName());
     window->show();
     window->activateWindow();
 }

@@ -7,6 +7,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <vector>
 
 namespace batch {
 namespace {
@@ -19,10 +20,10 @@ int bitsOf(const QImage &image) { return image.format() == QImage::Format_Indexe
 int rowBytes(int width, int bits) { return ((width * bits + 31) / 32) * 4; }
 int paletteBytes(int bits) { return bits == 8 ? PaletteEntries * 4 : 0; }
 
-void put16(QByteArray &bytes, int at, quint16 value) { qToLittleEndian(value, bytes.data() + at); }
-void put32(QByteArray &bytes, int at, quint32 value) { qToLittleEndian(value, bytes.data() + at); }
-quint16 get16(const QByteArray &bytes, int at) { return qFromLittleEndian<quint16>(bytes.constData() + at); }
-quint32 get32(const QByteArray &bytes, int at) { return qFromLittleEndian<quint32>(bytes.constData() + at); }
+void put16(std::vector<uchar> &bytes, int at, quint16 value) { qToLittleEndian(value, bytes.data() + at); }
+void put32(std::vector<uchar> &bytes, int at, quint32 value) { qToLittleEndian(value, bytes.data() + at); }
+quint16 get16(const QByteArray &bytes, int at) { return quint16(quint8(bytes.at(at)) | quint8(bytes.at(at + 1)) << 8); }
+quint32 get32(const QByteArray &bytes, int at) { return get16(bytes, at) | quint32(get16(bytes, at + 2)) << 16; }
 
 } // namespace
 
@@ -64,7 +65,7 @@ bool isPlainBitmapOf(const QByteArray &bytes, const QImage &image)
     const int used = image.width() * bits / 8;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = used; x < stride; ++x) {
-            if (bytes[offset + y * stride + x] != '\0')
+            if (bytes.at(offset + y * stride + x) != '\0')
                 return false;
         }
     }
@@ -85,7 +86,7 @@ QByteArray encodeBitmap(const QImage &picture)
     const int offset = FileHeaderSize + InfoHeaderSize + paletteBytes(bits);
     const int size = offset + stride * height;
 
-    QByteArray bytes(size, '\0');
+    std::vector<uchar> bytes(std::size_t(size), 0);
     bytes[0] = 'B';
     bytes[1] = 'M';
     put32(bytes, 2, quint32(size));
@@ -103,27 +104,27 @@ QByteArray encodeBitmap(const QImage &picture)
         put32(bytes, 50, PaletteEntries);
         const QList<QRgb> table = image.colorTable();
         for (int i = 0; i < PaletteEntries; ++i) {
-            char *entry = bytes.data() + FileHeaderSize + InfoHeaderSize + 4 * i;
-            entry[0] = char(qBlue(table[i]));
-            entry[1] = char(qGreen(table[i]));
-            entry[2] = char(qRed(table[i]));
+            uchar *entry = bytes.data() + FileHeaderSize + InfoHeaderSize + 4 * i;
+            entry[0] = uchar(qBlue(table[i]));
+            entry[1] = uchar(qGreen(table[i]));
+            entry[2] = uchar(qRed(table[i]));
         }
     }
     for (int y = 0; y < height; ++y) {
-        char *row = bytes.data() + offset + stride * (height - 1 - y);
+        uchar *row = bytes.data() + offset + stride * (height - 1 - y);
         const uchar *line = image.constScanLine(y);
         if (bits == 8) {
             std::copy(line, line + width, row);
         } else {
             const QRgb *pixels = reinterpret_cast<const QRgb *>(line);
             for (int x = 0; x < width; ++x) {
-                row[3 * x] = char(qBlue(pixels[x]));
-                row[3 * x + 1] = char(qGreen(pixels[x]));
-                row[3 * x + 2] = char(qRed(pixels[x]));
+                row[3 * x] = uchar(qBlue(pixels[x]));
+                row[3 * x + 1] = uchar(qGreen(pixels[x]));
+                row[3 * x + 2] = uchar(qRed(pixels[x]));
             }
         }
     }
-    return bytes;
+    return QByteArray(reinterpret_cast<const char *>(bytes.data()), size);
 }
 
 QByteArray bitmapBytes(const QImage &picture)

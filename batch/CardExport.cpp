@@ -37,6 +37,11 @@ bool endsWithSeparator(const QString &text)
 // disk, and only then takes the old one's name. Any failure on the way
 // leaves the old file as it was; the temporary file is removed when `file`
 // goes out of scope uncommitted.
+//
+// Written unbuffered, so that a failed write is seen at once: a buffered
+// save file whose last flush fails (a full disk, a file-size limit) still
+// commits the cut-off file over the old one. The save file syncs on commit
+// too, but ignores a failed sync; this sync is checked.
 void writeWhole(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
@@ -46,7 +51,7 @@ void writeWhole(const QString &path, const QByteArray &bytes)
     errno = 0;
     if (file.write(bytes) != bytes.size())
         writeFailed(file, errno ? errno : EIO, path);
-    if (::fsync(file.handle()) != 0)
+    if (::fdatasync(file.handle()) != 0)
         writeFailed(file, errno, path);
     errno = 0;
     if (!file.commit())

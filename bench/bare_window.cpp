@@ -1,10 +1,13 @@
 // The yardstick for the program's start-up: a bare Qt Widgets program that
 // shows one empty window. Run with DEALWRIGHT_EXIT_AFTER_SHOW=1 it reports
-// and ends exactly as the program does (bench/startup.sh runs both).
+// and ends exactly as the program does (bench/startup.sh runs both). With
+// the argument --text the window holds one push button with a caption, which
+// shows what merely drawing text costs (the font configuration).
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
+#include <QPushButton>
 #include <QWidget>
 #include <QWindow>
 
@@ -60,6 +63,10 @@ int main(int argc, char *argv[])
     QWidget window;
     window.setWindowTitle(QStringLiteral("bare"));
     window.resize(536, 76);
+    if (QCoreApplication::arguments().contains(QStringLiteral("--text"))) {
+        auto *button = new QPushButton(QStringLiteral("New Method"), &window);
+        button->setGeometry(8, 8, 520, 27);
+    }
     window.show();
     return QApplication::exec();
 }

@@ -10,7 +10,7 @@ QPushButton {
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #b8232f, stop:1 #7d1420);
     border: 2px solid #f2d16b;
     border-radius: 8px;
-    padding: 6px 14px;
+    padding: 2px 14px;
 }
 QPushButton:hover {
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #d23440, stop:1 #95202b);
@@ -18,8 +18,8 @@ QPushButton:hover {
 }
 QPushButton:pressed {
     background: #6a111b;
-    padding-top: 8px;
-    padding-bottom: 4px;
+    padding-top: 3px;
+    padding-bottom: 1px;
 }
 QPushButton:focus {
     outline: none;
@@ -29,7 +29,4 @@ QPushButton:disabled {
     color: #c8b8b8;
     background: #7a6a6a;
     border-color: #a09080;
-}
-QPushButton#PushButton1, QPushButton#PushButton2 {
-    min-height: 36px;
 }

@@ -261,7 +261,7 @@ private slots:
         QCOMPARE(stored(config.settingsFile(), Form3Start), QStringLiteral("0"));
     }
 
-    void aStoredFolderThatIsNoFolder()
+    void storedFoldersThatAreNoFolders()
     {
         // Text2 holds any text; the windows show it as it is and refuse to
         // save into it.
@@ -277,6 +277,18 @@ private slots:
         click(form2, "PushButton3");  // "Save Card As Image"
         QCOMPARE(platform.messages.texts(),
                  QStringList{QStringLiteral("Folder does not exist. Please select another folder.")});
+        QCOMPARE(stored(config.settingsFile(), shell::keys::Text2), notAFolder);
+
+        // LastFolderDot naming no folder: the picker still opens with it, and
+        // a cancel changes nothing.
+        const QString gone = config.path() + QStringLiteral("/gone");
+        apptest::store(config.settingsFile(), shell::keys::LastFolderDot, gone);
+        click(form2, "PushButton9");  // "..."
+        QCOMPARE(platform.folders.calls.size(), 1);
+        QCOMPARE(platform.folders.calls.first().startFolder, gone);
+        QCOMPARE(platform.folders.calls.first().title, QStringLiteral("Please select folder:"));
+        QCOMPARE(child<QLineEdit>(form2, "Text2")->text(), notAFolder);
+        QCOMPARE(stored(config.settingsFile(), shell::keys::LastFolderDot), gone);
         QCOMPARE(stored(config.settingsFile(), shell::keys::Text2), notAFolder);
     }
 };

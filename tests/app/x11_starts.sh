@@ -33,10 +33,11 @@ unset DEALWRIGHT_PROGRAM_DIR WAYLAND_DISPLAY
 mkdir -p "$XDG_CONFIG_HOME"
 settings=$XDG_CONFIG_HOME/Marrowfen.ini
 
-# Client sizes at 96 dots per inch (15 twips per pixel).
-MAIN=536x76
-DRAW=552x464
-BATCH=520x440
+# Each window by its role (its name) and, where the design fixes it, its
+# client size at 96 dots per inch (15 twips per pixel).
+MAIN="Form1 536x76"
+DRAW="Form2 552x464"
+BATCH="Form3"
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -76,7 +77,10 @@ start() {
     if ! "$xwin" wait Dealwright 30 > "$work/shown"; then
         fail "$name: no window appeared"; cat "$work/err"; return 1
     fi
-    [ "$(cat "$work/shown")" = "$expected" ] || fail "$name: shows $(cat "$work/shown" | tr '\n' ' '), expected $expected"
+    case "$(cat "$work/shown")" in
+        "$expected"|"$expected "*) ;;
+        *) fail "$name: shows $(cat "$work/shown" | tr '\n' ' '), expected $expected";;
+    esac
     wait_until 10 is_stored Form3Start 0 || fail "$name: Form3Start is $(stored Form3Start) while running, expected 0"
 }
 
@@ -94,9 +98,12 @@ finish() {
     fi
     pid=
     touch "$work/stop"; wait "$watcher"; watcher=
-    local mapped; mapped=$(sort -u "$work/maps" | grep -v watching | tr '\n' ' ')
+    local mapped; mapped=$(grep -v watching "$work/maps" | sort -u)
     echo "mapped: $mapped"
-    [ "$mapped" = "$expected " ] || fail "$name: windows mapped during the run: $mapped, expected $expected"
+    case "$mapped" in
+        "$expected"|"$expected "*) [ "$(echo "$mapped" | wc -l)" = 1 ] || fail "$name: windows mapped during the run: $mapped";;
+        *) fail "$name: windows mapped during the run: $mapped, expected $expected";;
+    esac
     if grep -q '^message:' "$work/err"; then echo "$name said:"; grep '^message:' "$work/err"; fi
 }
 
@@ -105,43 +112,43 @@ no_messages() { grep -q '^message:' "$work/err" && fail "$1: unexpected message:
 # 1. First start with an empty store: the main window; closing it ends the
 #    program and writes nothing more.
 rm -f "$settings"
-start "first start" $MAIN
-finish "first start" close $MAIN
+start "first start" "$MAIN"
+finish "first start" close "$MAIN"
 no_messages "first start"
 [ "$(stored Form3Start)" = 0 ] || fail "first start: Form3Start $(stored Form3Start)"
 [ "$(grep -c = "$settings")" = 1 ] || fail "first start wrote more than Form3Start: $(cat "$settings")"
 
 # 2. The draw window was closed last, in the mode "put back".
 prepare Form3Start=2 Option1=False Option2=True
-start "draw window reopened" $DRAW
-finish "draw window reopened" close $DRAW
+start "draw window reopened" "$DRAW"
+finish "draw window reopened" close "$DRAW"
 no_messages "draw window reopened"
 [ "$(stored Form3Start)" = 2 ] || fail "closing the draw window stored $(stored Form3Start)"
 [ "$(stored Option2)" = True ] || fail "the mode was not kept: Option2=$(stored Option2)"
 
 # 3. What run 2 left: the draw window again; this run is ended by the session
 #    (not by a window), so "0" stays and the next start is the main window.
-start "draw window again" $DRAW
-finish "draw window again" kill $DRAW
+start "draw window again" "$DRAW"
+finish "draw window again" kill "$DRAW"
 [ "$(stored Form3Start)" = 0 ] || fail "draw window again: Form3Start $(stored Form3Start)"
-start "main window after that" $MAIN
-finish "main window after that" close $MAIN
+start "main window after that" "$MAIN"
+finish "main window after that" close "$MAIN"
 
 # 4. The batch generator, with a count of the wrong form in the store.
 prepare Form3Start=3 "Number%20Of%20Cards=many"
-start "batch generator reopened" $BATCH
-finish "batch generator reopened" close $BATCH
+start "batch generator reopened" "$BATCH"
+finish "batch generator reopened" close "$BATCH"
 no_messages "batch generator reopened"
 [ "$(stored Form3Start)" = 3 ] || fail "closing the batch generator stored $(stored Form3Start)"
 [ "$(stored 'Number%20Of%20Cards')" = many ] || fail "the count changed: $(stored 'Number%20Of%20Cards')"
-start "batch generator again" $BATCH
-finish "batch generator again" close $BATCH
+start "batch generator again" "$BATCH"
+finish "batch generator again" close "$BATCH"
 
 # 5. A Form3Start that is not a number: one report (step 128), then the draw
 #    window only, and "0".
 prepare Form3Start=abc
-start "Form3Start not a number" $DRAW
-finish "Form3Start not a number" kill $DRAW
+start "Form3Start not a number" "$DRAW"
+finish "Form3Start not a number" kill "$DRAW"
 reports=$(grep -c '^message: \[Application Error\]' "$work/err")
 [ "$reports" = 1 ] || fail "expected one error report, got $reports"
 grep -q 'Form1.Form_Load at line 128' "$work/err" || fail "the report does not name step 128"
@@ -149,8 +156,8 @@ grep -q 'Form1.Form_Load at line 128' "$work/err" || fail "the report does not n
 
 # 6. A truth value of the wrong form: the draw window's load reports step 110.
 prepare Form3Start=2 Option1=perhaps
-start "Option1 not a truth value" $DRAW
-finish "Option1 not a truth value" close $DRAW
+start "Option1 not a truth value" "$DRAW"
+finish "Option1 not a truth value" close "$DRAW"
 grep -q 'Form2.Form_Load at line 110' "$work/err" || fail "no report of step 110"
 [ "$(stored Form3Start)" = 2 ] || fail "Form3Start $(stored Form3Start)"
 

@@ -3,10 +3,11 @@
 // manager's close button does (a WM_DELETE_WINDOW client message).
 //
 //   xwin wait TITLE SECONDS   waits until a window titled TITLE is mapped,
-//                             then prints "WIDTHxHEIGHT" of each such window
+//                             then prints "ROLE WIDTHxHEIGHT" of each such
+//                             window (ROLE: its WM_WINDOW_ROLE, or "?")
 //   xwin list TITLE           prints them without waiting (maybe nothing)
 //   xwin close TITLE          sends WM_DELETE_WINDOW to each such window
-//   xwin maps TITLE STOPFILE  prints "WIDTHxHEIGHT" for every window titled
+//   xwin maps TITLE STOPFILE  prints "ROLE WIDTHxHEIGHT" for every window titled
 //                             TITLE that gets mapped, until STOPFILE exists
 //                             (start it before the program, to see every
 //                             window that ever appears, however briefly)
@@ -49,10 +50,30 @@ std::string titleOf(Display *display, Window window)
     return title;
 }
 
+// WM_WINDOW_ROLE: the name the program gives each of its windows.
+std::string roleOf(Display *display, Window window)
+{
+    const Atom role = XInternAtom(display, "WM_WINDOW_ROLE", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char *data = nullptr;
+    std::string text = "?";
+    if (XGetWindowProperty(display, window, role, 0, 256, False, AnyPropertyType, &type, &format, &count, &after, &data)
+            == Success
+        && data) {
+        if (count > 0)
+            text.assign(reinterpret_cast<char *>(data), count);
+        XFree(data);
+    }
+    return text;
+}
+
 struct Found {
     Window window;
     int width;
     int height;
+    std::string role;
 };
 
 std::vector<Found> mappedWindows(Display *display, const std::string &title)
@@ -67,7 +88,7 @@ std::vector<Found> mappedWindows(Display *display, const std::string &title)
         if (!XGetWindowAttributes(display, children[i], &attributes) || attributes.map_state != IsViewable)
             continue;
         if (titleOf(display, children[i]) == title)
-            found.push_back({children[i], attributes.width, attributes.height});
+            found.push_back({children[i], attributes.width, attributes.height, roleOf(display, children[i])});
     }
     if (children)
         XFree(children);
@@ -77,7 +98,7 @@ std::vector<Found> mappedWindows(Display *display, const std::string &title)
 void print(const std::vector<Found> &found)
 {
     for (const Found &f : found)
-        std::printf("%dx%d\n", f.width, f.height);
+        std::printf("%s %dx%d\n", f.role.c_str(), f.width, f.height);
     std::fflush(stdout);
 }
 
@@ -127,7 +148,7 @@ int recordMaps(Display *display, const std::string &title, const char *stopFile)
             XWindowAttributes attributes;
             if (titleOf(display, event.xmap.window) == title
                 && XGetWindowAttributes(display, event.xmap.window, &attributes)) {
-                std::printf("%dx%d\n", attributes.width, attributes.height);
+                std::printf("%s %dx%d\n", roleOf(display, event.xmap.window).c_str(), attributes.width, attributes.height);
                 std::fflush(stdout);
             }
         }

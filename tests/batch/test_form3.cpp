@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
 #include <set>
 
@@ -31,6 +32,7 @@ private slots:
     void startRefusesTypedCountOnce();
     void backAndAgainKeepsEverything();
     void closingStoresThreeAndEnds();
+    void pointerFeedback_data();
     void pointerFeedback();
 };
 
@@ -360,13 +362,27 @@ void TestForm3::closingStoresThreeAndEnds()
     QCOMPARE(f.text1()->text(), QStringLiteral("4"));
 }
 
+void TestForm3::pointerFeedback_data()
+{
+    QTest::addColumn<bool>("hand");
+    QTest::newRow("HAND-M.CUR beside the program") << true;
+    QTest::newRow("no pointer file") << false;
+}
+
 void TestForm3::pointerFeedback()
 {
+    QFETCH(bool, hand);
+    // A program folder of its own, with or without the pointer file.
+    QTemporaryDir programDir;
+    if (hand)
+        QVERIFY(QFile::copy(testsupport::sourceDir() + QStringLiteral("/assets/HAND-M.CUR"), programDir.filePath(QStringLiteral("HAND-M.CUR"))));
+    const QByteArray savedProgramDir = qgetenv("DEALWRIGHT_PROGRAM_DIR");
+    qputenv("DEALWRIGHT_PROGRAM_DIR", programDir.path().toLocal8Bit());
     Form3Fixture f;
     f.open();
+    qputenv("DEALWRIGHT_PROGRAM_DIR", savedProgramDir);
     shell::PointerFeedback &pointer = f.form->pointer();
-    const bool hand = shell::FileExists(shell::ProgramFilePath(shell::HandCursorFileName));
-    QCOMPARE(pointer.hasCustomCursor(), hand && shell::loadCursorFile(shell::ProgramFilePath(shell::HandCursorFileName)).has_value());
+    QCOMPARE(pointer.hasCustomCursor(), hand);
     // Frames are reached beside their boxes, the list anywhere.
     auto moveOver = [&](const char *name) {
         QWidget *w = f.child(name);
@@ -377,17 +393,15 @@ void TestForm3::pointerFeedback()
     for (const char *button : {"PushButton1", "PushButton2", "PushButton3", "PushButton4", "PushButton9"}) {
         moveOver("Frame1");
         QCOMPARE(pointer.style(), int(shell::PointerDefault));
+        QCOMPARE(f.form->cursor().shape(), Qt::ArrowCursor);
         moveOver(button);
         QVERIFY2(pointer.style() == shell::PointerCustom, button);
+        QCOMPARE(f.form->cursor().shape(), hand ? Qt::BitmapCursor : Qt::ArrowCursor);
     }
     for (const char *area : {"Frame2", "Frame4", "ListView1"}) {
         moveOver("PushButton2");
         moveOver(area);
         QVERIFY2(pointer.style() == shell::PointerDefault, area);
-    }
-    if (hand && pointer.hasCustomCursor()) {
-        moveOver("PushButton2");
-        QCOMPARE(f.form->cursor().shape(), Qt::BitmapCursor);
     }
     // The hourglass is left alone.
     pointer.setStyle(shell::PointerHourglass);

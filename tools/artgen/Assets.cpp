@@ -165,7 +165,7 @@ QString skinText()
         "    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #b8232f, stop:1 #7d1420);\n"
         "    border: 2px solid #f2d16b;\n"
         "    border-radius: 8px;\n"
-        "    padding: 6px 14px;\n"
+        "    padding: 2px 14px;\n"
         "}\n"
         "QPushButton:hover {\n"
         "    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #d23440, stop:1 #95202b);\n"
@@ -173,8 +173,8 @@ QString skinText()
         "}\n"
         "QPushButton:pressed {\n"
         "    background: #6a111b;\n"
-        "    padding-top: 8px;\n"
-        "    padding-bottom: 4px;\n"
+        "    padding-top: 3px;\n"
+        "    padding-bottom: 1px;\n"
         "}\n"
         "QPushButton:focus {\n"
         "    outline: none;\n"
@@ -184,9 +184,6 @@ QString skinText()
         "    color: #c8b8b8;\n"
         "    background: #7a6a6a;\n"
         "    border-color: #a09080;\n"
-        "}\n"
-        "QPushButton#PushButton1, QPushButton#PushButton2 {\n"
-        "    min-height: 36px;\n"
         "}\n");
 }
 
