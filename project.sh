@@ -11,7 +11,7 @@ PACKAGES=(
   cmake ninja-build g++ pkg-config ccache file dpkg-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-gtk-platformtheme
   libgif-dev libsodium-dev libgtest-dev libbenchmark-dev
-  fonts-liberation locales xvfb xauth xdotool
+  fonts-liberation locales xvfb xauth libx11-dev qt6-qpa-plugins desktop-file-utils
 )
 
 as_root() {

@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QLabel>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -165,12 +167,16 @@ bool MaybeOpenWebSite()
 
 QIcon ProgramIcon()
 {
+    // Window icons need only the small sizes (the large ones are installed
+    // for the desktop's menus); decoding 128 and 256 pixels at every start
+    // would cost more than the rest of the start-up's own work.
     static const QIcon icon = [] {
         QIcon result;
-        for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-            const QString file = QStringLiteral(":/dealwright/icon/dealwright-%1.png").arg(size);
-            if (QFile::exists(file))
-                result.addFile(file, QSize(size, size));
+        for (int size : {16, 32, 48}) {
+            QImageReader reader(QStringLiteral(":/dealwright/icon/dealwright-%1.png").arg(size), "png");
+            const QImage image = reader.read();
+            if (!image.isNull())
+                result.addPixmap(QPixmap::fromImage(image));
         }
         return result;
     }();
