@@ -78,21 +78,13 @@ void Form1::Form_Load()
     shell::Guarded g(shell::Location::Form1_Form_Load);
 
     g.step(100, [&] { shell::ApplySkin(this); });
-    const QString cursorFile = shell::ProgramFilePath(shell::HandCursorFileName);
-    if (g.test(102, [&] { return shell::FileExists(cursorFile); })) {
-        g.step(104, [&] {
-            const std::optional<QCursor> cursor = shell::loadCursorFile(cursorFile);
-            if (!cursor)
-                throw shell::Failure(QStringLiteral("Invalid picture: %1").arg(cursorFile));
-            m_pointer->setCustomCursor(cursor);
-        });
-    }
+    const QString cursorFile = shell::HandCursorPath();
+    if (g.test(102, [&] { return shell::FileExists(cursorFile); }))
+        g.step(104, [&] { m_pointer->setCustomCursor(shell::LoadHandCursor(cursorFile)); });
     g.step(106, [&] {
-        setWindowTitle(shell::ProductName);
-        const QIcon icon = shell::ProgramIcon();
-        setWindowIcon(icon);
+        shell::SetCaptionAndIcon(this);
         // Windows and boxes created later carry the same icon.
-        QGuiApplication::setWindowIcon(icon);
+        QGuiApplication::setWindowIcon(shell::ProgramIcon());
         shell::SetAppTitle();
     });
     g.step(108, [&] { shell::MaybeOpenWebSite(); });

@@ -3,55 +3,12 @@
 // and ends exactly as the program does (bench/startup.sh runs both). With
 // the argument --text the window holds one push button with a caption, which
 // shows what merely drawing text costs (the font configuration).
+#include "shell/StartupProbe.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEvent>
-#include <QFile>
 #include <QPushButton>
 #include <QWidget>
-#include <QWindow>
-
-#include <cstdio>
-#include <unistd.h>
-
-namespace {
-
-long peakResidentKilobytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return -1;
-}
-
-class FirstShowWatch : public QObject {
-public:
-    explicit FirstShowWatch(const QElapsedTimer &sinceStart) : m_sinceStart(sinceStart) {}
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Expose) {
-            auto *window = qobject_cast<QWindow *>(watched);
-            if (window && window->isExposed()) {
-                std::fprintf(stderr, "shown %.1f ms rss %ld kB\n", m_sinceStart.nsecsElapsed() / 1e6,
-                             peakResidentKilobytes());
-                std::fflush(stderr);
-                _exit(0);
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QElapsedTimer m_sinceStart;
-};
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -59,7 +16,7 @@ int main(int argc, char *argv[])
     sinceStart.start();
     QApplication application(argc, argv);
     if (!qEnvironmentVariableIsEmpty("DEALWRIGHT_EXIT_AFTER_SHOW"))
-        application.installEventFilter(new FirstShowWatch(sinceStart));
+        shell::exitWhenFirstShown(sinceStart);
     QWidget window;
     window.setWindowTitle(QStringLiteral("bare"));
     window.resize(536, 76);

@@ -183,12 +183,11 @@ void Form2::Form_Load()
     m_loaded = true;
     shell::Guarded g(shell::Location::Form2_Form_Load);
     g.step(100, [&] { shell::ApplyWindowColours(this); });
-    const QString cursorFile = shell::ProgramFilePath(shell::HandCursorFileName);
+    const QString cursorFile = shell::HandCursorPath();
     if (g.test(102, [&] { return shell::FileExists(cursorFile); }))
-        g.step(104, [&] { m_pointer->setCustomCursor(shell::loadCursorFile(cursorFile)); });
+        g.step(104, [&] { m_pointer->setCustomCursor(shell::LoadHandCursor(cursorFile)); });
     g.step(106, [&] {
-        setWindowTitle(shell::ProductName);
-        setWindowIcon(shell::ProgramIcon());
+        shell::SetCaptionAndIcon(this);
         shell::SetAppTitle();
     });
     g.step(108, [&] { m_text2->setText(shell::Settings::read(shell::keys::Text2, shell::DesktopFolder())); });

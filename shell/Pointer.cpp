@@ -1,10 +1,20 @@
 #include "Pointer.h"
 
+#include "Failure.h"
+
 #include <QEvent>
 #include <QMouseEvent>
 #include <QWidget>
 
 namespace shell {
+
+QCursor LoadHandCursor(const QString &path)
+{
+    const std::optional<QCursor> cursor = loadCursorFile(path);
+    if (!cursor)
+        throw Failure(QStringLiteral("Invalid picture: %1").arg(path));
+    return *cursor;
+}
 
 PointerFeedback::PointerFeedback(QWidget *window) : QObject(window), m_window(window)
 {

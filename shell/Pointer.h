@@ -16,6 +16,10 @@ enum PointerStyle { PointerDefault = 0, PointerHourglass = 11, PointerCustom = 9
 // Reads a Windows cursor file (.CUR) with its hotspot. Returns nothing for a
 // missing, unreadable or malformed file.
 std::optional<QCursor> loadCursorFile(const QString &path);
+// The windows' hand pointer: throws Failure ("Invalid picture") for a file
+// that exists but is no cursor, so that the window's load reports it and
+// keeps the standard pointer.
+QCursor LoadHandCursor(const QString &path);
 
 class PointerFeedback : public QObject {
     Q_OBJECT

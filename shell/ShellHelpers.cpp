@@ -183,4 +183,15 @@ QIcon ProgramIcon()
     return icon;
 }
 
+void SetCaptionAndIcon(QWidget *window)
+{
+    window->setWindowTitle(ProductName);
+    window->setWindowIcon(ProgramIcon());
+}
+
+QString HandCursorPath()
+{
+    return ProgramFilePath(HandCursorFileName);
+}
+
 } // namespace shell

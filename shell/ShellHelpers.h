@@ -59,7 +59,11 @@ QString AppTitle();
 // Returns true when it did.
 bool MaybeOpenWebSite();
 
-// The program's common window icon (16 to 256 pixels).
+// The program's common window icon.
 QIcon ProgramIcon();
+// Every window's caption and icon: "Dealwright" and the program icon.
+void SetCaptionAndIcon(QWidget *window);
+// Where the hand pointer file lies: beside the program.
+QString HandCursorPath();
 
 } // namespace shell

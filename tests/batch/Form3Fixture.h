@@ -16,15 +16,7 @@
 
 namespace batchtest {
 
-class FakeNavigator : public shell::Navigator {
-public:
-    void showMainWindow() override { ++mainShown; }
-    void showDrawWindow() override { ++drawShown; }
-    void showBatchWindow() override { ++batchShown; }
-    int mainShown = 0;
-    int drawShown = 0;
-    int batchShown = 0;
-};
+using FakeNavigator = testsupport::RecordingNavigator;
 
 class Form3Fixture {
 public:

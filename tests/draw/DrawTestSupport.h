@@ -17,15 +17,7 @@
 
 namespace drawtest {
 
-class RecordingNavigator : public shell::Navigator {
-public:
-    void showMainWindow() override { ++mainShown; }
-    void showDrawWindow() override { ++drawShown; }
-    void showBatchWindow() override { ++batchShown; }
-    int mainShown = 0;
-    int drawShown = 0;
-    int batchShown = 0;
-};
+using testsupport::RecordingNavigator;
 
 // One test's world: recording platform, empty settings, a new draw.
 struct World {

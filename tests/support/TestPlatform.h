@@ -3,6 +3,7 @@
 // the settings file. Install a TestPlatform at the start of a test; it puts
 // the previous services back when it goes.
 #include "shell/Messages.h"
+#include "shell/Navigator.h"
 #include "shell/Platform.h"
 #include "shell/Random.h"
 
@@ -75,6 +76,17 @@ public:
 
 private:
     shell::Platform m_saved;
+};
+
+// Counts which window a window asked to show.
+class RecordingNavigator : public shell::Navigator {
+public:
+    void showMainWindow() override { ++mainShown; }
+    void showDrawWindow() override { ++drawShown; }
+    void showBatchWindow() override { ++batchShown; }
+    int mainShown = 0;
+    int drawShown = 0;
+    int batchShown = 0;
 };
 
 // A fresh, empty settings folder (XDG_CONFIG_HOME) for as long as it lives.

@@ -1,0 +1,57 @@
+#include "StartupProbe.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QFile>
+#include <QWindow>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace shell {
+namespace {
+
+long peakResidentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+class FirstShowWatch : public QObject {
+public:
+    explicit FirstShowWatch(const QElapsedTimer &sinceStart) : m_sinceStart(sinceStart) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose) {
+            auto *window = qobject_cast<QWindow *>(watched);
+            if (window && window->isExposed()) {
+                std::fprintf(stderr, "shown %.1f ms rss %ld kB\n", m_sinceStart.nsecsElapsed() / 1e6,
+                             peakResidentKilobytes());
+                std::fflush(stderr);
+                _exit(0);
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QElapsedTimer m_sinceStart;
+};
+
+} // namespace
+
+void exitWhenFirstShown(const QElapsedTimer &sinceStart)
+{
+    QCoreApplication::instance()->installEventFilter(new FirstShowWatch(sinceStart));
+}
+
+} // namespace shell
