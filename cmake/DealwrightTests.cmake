@@ -1,7 +1,7 @@
 # dw_add_test(NAME name SOURCES a.cpp ... LIBS lib ...)
 # One Qt Test executable per group of related cases. Every test runs headless
-# on the offscreen platform with its own settings folder (the test support
-# main points XDG_CONFIG_HOME at a temporary folder before Qt starts).
+# on the offscreen platform; each case makes its own settings folder
+# (testsupport::TempConfig), and the test as a whole gets one of its own.
 function(dw_add_test)
   cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS;ENV" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
@@ -12,9 +12,13 @@ function(dw_add_test)
     set(T_TIMEOUT 300)
   endif()
   set(env "QT_QPA_PLATFORM=offscreen" "LC_ALL=C.UTF-8"
+      # A safety net: cases that do not make their own (TempConfig) never
+      # reach the user's real settings.
+      "XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config/${T_NAME}"
       "DEALWRIGHT_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
       "DEALWRIGHT_PROGRAM_DIR=${DEALWRIGHT_PROGRAM_DIR}"
-      "ASAN_OPTIONS=detect_leaks=0"
+      "ASAN_OPTIONS=detect_leaks=1"
+      "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/sanitizer-leaks.supp:print_suppressions=0"
       "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:suppressions=${CMAKE_SOURCE_DIR}/tests/sanitizer.supp"
       ${T_ENV})
   set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "${env}" TIMEOUT ${T_TIMEOUT})
