@@ -83,70 +83,74 @@ void drawWithoutPuttingBack(shell::Guarded &g, DrawHost &host)
     DrawState &s = state();
     std::int16_t card = 0;
     int i = 0;
-    do {
+    for (;;) {
+        const int reportsBefore = g.reportCount();
         g.step(104, [&] { card = std::int16_t(RandomNumber(DeckSize)); });
-    } while (g.jumpTest(106, [&] { return IsCardDrawn(card) && s.DrawCount < DeckSize; }));
+        // A pick that failed would fail again: going back to it would only
+        // repeat the report for ever.
+        if (g.reportCount() != reportsBefore)
+            break;
+        if (!g.jumpTest(106, [&] { return IsCardDrawn(card) && s.DrawCount < DeckSize; }))
+            break;
+    }
 
     if (g.test(108, [&] { return s.DrawCount < DeckSize; })) {
         g.step(110, [&] { lengthenHistory(); });
         g.step(112, [&] { storeLast(card); });
         g.step(114, [&] { countOne(); });
-        // k is DrawCount from here on: the number of this card in the draw.
-        Renderer &deck = host.renderer();
-        g.step(116, [&] { deck.setChangeBack(0); });
-        g.step(118, [&] { host.drawDisplay().setPilePicture(deck.picture()); });
-        g.step(120, [&] { host.viewerDisplay().setPilePicture(deck.picture()); });
+        // k is DrawCount from here on: the number of this card in the host.drawDisplay().
+        g.step(116, [&] { host.renderer().setChangeBack(0); });
+        g.step(118, [&] { host.drawDisplay().setPilePicture(host.renderer().picture()); });
+        g.step(120, [&] { host.viewerDisplay().setPilePicture(host.renderer().picture()); });
         if (g.test(122, [&] { return s.DrawCount > 51; })) {
             g.step(124, [&] { host.drawDisplay().clearPile(); });
             g.step(126, [&] { host.viewerDisplay().clearPile(); });
         }
-        g.step(128, [&] { deck.setChangeCard(card); });
+        g.step(128, [&] { host.renderer().setChangeCard(card); });
         if (g.test(130, [&] { return s.DrawCount < 2; })) {
-            g.step(132, [&] { host.drawDisplay().setFirstPicture(deck.picture()); });
-            g.step(134, [&] { host.viewerDisplay().setFirstPicture(deck.picture()); });
+            g.step(132, [&] { host.drawDisplay().setFirstPicture(host.renderer().picture()); });
+            g.step(134, [&] { host.viewerDisplay().setFirstPicture(host.renderer().picture()); });
         } else if (g.test(136, [&] { return s.DrawCount < 3; })) {
             g.step(138, [&] { host.drawDisplay().setRowVisible(0, true); });
-            g.step(140, [&] { host.drawDisplay().setRowPicture(0, deck.picture()); });
-            g.step(142, [&] { host.viewerDisplay().setRowPicture(0, deck.picture()); });
+            g.step(140, [&] { host.drawDisplay().setRowPicture(0, host.renderer().picture()); });
+            g.step(142, [&] { host.viewerDisplay().setRowPicture(0, host.renderer().picture()); });
         } else {
             g.step(144, [&] { i = host.drawDisplay().rowCount(); });
-            CardDisplay &draw = host.drawDisplay();
-            g.step(146, [&] { draw.createRowElement(i); });
-            g.step(148, [&] { draw.setRowVisible(i, true); });
-            g.step(150, [&] { draw.bringRowToFront(i); });
+            g.step(146, [&] { host.drawDisplay().createRowElement(i); });
+            g.step(148, [&] { host.drawDisplay().setRowVisible(i, true); });
+            g.step(150, [&] { host.drawDisplay().bringRowToFront(i); });
 
-            CardDisplay &viewer = host.viewerDisplay();
-            g.step(152, [&] { viewer.createRowElement(i); });
-            g.step(154, [&] { viewer.setRowStretch(i, true); });
-            g.step(156, [&] { viewer.setRowWidth(i, viewer.rowWidth(0)); });
-            g.step(158, [&] { viewer.setRowHeight(i, viewer.rowHeight(0)); });
-            g.step(160, [&] { viewer.setRowVisible(i, true); });
+            g.step(152, [&] { host.viewerDisplay().createRowElement(i); });
+            g.step(154, [&] { host.viewerDisplay().setRowStretch(i, true); });
+            g.step(156, [&] { host.viewerDisplay().setRowWidth(i, host.viewerDisplay().rowWidth(0)); });
+            g.step(158, [&] { host.viewerDisplay().setRowHeight(i, host.viewerDisplay().rowHeight(0)); });
+            g.step(160, [&] { host.viewerDisplay().setRowVisible(i, true); });
 
             // The draw window: a fanned hand, 200 twips per card; the 27th
             // card opens a second row 500 twips lower at the left of Image1.
             if (g.test(162, [&] { return s.DrawCount >= 27; }))
-                g.step(166, [&] { draw.setRowTop(i, draw.rowTop(0) + 500); });
+                g.step(166, [&] { host.drawDisplay().setRowTop(i, host.drawDisplay().rowTop(0) + 500); });
             else
-                g.step(164, [&] { draw.setRowTop(i, draw.rowTop(0)); });
+                g.step(164, [&] { host.drawDisplay().setRowTop(i, host.drawDisplay().rowTop(0)); });
             if (g.test(168, [&] { return s.DrawCount == 27; }))
-                g.step(170, [&] { draw.setRowLeft(i, draw.firstLeft()); });
+                g.step(170, [&] { host.drawDisplay().setRowLeft(i, host.drawDisplay().firstLeft()); });
             else
-                g.step(172, [&] { draw.setRowLeft(i, draw.rowLeft(i - 1) + 200); });
+                g.step(172, [&] { host.drawDisplay().setRowLeft(i, host.drawDisplay().rowLeft(i - 1) + 200); });
 
             // The viewer: side by side in rows of 13 (draws 1-13, 14-26, ...).
             if (g.test(174, [&] { return s.DrawCount % 13 != 1; })) {
-                g.step(176, [&] { viewer.setRowTop(i, viewer.rowTop(i - 1)); });
+                g.step(176, [&] { host.viewerDisplay().setRowTop(i, host.viewerDisplay().rowTop(i - 1)); });
                 g.step(178, [&] {
-                    viewer.setRowLeft(i, viewer.rowLeft(i - 1) + viewer.rowWidth(i - 1) + 10);
+                    host.viewerDisplay().setRowLeft(i, host.viewerDisplay().rowLeft(i - 1) + host.viewerDisplay().rowWidth(i - 1) + 10);
                 });
             } else {
-                g.step(180, [&] { viewer.setRowLeft(i, viewer.firstLeft()); });
+                g.step(180, [&] { host.viewerDisplay().setRowLeft(i, host.viewerDisplay().firstLeft()); });
                 g.step(182, [&] {
-                    viewer.setRowTop(i, viewer.rowTop(i - 1) + viewer.rowHeight(i - 1) + 100);
+                    host.viewerDisplay().setRowTop(i, host.viewerDisplay().rowTop(i - 1) + host.viewerDisplay().rowHeight(i - 1) + 100);
                 });
             }
-            g.step(184, [&] { draw.setRowPicture(i, deck.picture()); });
-            g.step(186, [&] { viewer.setRowPicture(i, deck.picture()); });
+            g.step(184, [&] { host.drawDisplay().setRowPicture(i, host.renderer().picture()); });
+            g.step(186, [&] { host.viewerDisplay().setRowPicture(i, host.renderer().picture()); });
         }
         g.step(188, [&] { host.drawDisplay().setCountText(countText(s.DrawCount)); });
         g.step(190, [&] { host.viewerDisplay().setCountText(countText(s.DrawCount)); });
@@ -163,13 +167,12 @@ void drawPuttingBack(shell::Guarded &g, DrawHost &host)
     g.step(198, [&] { lengthenHistory(); });
     g.step(200, [&] { storeLast(card); });
     g.step(202, [&] { countOne(); });
-    Renderer &deck = host.renderer();
-    g.step(204, [&] { deck.setChangeBack(0); });
-    g.step(206, [&] { host.drawDisplay().setPilePicture(deck.picture()); });
-    g.step(208, [&] { host.viewerDisplay().setPilePicture(deck.picture()); });
-    g.step(210, [&] { deck.setChangeCard(card); });
-    g.step(212, [&] { host.drawDisplay().setFirstPicture(deck.picture()); });
-    g.step(214, [&] { host.viewerDisplay().setFirstPicture(deck.picture()); });
+    g.step(204, [&] { host.renderer().setChangeBack(0); });
+    g.step(206, [&] { host.drawDisplay().setPilePicture(host.renderer().picture()); });
+    g.step(208, [&] { host.viewerDisplay().setPilePicture(host.renderer().picture()); });
+    g.step(210, [&] { host.renderer().setChangeCard(card); });
+    g.step(212, [&] { host.drawDisplay().setFirstPicture(host.renderer().picture()); });
+    g.step(214, [&] { host.viewerDisplay().setFirstPicture(host.renderer().picture()); });
     g.step(216, [&] { host.drawDisplay().setCountText(countText(s.DrawCount)); });
     g.step(218, [&] { host.viewerDisplay().setCountText(countText(s.DrawCount)); });
 }

@@ -235,7 +235,7 @@ void Form2::PushButton5_Click()
     shell::Guarded g(shell::Location::Form2_PushButton5_Click);
     g.step(100, [&] {
         m_viewer->Form_Load();
-        m_viewer->showFullScreen();
+        m_viewer->showFullScreenOn(screen());
         m_viewer->raise();
         m_viewer->activateWindow();
     });

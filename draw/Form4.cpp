@@ -243,6 +243,17 @@ void Form4::changeEvent(QEvent *event)
         activateWhenFullSize(true);
 }
 
+void Form4::showFullScreenOn(QScreen *target)
+{
+    // A window that is already full screen keeps its old geometry when it is
+    // only moved to another screen: place it there first.
+    if (target && target != screen()) {
+        setScreen(target);
+        setGeometry(target->geometry());
+    }
+    showFullScreen();
+}
+
 void Form4::activateWhenFullSize(bool anySize)
 {
     if (!isVisible())
@@ -251,6 +262,10 @@ void Form4::activateWhenFullSize(bool anySize)
     if (!anySize && shown && size() != shown->geometry().size())
         return;
     m_activatePending = false;
+    // Shown again at another size (another screen, a new resolution): the
+    // row is laid out anew, as on a change of size while showing.
+    if (m_laidOutSize.isValid() && size() != m_laidOutSize)
+        cards::state().ViewerLaidOut = false;
     m_laidOutSize = size();
     Form_Activate();
 }

@@ -18,6 +18,8 @@ namespace shell {
 class PointerFeedback;
 }
 
+class QScreen;
+
 namespace draw {
 
 class ImageBox;
@@ -32,6 +34,8 @@ public:
 
     // Window set-up; runs once (later calls do nothing).
     void Form_Load();
+    // Shows the viewer full screen on the given screen (the draw window's).
+    void showFullScreenOn(QScreen *target);
     bool isLoaded() const { return m_loaded; }
 
     // The card layout: the deck and first card every time, the row

@@ -397,6 +397,27 @@ private slots:
         QCOMPARE(host.viewer.count, QStringLiteral("Cards drawn: 0"));
     }
 
+    // A pick that fails every time (no entropy to key the generator) is
+    // reported once; the draw does not go back to it for ever.
+    void aFailingPickEndsTheRetryLoop()
+    {
+        struct NoEntropy : shell::Entropy {
+            void fill(unsigned char *, std::size_t) override { throw shell::Failure(QStringLiteral("No entropy")); }
+        } none;
+        FakeHost host;
+        cards::ResetCards(host);
+        cards::state().DrawnCards->push_back(0);  // card 0 is out, and 0 is what a failed pick leaves
+        cards::state().DrawCount = 1;
+        shell::platform().entropy = &none;
+        shell::resetProgramRandom(nullptr);
+        cards::DrawCards(host);
+        shell::platform().entropy = &platform->entropy;
+        QCOMPARE(platform->messages.shown.size(), 1);
+        QVERIFY(platform->messages.shown[0].text.startsWith(QStringLiteral("No entropy\r\n") + DrawLocation
+                                                             + QStringLiteral("at line 104\r\r")));
+        QCOMPARE(host.pointer.back(), 0);
+    }
+
     void countNeverWraps()
     {
         FakeHost host;

@@ -161,6 +161,37 @@ private slots:
         QCOMPARE(row(&viewer)[5]->accessibleName(), history(7));
     }
 
+    // Shown again on a smaller screen (the draw window moved there): the
+    // row is laid out anew for it.
+    void shownAgainAtAnotherSizeLaysOutTheRowAgain()
+    {
+        QCOMPARE(QGuiApplication::screens().size(), 2);
+        World world;
+        auto form = openForm2(world);
+        clickDraw(*form, 5);
+        showViewer(*form);
+        draw::Form4 &viewer = form->viewer();
+        QTRY_VERIFY(cards::state().ViewerLaidOut);
+        QCOMPARE(twips(row(&viewer)[1]).width, 2013);
+        press(&viewer, Qt::Key_Escape);
+        QVERIFY(viewer.isHidden());
+
+        QScreen *small = QGuiApplication::screens().at(1);
+        form->move(small->geometry().topLeft() + QPoint(20, 20));
+        QTRY_COMPARE(form->screen(), small);
+        showViewer(*form);
+        QCOMPARE(viewer.screen(), small);
+        QTRY_COMPARE(viewer.windowWidthTwips(), 19200);
+        const int w = (19200 - 610) / 14;
+        QTRY_COMPARE(twips(image(&viewer, "Image1")).width, w);
+        const int left = 120 + w + 120;
+        QCOMPARE(twips(image(&viewer, "Image1")).left, left);
+        for (int i = 0; i < row(&viewer).size(); ++i) {
+            QCOMPARE(twips(row(&viewer)[i]).width, w);
+            QCOMPARE(twips(row(&viewer)[i]).left, left + (i + 1) * (w + 10));
+        }
+    }
+
     void keys()
     {
         World world;
