@@ -131,7 +131,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
     }
     const bool batch = parser.isSet(BatchOption);
     const bool out = parser.isSet(OutOption);
-    if (batch && !out) {
+    if (parser.values(BatchOption).size() > 1 || parser.values(OutOption).size() > 1) {
+        // Which of two counts or folders was meant cannot be guessed.
+        result.action = CommandLine::Action::Error;
+        result.error = QStringLiteral("--batch and --out may each be given once.");
+    } else if (batch && !out) {
         result.action = CommandLine::Action::Error;
         result.error = QStringLiteral("--batch needs --out FOLDER.");
     } else if (out && !batch) {

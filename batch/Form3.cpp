@@ -123,6 +123,7 @@ void Form3::createControls()
     // The card face control sits behind "< Back", out of sight: only its
     // pictures are used.
     Deck1 = named(new deck::Deck(this), "Deck1");
+    Deck1->InitProperties();  // a new control shows back 0
     Deck1->stackUnder(PushButton4);
     Deck1->hide();
 
@@ -179,7 +180,7 @@ void Form3::Form_Load()
     g.step(106, [&] { shell::SetCaptionAndIcon(this); });
     g.step(108, [&] { shell::SetAppTitle(); });
     g.step(110, [&] { Text1->setText(shell::Settings::read(shell::keys::NumberOfCards, QStringLiteral("52"))); });
-    g.step(112, [&] { Text2->setText(shell::Settings::read(shell::keys::Text2, shell::DesktopFolder())); });
+    g.step(112, [&] { Text2->setText(shell::Settings::read(shell::keys::Text2, &shell::DesktopFolder)); });
     g.step(114, [&] {
         ListView1->setHeaderLabels({QStringLiteral("Card/s Generated")});
         const double perPixel = shell::twipsPerPixel(ListView1);

@@ -190,7 +190,7 @@ void Form2::Form_Load()
         shell::SetCaptionAndIcon(this);
         shell::SetAppTitle();
     });
-    g.step(108, [&] { m_text2->setText(shell::Settings::read(shell::keys::Text2, shell::DesktopFolder())); });
+    g.step(108, [&] { m_text2->setText(shell::Settings::read(shell::keys::Text2, &shell::DesktopFolder)); });
     g.step(110, [&] { setOptionValue(m_option1, shell::ToBool(shell::Settings::read(shell::keys::Option1, 1))); });
     g.step(112, [&] { setOptionValue(m_option2, shell::ToBool(shell::Settings::read(shell::keys::Option2, 0))); });
     g.step(114, [&] { cards::state().DrawCount = 0; });

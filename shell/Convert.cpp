@@ -174,7 +174,13 @@ std::int32_t ToInt32(const QString &text)
 
 bool ToBool(const QString &text)
 {
-    const QString trimmed = text.trimmed();
+    // The same blanks as around a number: spaces and tabs.
+    int begin = 0, end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    const QString trimmed = text.mid(begin, end - begin);
     if (trimmed.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
         return true;
     if (trimmed.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)

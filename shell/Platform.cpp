@@ -60,16 +60,8 @@ class QtFolders : public FolderPicker {
 public:
     QString browseForFolder(QWidget *owner, const QString &title, const QString &startFolder) override
     {
-        const QFileInfo start(startFolder);
-        const QString preselect = (!startFolder.isEmpty() && start.isDir()) ? start.absoluteFilePath() : QString();
-        QString chosen = QFileDialog::getExistingDirectory(owner, title, preselect, QFileDialog::ShowDirsOnly);
-        if (chosen.isEmpty())
-            return QString();
-        chosen = QDir::toNativeSeparators(QDir::cleanPath(chosen));
-        const QString root = QDir::toNativeSeparators(QDir::rootPath());
-        while (chosen.size() > 1 && chosen.endsWith(QDir::separator()) && chosen != root)
-            chosen.chop(1);
-        return chosen;
+        return pickedFolderPath(
+            QFileDialog::getExistingDirectory(owner, title, pickerStartFolder(startFolder), QFileDialog::ShowDirsOnly));
     }
 };
 
@@ -112,6 +104,27 @@ public:
 };
 
 bool g_endRequested = false;
+
+} // namespace
+
+QString pickerStartFolder(const QString &startFolder)
+{
+    const QFileInfo start(startFolder);
+    return (!startFolder.isEmpty() && start.isDir()) ? QDir(startFolder).absolutePath() : QString();
+}
+
+QString pickedFolderPath(const QString &chosen)
+{
+    if (chosen.isEmpty())
+        return QString();
+    QString path = QDir::toNativeSeparators(QDir::cleanPath(chosen));
+    const QString root = QDir::toNativeSeparators(QDir::rootPath());
+    while (path.size() > 1 && path.endsWith(QDir::separator()) && path != root)
+        path.chop(1);
+    return path;
+}
+
+namespace {
 
 Platform &slot()
 {

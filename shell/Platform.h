@@ -49,6 +49,12 @@ public:
     virtual void fill(unsigned char *buffer, std::size_t size) = 0;
 };
 
+// The folder dialog's rules: it opens at the start folder only when that
+// exists (else at its default); the chosen path comes back without a
+// trailing separator, except for the root, and "" stays "" (cancel).
+QString pickerStartFolder(const QString &startFolder);
+QString pickedFolderPath(const QString &chosen);
+
 struct Platform {
     MessageService *messages = nullptr;
     FolderPicker *folders = nullptr;

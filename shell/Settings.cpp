@@ -8,6 +8,7 @@
 #include "Messages.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSet>
 #include <QSettings>
 #include <QStringList>
@@ -60,21 +61,32 @@ QString asText(const QVariant &value)
 
 } // namespace
 
-QString Settings::read(const QString &key, const QString &defaultValue)
+std::optional<QString> Settings::find(const QString &key)
 {
     auto store = openStore();
     if (store->status() == QSettings::FormatError) {
         reportUnreadable(*store);
-        return defaultValue;
+        return std::nullopt;
     }
     const QString section = storedName(store->childGroups(), Section);
     if (section.isEmpty())
-        return defaultValue;
+        return std::nullopt;
     store->beginGroup(section);
     const QString name = storedName(store->childKeys(), key);
     if (name.isEmpty())
-        return defaultValue;
+        return std::nullopt;
     return asText(store->value(name));
+}
+
+QString Settings::read(const QString &key, const QString &defaultValue)
+{
+    return find(key).value_or(defaultValue);
+}
+
+QString Settings::read(const QString &key, const std::function<QString()> &makeDefault)
+{
+    std::optional<QString> stored = find(key);
+    return stored ? *stored : makeDefault();
 }
 
 QString Settings::read(const QString &key, int defaultValue)
@@ -85,6 +97,23 @@ QString Settings::read(const QString &key, int defaultValue)
 void Settings::write(const QString &key, const QString &value)
 {
     auto store = openStore();
+    if (store->status() == QSettings::FormatError) {
+        // QSettings keeps the first error it met, so on a file it could not
+        // parse a failed write would go unseen. Start the file afresh with
+        // what could be read, on a store whose status tells the truth.
+        QList<QPair<QString, QVariant>> kept;
+        for (const QString &name : store->allKeys())
+            kept.append({name, store->value(name)});
+        const QString file = store->fileName();
+        store.reset();
+        if (QFile::exists(file) && !QFile::remove(file)) {
+            throw Failure(QStringLiteral("The setting \"%1\" could not be saved: the settings file %2 cannot be replaced")
+                              .arg(key, QDir::toNativeSeparators(file)));
+        }
+        store = openStore();
+        for (const auto &entry : kept)
+            store->setValue(entry.first, entry.second);
+    }
     // Keep the stored section's own spelling; replace the key in every case.
     QString section = storedName(store->childGroups(), Section);
     if (section.isEmpty())
@@ -97,7 +126,7 @@ void Settings::write(const QString &key, const QString &value)
     store->setValue(key, value);
     store->endGroup();
     store->sync();
-    if (store->status() == QSettings::AccessError) {
+    if (store->status() != QSettings::NoError) {
         throw Failure(QStringLiteral("The setting \"%1\" could not be saved: the settings file %2 cannot be written")
                           .arg(key, QDir::toNativeSeparators(store->fileName())));
     }

@@ -4,6 +4,8 @@
 // [Dealwright]. Keys are matched without regard to case. Every read goes to
 // the file; every write is on disk when it returns.
 #include <QString>
+#include <functional>
+#include <optional>
 
 namespace shell {
 
@@ -22,11 +24,17 @@ public:
     // exists with an empty value is not missing.
     static QString read(const QString &key, const QString &defaultValue);
     static QString read(const QString &key, int defaultValue);
+    // The default is worked out only when the key is missing (the desktop
+    // folder may not be known at all).
+    static QString read(const QString &key, const std::function<QString()> &makeDefault);
     // Replaces the value (whatever the case of the stored key) and syncs it to
     // disk. Throws shell::Failure when the store cannot be written.
     static void write(const QString &key, const QString &value);
 
     static QString filePath();
+
+private:
+    static std::optional<QString> find(const QString &key);
 };
 
 } // namespace shell

@@ -144,9 +144,12 @@ QString AppTitleFor(const QString &productName)
 
 void SetAppTitle(const QString &productName)
 {
+    // Kept here rather than as Qt's application display name: X11 and
+    // Wayland append that name to every window title not ending with it, so
+    // the error report's "Application Error" would read "Application Error
+    // - Dealwright". The windows themselves are captioned with the product
+    // name, which is what task lists show.
     g_appTitle = AppTitleFor(productName);
-    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        QGuiApplication::setApplicationDisplayName(g_appTitle);
 }
 
 QString AppTitle()

@@ -47,7 +47,7 @@ void ApplySkin(QWidget *mainWindow);
 // boxes, frames and labels.
 void ApplyWindowColours(QWidget *window);
 
-// Sets the application display name from the product name by the cut rule:
+// Sets the application title from the product name by the cut rule:
 // drop the last word at least once, until at most 40 characters remain; a
 // name without blanks stays whole.
 QString AppTitleFor(const QString &productName);

@@ -169,6 +169,8 @@ private slots:
         QCOMPARE(parse({"--bogus"}).action, A::Error);
         QCOMPARE(parse({"extra"}).action, A::Error);
         QCOMPARE(parse({"--batch"}).action, A::Error);
+        QCOMPARE(parse({"--batch", "2", "--batch", "3", "--out", "/tmp"}).action, A::Error);
+        QCOMPARE(parse({"--batch", "2", "--out", "/tmp", "--out", "/var"}).action, A::Error);
         // Qt's window options mean nothing without windows.
         QCOMPARE(app::withoutWindowOptions({"dealwright", "-platform", "xcb", "--help", "-reverse", "--style", "Fusion"}),
                  QStringList({"dealwright", "--help"}));

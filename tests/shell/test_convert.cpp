@@ -118,7 +118,7 @@ private slots:
         QCOMPARE(ToBool(QStringLiteral("2.5")), true);
         QCOMPARE(FromBool(true), QStringLiteral("True"));
         QCOMPARE(FromBool(false), QStringLiteral("False"));
-        for (const char *text : {"", "yes", "Tru", "Truee", "on"}) {
+        for (const char *text : {"", "yes", "Tru", "Truee", "on", "\nTrue"}) {
             try {
                 ToBool(QString::fromLatin1(text));
                 QFAIL(text);

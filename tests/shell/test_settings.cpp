@@ -4,6 +4,8 @@
 #include "support/TestPlatform.h"
 
 #include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -165,6 +167,27 @@ private slots:
         QSettings reopened(config.settingsFile(), QSettings::IniFormat);
         QCOMPARE(reopened.status(), QSettings::NoError);
         QCOMPARE(p.messages.shown.size(), 1);
+    }
+
+    // QSettings keeps the first error it meets: a broken file must not hide
+    // a failed write (here the disk takes no more than 5 bytes).
+    void aFailedWriteOverABrokenFileIsStillAFailure()
+    {
+        testsupport::TestPlatform p;
+        testsupport::TempConfig config;
+        writeFile(config.settingsFile(), "[Dealwright\nForm3Start=2\n");
+        const int outcome = inChild([] {
+            signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{5, 5};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            try {
+                Settings::write(keys::Form3Start, QStringLiteral("0"));
+                return 1;
+            } catch (const Failure &) {
+                return 0;
+            }
+        });
+        QCOMPARE(outcome, 0);
     }
 
     void valuesThatLookSpecialStayText()

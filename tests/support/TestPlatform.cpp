@@ -3,6 +3,47 @@
 #include <QSettings>
 
 namespace testsupport {
+namespace {
+
+// Until a test installs its TestPlatform, a message box, a folder dialog, a
+// web visit or the end of the program is a fault of the test: it fails at
+// once instead of waiting for a user who never comes.
+[[noreturn]] void unexpected(const char *what, const QString &detail)
+{
+    qFatal("%s without a TestPlatform: %s", what, qPrintable(detail));
+}
+
+class UnexpectedMessages : public shell::MessageService {
+public:
+    void show(const shell::Message &m) override { unexpected("A message box", m.text); }
+};
+class UnexpectedFolders : public shell::FolderPicker {
+public:
+    QString browseForFolder(QWidget *, const QString &title, const QString &) override { unexpected("A folder dialog", title); }
+};
+class UnexpectedWeb : public shell::WebOpener {
+public:
+    void open(const QUrl &address) override { unexpected("A web visit", address.toString()); }
+};
+class UnexpectedEnd : public shell::ProgramEnder {
+public:
+    void endProgram() override { unexpected("The end of the program", QString()); }
+};
+
+const bool g_defaultsInstalled = [] {
+    static UnexpectedMessages messages;
+    static UnexpectedFolders folders;
+    static UnexpectedWeb web;
+    static UnexpectedEnd ender;
+    shell::Platform &p = shell::platform();
+    p.messages = &messages;
+    p.folders = &folders;
+    p.web = &web;
+    p.ender = &ender;
+    return true;
+}();
+
+} // namespace
 
 void RecordingMessages::show(const shell::Message &message)
 {
