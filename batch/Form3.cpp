@@ -173,15 +173,10 @@ void Form3::placeControls()
 void Form3::Form_Load()
 {
     shell::Guarded g(shell::Location::Form3_Form_Load);
-    g.step(100, [&] { shell::ApplyWindowColours(this); });
-    const QString hand = shell::HandCursorPath();
-    if (g.test(102, [&] { return shell::FileExists(hand); }))
-        g.step(104, [&] { m_pointer->setCustomCursor(shell::LoadHandCursor(hand)); });
-    g.step(106, [&] { shell::SetCaptionAndIcon(this); });
-    g.step(108, [&] { shell::SetAppTitle(); });
-    g.step(110, [&] { Text1->setText(shell::Settings::read(shell::keys::NumberOfCards, QStringLiteral("52"))); });
-    g.step(112, [&] { Text2->setText(shell::Settings::read(shell::keys::Text2, &shell::DesktopFolder)); });
-    g.step(114, [&] {
+    shell::LoadWindowLook(g, this, *m_pointer);
+    g.step(108, [&] { Text1->setText(shell::Settings::read(shell::keys::NumberOfCards, QStringLiteral("52"))); });
+    g.step(110, [&] { Text2->setText(shell::Settings::read(shell::keys::Text2, &shell::DesktopFolder)); });
+    g.step(112, [&] {
         ListView1->setHeaderLabels({QStringLiteral("Card/s Generated")});
         const double perPixel = shell::twipsPerPixel(ListView1);
         ListView1->header()->resizeSection(0, shell::twipsToPixels(ListColumnWidth, perPixel));

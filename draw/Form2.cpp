@@ -182,14 +182,7 @@ void Form2::Form_Load()
         return;
     m_loaded = true;
     shell::Guarded g(shell::Location::Form2_Form_Load);
-    g.step(100, [&] { shell::ApplyWindowColours(this); });
-    const QString cursorFile = shell::HandCursorPath();
-    if (g.test(102, [&] { return shell::FileExists(cursorFile); }))
-        g.step(104, [&] { m_pointer->setCustomCursor(shell::LoadHandCursor(cursorFile)); });
-    g.step(106, [&] {
-        shell::SetCaptionAndIcon(this);
-        shell::SetAppTitle();
-    });
+    shell::LoadWindowLook(g, this, *m_pointer);
     g.step(108, [&] { m_text2->setText(shell::Settings::read(shell::keys::Text2, &shell::DesktopFolder)); });
     g.step(110, [&] { setOptionValue(m_option1, shell::ToBool(shell::Settings::read(shell::keys::Option1, 1))); });
     g.step(112, [&] { setOptionValue(m_option2, shell::ToBool(shell::Settings::read(shell::keys::Option2, 0))); });

@@ -102,14 +102,7 @@ void Form4::Form_Load()
         return;
     m_loaded = true;
     shell::Guarded g(shell::Location::Form4_Form_Load);
-    g.step(100, [&] { shell::ApplyWindowColours(this); });
-    const QString cursorFile = shell::HandCursorPath();
-    if (g.test(102, [&] { return shell::FileExists(cursorFile); }))
-        g.step(104, [&] { m_pointer->setCustomCursor(shell::LoadHandCursor(cursorFile)); });
-    g.step(106, [&] {
-        shell::SetCaptionAndIcon(this);
-        shell::SetAppTitle();
-    });
+    shell::LoadWindowLook(g, this, *m_pointer);
     g.step(108, [&] { setBackground(m_label1, Qt::white); });
     g.step(110, [&] {
         m_label1->setText(QStringLiteral("Cards drawn: ") + QString::number(cards::state().DrawCount));

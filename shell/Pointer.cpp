@@ -1,6 +1,8 @@
 #include "Pointer.h"
 
+#include "ErrorReport.h"
 #include "Failure.h"
+#include "ShellHelpers.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -14,6 +16,18 @@ QCursor LoadHandCursor(const QString &path)
     if (!cursor)
         throw Failure(QStringLiteral("Invalid picture: %1").arg(path));
     return *cursor;
+}
+
+void LoadWindowLook(Guarded &g, QWidget *window, PointerFeedback &pointer)
+{
+    g.step(100, [&] { ApplyWindowColours(window); });
+    const QString cursorFile = HandCursorPath();
+    if (g.test(102, [&] { return FileExists(cursorFile); }))
+        g.step(104, [&] { pointer.setCustomCursor(LoadHandCursor(cursorFile)); });
+    g.step(106, [&] {
+        SetCaptionAndIcon(window);
+        SetAppTitle();
+    });
 }
 
 PointerFeedback::PointerFeedback(QWidget *window) : QObject(window), m_window(window)

@@ -21,6 +21,14 @@ std::optional<QCursor> loadCursorFile(const QString &path);
 // keeps the standard pointer.
 QCursor LoadHandCursor(const QString &path);
 
+class Guarded;
+class PointerFeedback;
+
+// The first steps that the drawing windows' loads share: 100 the window
+// colours, 102/104 the hand pointer when its file is beside the program,
+// 106 caption, icon and application title.
+void LoadWindowLook(Guarded &g, QWidget *window, PointerFeedback &pointer);
+
 class PointerFeedback : public QObject {
     Q_OBJECT
 public:
