@@ -22,8 +22,13 @@ inline QString differences(const QImage &a, const QImage &b, int tolerance = 2)
                 && (qAlpha(p) == 0
                     || (qAbs(qRed(p) - qRed(q)) <= tolerance && qAbs(qGreen(p) - qGreen(q)) <= tolerance
                         && qAbs(qBlue(p) - qBlue(q)) <= tolerance));
-            if (!same)
-                return QStringLiteral("pixel (%1, %2) differs").arg(column).arg(row);
+            if (!same) {
+                return QStringLiteral("pixel (%1, %2): %3 against %4")
+                    .arg(column)
+                    .arg(row)
+                    .arg(p, 8, 16, QLatin1Char('0'))
+                    .arg(q, 8, 16, QLatin1Char('0'));
+            }
         }
     }
     return QString();

@@ -4,6 +4,7 @@
 // drawing's processor-specific paths may round differently).
 #include "AssetBytes.h"
 #include "deck/GifDecode.h"
+#include "deck/PictureCompare.h"
 #include "tools/artgen/ArtGen.h"
 
 #include <QDirIterator>
@@ -29,29 +30,6 @@ QStringList filesBelow(const QString &folder)
     return files;
 }
 
-// "" when the pictures agree, else where they first differ.
-QString compareColours(const QImage &a, const QImage &b, int tolerance = 2)
-{
-    if (a.size() != b.size())
-        return QStringLiteral("sizes differ");
-    const QImage x = a.convertToFormat(QImage::Format_ARGB32);
-    const QImage y = b.convertToFormat(QImage::Format_ARGB32);
-    for (int row = 0; row < x.height(); ++row) {
-        for (int column = 0; column < x.width(); ++column) {
-            const QRgb p = x.pixel(column, row);
-            const QRgb q = y.pixel(column, row);
-            if (qAlpha(p) != qAlpha(q) || (qAlpha(p) != 0 && (qAbs(qRed(p) - qRed(q)) > tolerance
-                                                              || qAbs(qGreen(p) - qGreen(q)) > tolerance
-                                                              || qAbs(qBlue(p) - qBlue(q)) > tolerance)))
-                return QStringLiteral("pixel (%1, %2): %3 against %4")
-                    .arg(column)
-                    .arg(row)
-                    .arg(p, 8, 16, QLatin1Char('0'))
-                    .arg(q, 8, 16, QLatin1Char('0'));
-        }
-    }
-    return QString();
-}
 
 QString compareFile(const QString &name, const QByteArray &fresh, const QByteArray &old)
 {
@@ -60,17 +38,17 @@ QString compareFile(const QString &name, const QByteArray &fresh, const QByteArr
         const GifLayout b = readGif(old);
         if (a.structure != b.structure || a.transparentIndex != b.transparentIndex)
             return QStringLiteral("GIF structure differs");
-        return compareColours(deck::decodeGif(fresh), deck::decodeGif(old));
+        return picturecompare::differences(deck::decodeGif(fresh), deck::decodeGif(old));
     }
     if (name.endsWith(QLatin1String(".bmp"))) {
         // Headers exactly; the palette and pixels by their colours.
         const int header = u32(fresh, 14) == 12 ? 26 : 54;
         if (fresh.left(header) != old.left(header))
             return QStringLiteral("bitmap header differs");
-        return compareColours(QImage::fromData(fresh, "BMP"), QImage::fromData(old, "BMP"));
+        return picturecompare::differences(QImage::fromData(fresh, "BMP"), QImage::fromData(old, "BMP"));
     }
     if (name.endsWith(QLatin1String(".png")))
-        return compareColours(QImage::fromData(fresh, "PNG"), QImage::fromData(old, "PNG"));
+        return picturecompare::differences(QImage::fromData(fresh, "PNG"), QImage::fromData(old, "PNG"));
     return fresh == old ? QString() : QStringLiteral("bytes differ");
 }
 
