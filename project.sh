@@ -9,9 +9,10 @@ cd "$(dirname "$0")"
 
 PACKAGES=(
   cmake ninja-build g++ pkg-config ccache file dpkg-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-gtk-platformtheme
-  libgif-dev libsodium-dev libbenchmark-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-gtk-platformtheme
+  libgif-dev libpng-dev libsodium-dev libbenchmark-dev
   fonts-liberation locales xvfb xauth libx11-dev qt6-qpa-plugins desktop-file-utils
+  at-spi2-core dbus-daemon python3-gi gir1.2-atspi-2.0 weston qt6-wayland
 )
 
 as_root() {

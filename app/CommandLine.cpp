@@ -1,6 +1,8 @@
 #include "CommandLine.h"
 
 #include "batch/CardExport.h"
+#include "batch/CardFormats.h"
+#include "batch/FileBatch.h"
 #include "batch/Generation.h"
 #include "deck/PictureSet.h"
 #include "shell/Convert.h"
@@ -20,6 +22,8 @@ namespace {
 
 const QString BatchOption = QStringLiteral("batch");
 const QString OutOption = QStringLiteral("out");
+const QString FormatOption = QStringLiteral("format");
+const QString HeightOption = QStringLiteral("height");
 
 // Qt's own window options, with and without a value; they reach the
 // application object, not this parser.
@@ -49,6 +53,13 @@ void declareOptions(QCommandLineParser &parser)
         QStringLiteral("count")));
     parser.addOption(QCommandLineOption(
         OutOption, QStringLiteral("The existing folder that receives the files of --batch."), QStringLiteral("folder")));
+    parser.addOption(QCommandLineOption(
+        FormatOption, QStringLiteral("The files' format with --batch: bmp (the default) or png."), QStringLiteral("format")));
+    parser.addOption(QCommandLineOption(
+        HeightOption,
+        QStringLiteral("The cards' height in pixels with --batch, from 96 (the default) to 4320;\n"
+                       "the width keeps the card's proportions (777 for 1050)."),
+        QStringLiteral("pixels")));
 }
 
 // 0 for an argument that is not one of Qt's window options, else the number
@@ -96,9 +107,11 @@ QString helpText()
     QCommandLineParser parser;
     declareOptions(parser);
     return parser.helpText()
-        + QStringLiteral("\nExit status of --batch: 0 when every file was written, 1 when a file could\n"
-                         "not be written (the others still are), 2 for a bad count, an unusable\n"
-                         "folder or a wrong command line.\n");
+        + QStringLiteral("\nExample: cards for print, a poker card at 300 dpi:\n"
+                         "  dealwright --batch 52 --out ~/cards --format png --height 1050\n"
+                         "\nExit status of --batch: 0 when every file was written, 1 when a file could\n"
+                         "not be written (the others still are), 2 for a bad count, format or height,\n"
+                         "an unusable folder or a wrong command line.\n");
 }
 
 QString versionText()
@@ -131,10 +144,15 @@ CommandLine parseCommandLine(const QStringList &arguments)
     }
     const bool batch = parser.isSet(BatchOption);
     const bool out = parser.isSet(OutOption);
-    if (parser.values(BatchOption).size() > 1 || parser.values(OutOption).size() > 1) {
-        // Which of two counts or folders was meant cannot be guessed.
+    const bool sized = parser.isSet(FormatOption) || parser.isSet(HeightOption);
+    if (parser.values(BatchOption).size() > 1 || parser.values(OutOption).size() > 1
+        || parser.values(FormatOption).size() > 1 || parser.values(HeightOption).size() > 1) {
+        // Which of two values was meant cannot be guessed.
         result.action = CommandLine::Action::Error;
-        result.error = QStringLiteral("--batch and --out may each be given once.");
+        result.error = QStringLiteral("--batch, --out, --format and --height may each be given once.");
+    } else if (sized && !batch) {
+        result.action = CommandLine::Action::Error;
+        result.error = QStringLiteral("--format and --height are only used with --batch COUNT.");
     } else if (batch && !out) {
         result.action = CommandLine::Action::Error;
         result.error = QStringLiteral("--batch needs --out FOLDER.");
@@ -145,12 +163,28 @@ CommandLine parseCommandLine(const QStringList &arguments)
         result.action = CommandLine::Action::Batch;
         result.count = parser.value(BatchOption);
         result.folder = parser.value(OutOption);
+        if (parser.isSet(FormatOption))
+            result.format = parser.value(FormatOption);
+        if (parser.isSet(HeightOption))
+            result.height = parser.value(HeightOption);
     }
     return result;
 }
 
-int runBatch(const QString &count, const QString &folder, QTextStream &out, QTextStream &err)
+int runBatch(const QString &count, const QString &folder, QTextStream &out, QTextStream &err, const QString &format,
+             const QString &height)
 {
+    const std::optional<batch::CardFormat> fileFormat = batch::cardFormatNamed(format);
+    if (!fileFormat) {
+        err << "dealwright: --format " << format << ": Must be bmp or png." << Qt::endl;
+        return ExitUsage;
+    }
+    const std::optional<int> pixels = batch::cardHeightFrom(height);
+    if (!pixels) {
+        err << "dealwright: --height " << height << ": Must be a whole number of pixels from "
+            << batch::NaturalCardHeight << " to " << batch::LargestCardHeight << "." << Qt::endl;
+        return ExitUsage;
+    }
     const batch::CountProblem problem = batch::checkCount(count);
     if (problem != batch::CountProblem::None) {
         err << "dealwright: --batch " << count << ": " << batch::countMessage(problem) << Qt::endl;
@@ -164,18 +198,45 @@ int runBatch(const QString &count, const QString &folder, QTextStream &out, QTex
     const double whole = shell::ToWholeNumber(count);
     const int cards = whole < 1 ? 0 : static_cast<int>(whole);
 
+    // Every file is written first and then put on disk together; a file
+    // that fails is reported with its reason and the others still are. The
+    // files' contents are made on every core.
     int status = ExitOk;
-    for (const int card : batch::generateBatch(cards)) {
-        const QString entry = batch::entryText(card);
-        const QString path = batch::cardFilePath(folder, entry);
+    batch::FileBatch files;
+    QStringList written;
+    QStringList lines;
+    const std::vector<int> drawn = batch::generateBatch(cards);
+    std::vector<QImage> pictures;
+    for (const int card : drawn)
+        pictures.push_back(deck::PictureSet::instance().card(card));
+    batch::makeCardFiles(pictures, *fileFormat, *pixels,
+                         [&](std::size_t i, const QByteArray &bytes, std::exception_ptr failure) {
+        const QString entry = batch::entryText(drawn[i]);
+        const QString path = batch::cardFilePath(folder, entry, batch::extensionOf(*fileFormat));
         try {
-            batch::SaveCardPicture(deck::PictureSet::instance().card(card), path);
-            out << entry << '\t' << deck::cardName(card) << '\t' << QDir::toNativeSeparators(path) << Qt::endl;
+            if (failure)
+                std::rethrow_exception(failure);
+            files.stage(path, bytes);
+            written.append(path);
+            lines.append(entry + QLatin1Char('\t') + deck::cardName(drawn[i]) + QLatin1Char('\t')
+                         + QDir::toNativeSeparators(path));
         } catch (...) {
-            err << "dealwright: " << QDir::toNativeSeparators(path) << ": "
-                << shell::describeFailure(std::current_exception()) << Qt::endl;
+            const QString reason = shell::describeFailure(std::current_exception());
+            // A failure of the file names its path; one of the picture does not.
+            err << "dealwright: " << (reason.contains(QDir::toNativeSeparators(path)) ? reason
+                                                                                     : QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason)
+                << Qt::endl;
             status = ExitFileFailed;
         }
+    });
+    const QStringList failures = files.commit();
+    for (int i = 0; i < written.size(); ++i) {
+        if (files.written().contains(written.at(i)))
+            out << lines.at(i) << Qt::endl;
+    }
+    for (const QString &failure : failures) {
+        err << "dealwright: " << failure << Qt::endl;
+        status = ExitFileFailed;
     }
     return status;
 }
@@ -192,7 +253,7 @@ int runHeadless(const CommandLine &commandLine, QTextStream &out, QTextStream &e
         out.flush();
         return ExitOk;
     case CommandLine::Action::Batch:
-        return runBatch(commandLine.count, commandLine.folder, out, err);
+        return runBatch(commandLine.count, commandLine.folder, out, err, commandLine.format, commandLine.height);
     case CommandLine::Action::Error:
         err << "dealwright: " << commandLine.error << Qt::endl
             << "Try 'dealwright --help' for more information." << Qt::endl;

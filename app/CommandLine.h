@@ -1,7 +1,8 @@
 #pragma once
 // The command line: --help, --version and the headless batch
-// "--batch COUNT --out FOLDER", which draws COUNT distinct cards by the batch
-// generator's rules and saves them as "Card N.bmp" files without any window.
+// "--batch COUNT --out FOLDER [--format bmp|png] [--height PIXELS]", which
+// draws COUNT distinct cards by the batch generator's rules and saves them as
+// "Card N.bmp" (or .png) files without any window.
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +18,8 @@ struct CommandLine {
     Action action = Action::Windows;
     QString count;   // --batch
     QString folder;  // --out
+    QString format = QStringLiteral("bmp");  // --format
+    QString height = QStringLiteral("96");   // --height
     QString error;   // Action::Error: what was wrong
 };
 
@@ -37,11 +40,13 @@ CommandLine parseCommandLine(const QStringList &arguments);
 QString helpText();
 QString versionText();
 
-// The headless batch: checks the count and the folder, draws the cards,
-// writes one file per card and prints one line per card written
-// ("Card N", the card's name, the file path, separated by tabs). A file that
-// fails is reported on `err` with its reason; the others are still written.
-int runBatch(const QString &count, const QString &folder, QTextStream &out, QTextStream &err);
+// The headless batch: checks the count, the folder, the format ("bmp" or
+// "png") and the height (96 to 4320 pixels), draws the cards, writes one
+// file per card and prints one line per card written ("Card N", the card's
+// name, the file path, separated by tabs). A file that fails is reported on
+// `err` with its reason; the others are still written.
+int runBatch(const QString &count, const QString &folder, QTextStream &out, QTextStream &err,
+             const QString &format = QStringLiteral("bmp"), const QString &height = QStringLiteral("96"));
 
 // Everything but Action::Windows: prints and returns the exit status.
 int runHeadless(const CommandLine &commandLine, QTextStream &out, QTextStream &err);

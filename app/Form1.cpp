@@ -33,7 +33,12 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &cap
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setFont(buttonFont());
+    QFont font = buttonFont();
+    // The caption grows with the window on a desktop with a larger font.
+    font.setPointSizeF(font.pointSizeF() * shell::windowScale(parent));
+    button->setFont(font);
+    // Space and Enter press the button that has the focus.
+    button->setAutoDefault(true);
     shell::setTwipsGeometry(button, rect);
     return button;
 }
@@ -49,17 +54,25 @@ Form1::Form1(shell::Navigator &navigator, QWidget *parent)
     // Creation order as designed: Text1, PushButton2, PushButton1.
     m_text1 = new QLineEdit(QStringLiteral("Text1"), this);
     m_text1->setObjectName(QStringLiteral("Text1"));
-    // Below the visible client area: it only takes the first focus, so that
-    // neither button starts with a focus mark.
+    // Below the visible client area. It was there only to take the first
+    // focus, so that neither button starts with a focus mark; an invisible
+    // edit box with the focus took typing and was announced to screen
+    // readers, so the window itself takes that first focus instead and the
+    // box is out of reach of the keyboard and of assistive technology.
     shell::setTwipsGeometry(m_text1, {1680, 1440, 1215, 690});
 
     m_pushButton2 = makeButton(this, QStringLiteral("PushButton2"), QStringLiteral("Old Method"), {120, 630, 7800, 405});
     m_pushButton1 = makeButton(this, QStringLiteral("PushButton1"), QStringLiteral("New Method"), {120, 120, 7800, 405});
 
-    // Tab order: Text1 (0), PushButton1 (1), PushButton2 (2).
+    // Tab order: Text1 (0), PushButton1 (1), PushButton2 (2). The window
+    // holds the first focus: Tab then goes to "New Method".
     setTabOrder(m_text1, m_pushButton1);
     setTabOrder(m_pushButton1, m_pushButton2);
-    m_text1->setFocus(Qt::OtherFocusReason);
+    m_text1->setFocusPolicy(Qt::NoFocus);
+    m_text1->setReadOnly(true);
+    m_text1->hide();
+    setFocusPolicy(Qt::StrongFocus);
+    setFocus(Qt::OtherFocusReason);
 
     m_pointer = new shell::PointerFeedback(this);
     m_pointer->addHandArea(m_pushButton1);

@@ -1,16 +1,20 @@
 // Dealwright: the windows, or with --batch / --help / --version a run
 // without any display.
 #include "CommandLine.h"
+#include "DisplayGuard.h"
 #include "Program.h"
 #include "Switches.h"
+#include "batch/FileBatch.h"
 #include "shell/Platform.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QStringDecoder>
 #include <QTextStream>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -27,9 +31,16 @@ int main(int argc, char *argv[])
     QElapsedTimer sinceStart;
     sinceStart.start();
 
+    // Decoded as they stand: the system's decoder would drop a byte-order
+    // mark at the start of an argument, so that "--batch <BOM>5" passed
+    // where "--batch=<BOM>5" is refused.
     QStringList rawArguments;
-    for (int i = 0; i < argc; ++i)
-        rawArguments.append(QString::fromLocal8Bit(argv[i]));
+    for (int i = 0; i < argc; ++i) {
+        QStringDecoder decode(QStringDecoder::System, QStringDecoder::Flag::ConvertInitialBom);
+        rawArguments.append(decode(QByteArrayView(argv[i])));
+    }
+    // A file-size limit makes a write fail with its reason, not end the program.
+    batch::ignoreFileSizeSignal();
 
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -39,11 +50,12 @@ int main(int argc, char *argv[])
         nameTheProgram();
         shell::installQtPlatform();
         app::applyLoggingSwitch();
-        return app::runHeadless(app::parseCommandLine(app::withoutWindowOptions(QCoreApplication::arguments())), out,
-                                err);
+        return app::runHeadless(app::parseCommandLine(app::withoutWindowOptions(rawArguments)), out, err);
     }
 
+    std::optional<app::DisplayGuard> guard(std::in_place);
     QApplication application(argc, argv);
+    guard.reset();
     nameTheProgram();
     QApplication::setQuitOnLastWindowClosed(false);
     shell::installQtPlatform();

@@ -1,18 +1,14 @@
 #include "CardExport.h"
 
 #include "Bitmap.h"
+#include "FileBatch.h"
 #include "shell/Messages.h"
 #include "shell/Platform.h"
 #include "shell/Settings.h"
 #include "shell/ShellHelpers.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
-#include <QSaveFile>
-
-#include <cerrno>
-#include <unistd.h>
 
 namespace batch {
 namespace {
@@ -22,50 +18,14 @@ bool endsWithSeparator(const QString &text)
     return text.endsWith(QDir::separator()) || text.endsWith(QLatin1Char('/'));
 }
 
-// What the file system said. The save file's own text where it has one; a
-// failed write or sync leaves only the system's error number.
-[[noreturn]] void writeFailed(const QSaveFile &file, int systemError, const QString &path)
-{
-    QString reason = file.errorString();
-    const QString unknown = QCoreApplication::translate("QIODevice", "Unknown error");
-    if ((file.error() == QFileDevice::NoError || reason.isEmpty() || reason == unknown) && systemError != 0)
-        reason = qt_error_string(systemError);
-    throw shell::Failure(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason));
-}
-
-// The new file goes to a temporary file beside the old one, is synced to
-// disk, and only then takes the old one's name. Any failure on the way
-// leaves the old file as it was; the temporary file is removed when `file`
-// goes out of scope uncommitted.
-//
-// Written unbuffered, so that a failed write is seen at once: a buffered
-// save file whose last flush fails (a full disk, a file-size limit) still
-// commits the cut-off file over the old one. The save file syncs on commit
-// too, but ignores a failed sync; this sync is checked.
-void writeWhole(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        writeFailed(file, errno, path);
-    errno = 0;
-    if (file.write(bytes) != bytes.size())
-        writeFailed(file, errno ? errno : EIO, path);
-    if (::fdatasync(file.handle()) != 0)
-        writeFailed(file, errno, path);
-    errno = 0;
-    if (!file.commit())
-        writeFailed(file, errno, path);
-}
-
 } // namespace
 
-QString cardFilePath(const QString &folderText, const QString &baseName)
+QString cardFilePath(const QString &folderText, const QString &baseName, const QString &extension)
 {
     QString path = folderText;
     if (!endsWithSeparator(path))
         path += QDir::separator();
-    return path + baseName + QStringLiteral(".bmp");
+    return path + baseName + extension;
 }
 
 bool FolderCheck(const QString &folderText)
@@ -82,7 +42,7 @@ bool FolderCheck(const QString &folderText)
 
 void SaveCardPicture(const QImage &picture, const QString &path)
 {
-    writeWhole(path, bitmapBytes(picture));
+    FileBatch::writeOne(path, bitmapBytes(picture));
 }
 
 void StoreOutputFolder(const QString &text)

@@ -17,17 +17,19 @@ inline const QString NoCardSelectedMessage = QStringLiteral("No card selected.")
 inline const QString DoneMessage = QStringLiteral("Done.");
 
 // The output folder text, a separator unless it already ends with one, the
-// base name and ".bmp".
-QString cardFilePath(const QString &folderText, const QString &baseName);
+// base name and the extension (".bmp").
+QString cardFilePath(const QString &folderText, const QString &baseName,
+                     const QString &extension = QStringLiteral(".bmp"));
 
 // True when the text names an existing folder; empty text and any failure
 // while testing count as false.
 bool FolderCheck(const QString &folderText);
 
 // Writes the picture as an uncompressed Windows bitmap (71 x 96, 40-byte
-// information header, 8 bits with the picture's palette), whole: the old
-// file is replaced only once the new one is complete. Throws shell::Failure
-// with the file system's description when the file cannot be written.
+// information header, 8 bits with the picture's palette), whole and on disk
+// (FileBatch.h): the old file, or a symbolic link of that name, is replaced
+// only once the new one is complete. Throws shell::Failure naming the path
+// and the file system's reason when the file cannot be written.
 void SaveCardPicture(const QImage &picture, const QString &path);
 
 // Text2_Change of both windows: stores the folder text under "Text2".

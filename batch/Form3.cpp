@@ -4,6 +4,7 @@
 #include "FocusLeaveCheck.h"
 #include "Generation.h"
 #include "PaintThrottle.h"
+#include "deck/CardLabel.h"
 #include "deck/Deck.h"
 #include "deck/PictureSet.h"
 #include "shell/ErrorReport.h"
@@ -21,6 +22,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QProgressBar>
@@ -53,6 +55,18 @@ protected:
     {
         QTreeWidget::mouseReleaseEvent(event);
         if (event->button() == Qt::LeftButton && onClick)
+            onClick();
+    }
+
+    // The user's own moves with the keys (arrows, Home, End, the page keys)
+    // preview the entry they reach, as a click on it does. A selection the
+    // program makes itself leaves the preview alone.
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const QTreeWidgetItem *before = currentItem();
+        const QList<QTreeWidgetItem *> selectedBefore = selectedItems();
+        QTreeWidget::keyPressEvent(event);
+        if (onClick && (currentItem() != before || selectedItems() != selectedBefore))
             onClick();
     }
 };
@@ -99,18 +113,22 @@ void Form3::createControls()
     ProgressBar1->setFormat(ProgressText);
     ProgressBar1->setTextVisible(true);
     ProgressBar1->setAlignment(Qt::AlignCenter);
+    ProgressBar1->setAccessibleName(QStringLiteral("Generation progress"));
     PushButton2 = named(new QPushButton(QStringLiteral("Start Generate Random Playing Cards"), this), "PushButton2");
     Frame1 = named(new QGroupBox(QStringLiteral("Number To Generate"), this), "Frame1");
     Text1 = named(new QLineEdit(Frame1), "Text1");
     Frame2 = named(new QGroupBox(QStringLiteral("Preview"), this), "Frame2");
-    Image1 = named(new QLabel(Frame2), "Image1");
-    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image1 = named(new deck::CardLabel(Frame2), "Image1");
     Image1->setScaledContents(false);
     PushButton1 = named(new QPushButton(QStringLiteral("Save All Cards To Image"), this), "PushButton1");
     PushButton3 = named(new QPushButton(QStringLiteral("Save Selected Card As Image"), this), "PushButton3");
     Frame4 = named(new QGroupBox(QStringLiteral("Save Results To This Folder"), this), "Frame4");
     Text2 = named(new QLineEdit(Frame4), "Text2");
     PushButton9 = named(new QPushButton(QStringLiteral("..."), Frame4), "PushButton9");
+    PushButton9->setAccessibleName(QStringLiteral("Choose the output folder"));
+    Text1->setAccessibleName(QStringLiteral("Number To Generate"));
+    Text2->setAccessibleName(QStringLiteral("Save Results To This Folder"));
+    Image1->setAccessibleName(QStringLiteral("Preview"));
     auto *list = new ClickableList(this);
     list->onClick = [this] { ListView1_Click(); };
     ListView1 = named(static_cast<QTreeWidget *>(list), "ListView1");
@@ -119,6 +137,7 @@ void Form3::createControls()
     ListView1->setUniformRowHeights(true);
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView1->header()->setStretchLastSection(false);
+    ListView1->setAccessibleName(QStringLiteral("Generated cards"));
     PushButton4 = named(new QPushButton(QStringLiteral("< Back"), this), "PushButton4");
     // The card face control sits behind "< Back", out of sight: only its
     // pictures are used.
@@ -146,8 +165,11 @@ void Form3::createControls()
     for (QWidget *area : {static_cast<QWidget *>(Frame1), static_cast<QWidget *>(Frame2),
                           static_cast<QWidget *>(Frame4), static_cast<QWidget *>(ListView1), ListView1->viewport()})
         m_pointer->addDefaultArea(area);
-    for (QPushButton *button : {PushButton1, PushButton2, PushButton3, PushButton4, PushButton9})
+    for (QPushButton *button : {PushButton1, PushButton2, PushButton3, PushButton4, PushButton9}) {
         m_pointer->addHandArea(button);
+        // Space and Enter press the button that has the focus.
+        button->setAutoDefault(true);
+    }
 }
 
 void Form3::placeControls()
@@ -281,11 +303,11 @@ void Form3::ListView1_Click()
             return;
         Deck1->setChangeCard(cardOfEntry(entry->text(0)));
         const QImage picture = Deck1->Picture();
-        Image1->setPixmap(QPixmap::fromImage(picture));
-        // Not stretched: the preview takes the picture's own size.
-        const double perPixel = shell::twipsPerPixel(Image1);
-        shell::setTwipsWidth(Image1, shell::pixelsToTwips(picture.width(), perPixel));
-        shell::setTwipsHeight(Image1, shell::pixelsToTwips(picture.height(), perPixel));
+        Image1->setCard(picture);
+        // Not stretched: the preview takes the picture's own size (71 x 96
+        // pixels, 1065 x 1440 twips).
+        shell::setTwipsWidth(Image1, picture.width() * shell::PictureTwipsPerPixel);
+        shell::setTwipsHeight(Image1, picture.height() * shell::PictureTwipsPerPixel);
         Image1->setAccessibleName(deck::pictureName(picture));
     });
 }

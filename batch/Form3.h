@@ -13,6 +13,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace deck {
+class CardLabel;
 class Deck;
 }
 namespace shell {
@@ -23,6 +24,7 @@ class PointerFeedback;
 
 namespace batch {
 
+class FileBatch;
 class FocusLeaveCheck;
 
 class Form3 : public QWidget {
@@ -57,7 +59,8 @@ private:
     void placeControls();
     void appendEntry(int card);
     QTreeWidgetItem *selectedEntry() const;
-    bool saveEntry(const QTreeWidgetItem *entry, shell::Guarded &guard, int step);
+    bool saveEntry(const QTreeWidgetItem *entry, FileBatch &files, shell::Guarded &guard, int step);
+    bool commitFiles(FileBatch &files, shell::Guarded &guard, int step);
 
     shell::Navigator &m_navigator;
 
@@ -68,7 +71,7 @@ private:
     QPushButton *PushButton2 = nullptr;
     QTreeWidget *ListView1 = nullptr;
     QGroupBox *Frame2 = nullptr;
-    QLabel *Image1 = nullptr;
+    deck::CardLabel *Image1 = nullptr;
     QGroupBox *Frame4 = nullptr;
     QLineEdit *Text2 = nullptr;
     QPushButton *PushButton9 = nullptr;

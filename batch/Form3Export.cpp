@@ -1,5 +1,7 @@
 // The batch generator's save and browse buttons.
+#include "Bitmap.h"
 #include "CardExport.h"
+#include "FileBatch.h"
 #include "Form3.h"
 #include "Generation.h"
 #include "deck/Deck.h"
@@ -12,10 +14,10 @@
 namespace batch {
 
 // Sets Deck1 to the entry's card and writes its picture under the entry's
-// name (steps `step` and `step` + 2). False when the file was not written; a
-// card that could not be set is not written at all, so that no file ever
-// holds another entry's picture.
-bool Form3::saveEntry(const QTreeWidgetItem *entry, shell::Guarded &g, int step)
+// name into `files` (steps `step` and `step` + 2). False when the file could
+// not be written; a card that could not be set is not written at all, so
+// that no file ever holds another entry's picture.
+bool Form3::saveEntry(const QTreeWidgetItem *entry, FileBatch &files, shell::Guarded &g, int step)
 {
     bool cardSet = false;
     g.step(step, [&] {
@@ -27,12 +29,22 @@ bool Form3::saveEntry(const QTreeWidgetItem *entry, shell::Guarded &g, int step)
     });
     if (!cardSet)
         return false;
-    bool saved = false;
+    bool staged = false;
     g.step(step + 2, [&] {
-        SaveCardPicture(Deck1->Picture(), cardFilePath(Text2->text(), entry->text(0)));
-        saved = true;
+        files.stage(cardFilePath(Text2->text(), entry->text(0)), bitmapBytes(Deck1->Picture()));
+        staged = true;
     });
-    return saved;
+    return staged;
+}
+
+// Puts the written files on disk under their names; a file that fails now
+// is reported at its save step like one that failed while being written.
+bool Form3::commitFiles(FileBatch &files, shell::Guarded &g, int step)
+{
+    const QStringList failures = files.commit();
+    for (const QString &failure : failures)
+        g.step(step, [&] { throw shell::Failure(failure); });
+    return failures.isEmpty();
 }
 
 void Form3::PushButton1_Click()
@@ -52,10 +64,13 @@ void Form3::PushButton1_Click()
     // Every entry in list order; a failed file is reported and the next one
     // is still written.
     bool allSaved = true;
+    FileBatch files;
     for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
-        if (!saveEntry(ListView1->topLevelItem(i), g, 108))
+        if (!saveEntry(ListView1->topLevelItem(i), files, g, 108))
             allSaved = false;
     }
+    if (!commitFiles(files, g, 110))
+        allSaved = false;
     g.step(112, [&] {
         if (remembered) {
             ListView1->setCurrentItem(remembered);
@@ -86,7 +101,9 @@ void Form3::PushButton3_Click()
         g.step(108, [&] { shell::showMessage(NoCardSelectedMessage); });
         return;
     }
-    if (saveEntry(entry, g, 110))
+    FileBatch files;
+    const bool staged = saveEntry(entry, files, g, 110);
+    if (commitFiles(files, g, 112) && staged)
         g.step(114, [&] { shell::showMessage(DoneMessage); });
 }
 

@@ -1,10 +1,17 @@
 // The random pick and the draw-history search, the two operations every
-// draw repeats.
+// draw repeats; the settings store's write (the folder box writes on every
+// keystroke) and read.
 #include "cards/DrawState.h"
 #include "shell/Platform.h"
 #include "shell/Random.h"
+#include "shell/Settings.h"
 
+#include <QDir>
+#include <QTemporaryDir>
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <chrono>
+#include <vector>
 
 namespace {
 
@@ -35,6 +42,71 @@ void BM_IsCardDrawnFullHistory(benchmark::State &state)
         benchmark::DoNotOptimize(cards::IsCardDrawn(98));
 }
 BENCHMARK(BM_IsCardDrawnFullHistory);
+
+// A settings folder on the real disk (tmpfs would hide the cost of the
+// sync): $DEALWRIGHT_BENCH_DISK_DIR, else the current folder. The file holds
+// all six keys, as after a while of use.
+class BenchConfig {
+public:
+    BenchConfig()
+        : m_dir((qEnvironmentVariableIsEmpty("DEALWRIGHT_BENCH_DISK_DIR") ? QDir::currentPath()
+                                                                         : qEnvironmentVariable("DEALWRIGHT_BENCH_DISK_DIR"))
+                + QStringLiteral("/settings-bench-XXXXXX")),
+          m_saved(qgetenv("XDG_CONFIG_HOME"))
+    {
+        qputenv("XDG_CONFIG_HOME", m_dir.path().toLocal8Bit());
+        shell::Settings::write(shell::keys::Form3Start, QStringLiteral("0"));
+        shell::Settings::write(shell::keys::Option1, QStringLiteral("True"));
+        shell::Settings::write(shell::keys::Option2, QStringLiteral("False"));
+        shell::Settings::write(shell::keys::Text2, QStringLiteral("/home/ana/Pictures/Cards/"));
+        shell::Settings::write(shell::keys::NumberOfCards, QStringLiteral("52"));
+        shell::Settings::write(shell::keys::LastFolderDot, QStringLiteral("/home/ana/Pictures"));
+    }
+    ~BenchConfig() { qputenv("XDG_CONFIG_HOME", m_saved); }
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_saved;
+};
+
+// Google Benchmark reports means; the goal is on the median single write.
+void reportMedian(benchmark::State &state, std::vector<double> &samples)
+{
+    if (samples.empty())
+        return;
+    std::sort(samples.begin(), samples.end());
+    state.counters["median_ms"] = samples[samples.size() / 2];
+    state.counters["p95_ms"] = samples[samples.size() * 95 / 100];
+}
+
+template <class Operation>
+void timeEach(benchmark::State &state, Operation &&operation)
+{
+    BenchConfig config;
+    std::vector<double> samples;
+    int i = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        operation(i++);
+        samples.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    reportMedian(state, samples);
+}
+
+// One keystroke in the folder box: a new text each time.
+void BM_SettingsWrite(benchmark::State &state)
+{
+    timeEach(state, [](int i) {
+        shell::Settings::write(shell::keys::Text2, QStringLiteral("/home/ana/Pictures/Cards/%1").arg(i));
+    });
+}
+BENCHMARK(BM_SettingsWrite)->Unit(benchmark::kMillisecond)->Iterations(500);
+
+void BM_SettingsRead(benchmark::State &state)
+{
+    timeEach(state, [](int) { benchmark::DoNotOptimize(shell::Settings::read(shell::keys::Text2, QString())); });
+}
+BENCHMARK(BM_SettingsRead)->Unit(benchmark::kMicrosecond)->Iterations(5000);
 
 } // namespace
 

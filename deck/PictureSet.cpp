@@ -11,6 +11,8 @@ namespace deck {
 namespace {
 
 const QString DescriptionKey = QStringLiteral("Description");
+// The name of a card-sized picture's scalable source (CardPixmaps.h).
+const QString ScalableKey = QStringLiteral("Scalable");
 
 QByteArray resourceBytes(const QString &name)
 {
@@ -40,6 +42,9 @@ QImage loadPicture(const QString &file, const QString &description)
     if (picture.isNull())
         throw shell::Failure(QStringLiteral("The card picture %1 cannot be read.").arg(file));
     picture.setText(DescriptionKey, description);
+    // The card-sized pictures (the GIFs) have a scalable source of the same name.
+    if (file.endsWith(QLatin1String(".gif")))
+        picture.setText(ScalableKey, file.chopped(4));
     return picture;
 }
 

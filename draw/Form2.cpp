@@ -3,6 +3,7 @@
 #include "batch/CardExport.h"
 #include "cards/DrawState.h"
 #include "deck/Deck.h"
+#include "draw/DrawAnnouncement.h"
 #include "draw/Form4.h"
 #include "draw/ImageBox.h"
 #include "draw/WidgetDisplay.h"
@@ -114,6 +115,8 @@ Form2::~Form2()
 
 void Form2::createControls()
 {
+    // The window's size first: it decides how large the controls are shown.
+    shell::setClientSizeTwips(this, ClientWidth, ClientHeight);
     // From top to bottom; the order of creation is the order of Tab.
     m_pushButton4 = makeButton(this, "PushButton4", QStringLiteral("< Back"), {120, 120, 8040, 375});
 
@@ -127,6 +130,7 @@ void Form2::createControls()
 
     m_frame2 = place(new QGroupBox(QStringLiteral("Card Area"), this), "Frame2", {120, 1650, 8040, 2400});
     m_image2 = makeImage(m_frame2, "Image2", {480, 300, 1065, 1440});
+    m_image2->setFixedName(QStringLiteral("Deck"));
     m_image1 = makeImage(m_frame2, "Image1", {1800, 300, 1065, 1440});
     m_image3 = makeImage(m_frame2, "Image3", {1995, 300, 1065, 1440});
     m_image3->setProperty("index", 0);
@@ -143,9 +147,11 @@ void Form2::createControls()
     m_text2 = place(new QLineEdit(m_frame4), "Text2", {240, 330, 7080, 345});
     m_text2->setAccessibleName(QStringLiteral("Save Results To This Folder"));
     m_pushButton9 = makeButton(m_frame4, "PushButton9", QStringLiteral("..."), {7440, 315, 480, 375});
-    m_pushButton9->setAccessibleName(QStringLiteral("Browse for the output folder"));
+    m_pushButton9->setAccessibleName(QStringLiteral("Choose the output folder"));
 
     m_pushButton3 = makeButton(this, "PushButton3", QStringLiteral("Save Card As Image"), {120, 6390, 8040, 375});
+    // Space draws from the first moment: the focus starts on "Show Next Card".
+    m_pushButton2->setFocus(Qt::OtherFocusReason);
 
     // The renderer; its own small surface shows no card, so it stays out of
     // sight.
@@ -153,7 +159,6 @@ void Form2::createControls()
     m_deck1->setObjectName(QStringLiteral("Deck1"));
     m_deck1->hide();
 
-    shell::setClientSizeTwips(this, ClientWidth, ClientHeight);
     setFixedSize(size());
 }
 
@@ -188,12 +193,7 @@ void Form2::Form_Load()
     g.step(112, [&] { setOptionValue(m_option2, shell::ToBool(shell::Settings::read(shell::keys::Option2, 0))); });
     g.step(114, [&] { cards::state().DrawCount = 0; });
     g.step(116, [&] { cards::InitDrawnCards(); });
-    g.step(118, [&] {
-        QPalette palette = m_label1->palette();
-        palette.setColor(QPalette::Window, Qt::white);
-        m_label1->setPalette(palette);
-        m_label1->setAutoFillBackground(true);
-    });
+    g.step(118, [&] { shell::SetWhiteLabelBackground(m_label1); });
     g.step(120, [&] { m_label1->setText(countText(cards::state().DrawCount)); });
     g.step(122, [&] { m_deck1->setChangeBack(0); });
     g.step(124, [&] { m_image2->setPicture(m_deck1->Picture()); });
@@ -207,8 +207,14 @@ void Form2::PushButton1_Click()
 
 void Form2::PushButton2_Click()
 {
-    shell::Guarded g(shell::Location::Form2_PushButton2_Click);
-    g.step(100, [&] { cards::DrawCards(*this); });
+    const std::int32_t before = cards::state().DrawCount;
+    {
+        shell::Guarded g(shell::Location::Form2_PushButton2_Click);
+        g.step(100, [&] { cards::DrawCards(*this); });
+    }
+    // A screen reader hears the card, through the focus ("Show Next Card").
+    QWidget *focused = focusWidget();
+    announceDraw(focused ? focused : m_pushButton2, before);
 }
 
 void Form2::PushButton3_Click()

@@ -2,6 +2,7 @@
 
 #include "cards/CardDisplay.h"
 #include "cards/DrawState.h"
+#include "draw/DrawAnnouncement.h"
 #include "draw/ImageBox.h"
 #include "draw/ViewerLayout.h"
 #include "shell/ErrorReport.h"
@@ -77,8 +78,13 @@ Form4::Form4(cards::DrawHost &host, std::function<void()> showDrawWindow, QWidge
       m_pointer(new shell::PointerFeedback(this))
 {
     setObjectName(QStringLiteral("Form4"));
+    // Full screen whatever the desktop font: no larger design to scale. The
+    // controls made above take their pixels again by that rule.
+    shell::keepPlainScale(this);
+    shell::reapplyTwips(this);
     setFocusPolicy(Qt::StrongFocus);
     m_image3->setProperty("index", 0);
+    m_image2->setFixedName(QStringLiteral("Deck"));
     m_label2->setText(QStringLiteral("Press 'Space' to show next card, ESC to exit"));
     setBackground(this, Qt::black);
     shell::setClientSizeTwips(this, DesignWidth, DesignHeight);
@@ -103,12 +109,12 @@ void Form4::Form_Load()
     m_loaded = true;
     shell::Guarded g(shell::Location::Form4_Form_Load);
     shell::LoadWindowLook(g, this, *m_pointer);
-    g.step(108, [&] { setBackground(m_label1, Qt::white); });
+    g.step(108, [&] { shell::SetWhiteLabelBackground(m_label1); });
     g.step(110, [&] {
         m_label1->setText(QStringLiteral("Cards drawn: ") + QString::number(cards::state().DrawCount));
     });
     g.step(112, [&] {
-        setBackground(m_label2, Qt::white);
+        shell::SetWhiteLabelBackground(m_label2);
         setBackground(this, Qt::black);
     });
 }
@@ -117,9 +123,16 @@ void Form4::Form_Activate()
 {
     shell::Guarded g(shell::Location::Form4_Form_Activate);
     if (g.test(100, [&] { return m_host.option1Selected(); })) {
-        g.step(102, [&] { shell::setTwipsWidth(m_image2, checkedSize(smallCardSize(windowWidthTwips()).width)); });
+        // Sized by the window's width; a screen too wide for four rows of
+        // such cards sizes them by the height that fits instead.
+        CardSize small;
+        g.step(102, [&] {
+            small = smallCardSize(windowWidthTwips(), shell::twipsGeometry(m_label1).top);
+            shell::setTwipsWidth(m_image2, checkedSize(small.width));
+        });
         g.step(104, [&] {
-            shell::setTwipsHeight(m_image2, cardHeightForWidth(shell::twipsGeometry(m_image2).width));
+            const int width = shell::twipsGeometry(m_image2).width;
+            shell::setTwipsHeight(m_image2, width == small.width ? small.height : cardHeightForWidth(width));
         });
     } else {
         g.step(106, [&] {
@@ -181,10 +194,14 @@ void Form4::Form_Resize()
 
 void Form4::Form_KeyDown(int key)
 {
-    if (key == Qt::Key_Space)
+    if (key == Qt::Key_Space) {
+        const std::int32_t before = cards::state().DrawCount;
         cards::DrawCards(m_host);
-    else if (key == Qt::Key_Escape)
+        // The window keeps the focus and its name; it says the card.
+        announceDraw(this, before);
+    } else if (key == Qt::Key_Escape) {
         backToDrawWindow();
+    }
 }
 
 void Form4::backToDrawWindow()
@@ -238,12 +255,14 @@ void Form4::changeEvent(QEvent *event)
 
 void Form4::showFullScreenOn(QScreen *target)
 {
-    // A window that is already full screen keeps its old geometry when it is
-    // only moved to another screen: place it there first.
-    if (target && target != screen()) {
+    // The window covers the screen by itself: without a window manager (a
+    // kiosk, a bare X session) nobody honours a request for full screen.
+    // A window that is already full screen also keeps its old geometry when
+    // it is only moved to another screen.
+    if (target && target != screen())
         setScreen(target);
-        setGeometry(target->geometry());
-    }
+    if (QScreen *shown = target ? target : screen())
+        setGeometry(shown->geometry());
     showFullScreen();
 }
 

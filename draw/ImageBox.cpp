@@ -1,5 +1,6 @@
 #include "draw/ImageBox.h"
 
+#include "deck/CardPixmaps.h"
 #include "deck/PictureSet.h"
 #include "shell/Twips.h"
 
@@ -17,11 +18,22 @@ void ImageBox::setPicture(const QImage &picture)
     m_picture = picture;
     m_scaled = QPixmap();
     const QString name = deck::pictureName(picture);
-    if (name != accessibleName())
+    if (!m_fixedName.isEmpty()) {
+        if (name != accessibleDescription())
+            setAccessibleDescription(name);
+    } else if (name != accessibleName()) {
         setAccessibleName(name);
+    }
     if (!m_stretch)
         takePictureSize();
     update();
+}
+
+void ImageBox::setFixedName(const QString &name)
+{
+    m_fixedName = name;
+    setAccessibleName(name);
+    setAccessibleDescription(deck::pictureName(m_picture));
 }
 
 void ImageBox::clear()
@@ -40,18 +52,17 @@ void ImageBox::setStretch(bool stretch)
     update();
 }
 
-// An image that does not stretch takes its picture's size in pixels (71 x 96
-// for a card), stored in twips like every other size. Without a picture it
-// keeps the size it had.
+// An image that does not stretch takes its picture's size: 71 x 96 pixels
+// for a card, that is 1065 x 1440 twips, which the window turns into pixels
+// like every other size. Without a picture it keeps the size it had.
 void ImageBox::takePictureSize()
 {
-    if (m_picture.isNull() || (size() == m_picture.size() && m_sizedTo == m_picture.size()))
+    if (m_picture.isNull() || m_sizedTo == m_picture.size())
         return;
     m_sizedTo = m_picture.size();
-    const double perPixel = shell::twipsPerPixel(this);
     shell::TwipsRect r = shell::twipsGeometry(this);
-    const int width = shell::pixelsToTwips(m_picture.width(), perPixel);
-    const int height = shell::pixelsToTwips(m_picture.height(), perPixel);
+    const int width = m_picture.width() * shell::PictureTwipsPerPixel;
+    const int height = m_picture.height() * shell::PictureTwipsPerPixel;
     if (r.width != width || r.height != height) {
         r.width = width;
         r.height = height;
@@ -65,6 +76,10 @@ QRect ImageBox::pictureRect() const
         return QRect();
     if (!m_stretch)
         return QRect(QPoint(0, 0), m_picture.size());
+    // A card fills its box, whose sides keep the card's proportions: the
+    // rendering is made at exactly the box's size.
+    if (!deck::scalableSourceOf(m_picture).isEmpty())
+        return rect();
     QSize size = m_picture.size().scaled(this->size(), Qt::KeepAspectRatio);
     QRect r(QPoint(0, 0), size);
     r.moveCenter(rect().center());
@@ -82,16 +97,26 @@ void ImageBox::paintEvent(QPaintEvent *)
 {
     if (m_picture.isNull())
         return;
-    // The picture is turned into the screen's format once per picture and
-    // size, not at every paint.
+    // The picture as the screen shows it: pixel for pixel at its natural
+    // size, else rendered at the box's size in device pixels. Made once per
+    // picture and size, not at every paint.
     const QRect target = pictureRect();
-    if (m_scaled.isNull() || m_scaled.size() != target.size()) {
-        m_scaled = QPixmap::fromImage(
-            m_stretch ? m_picture.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                      : m_picture);
+    const qreal ratio = devicePixelRatioF();
+    const QSize device = deck::devicePixelSize(target.size(), ratio);
+    if (m_scaled.isNull() || m_scaledFor != device || m_scaled.devicePixelRatio() != ratio) {
+        m_scaled = deck::cardPixmap(m_picture, target.size(), ratio);
+        m_scaledFor = device;
     }
     QPainter painter(this);
     painter.drawPixmap(target.topLeft(), m_scaled);
+}
+
+QPixmap ImageBox::shownPixmap()
+{
+    const QRect target = pictureRect();
+    if (m_picture.isNull() || target.isEmpty())
+        return QPixmap();
+    return deck::cardPixmap(m_picture, target.size(), devicePixelRatioF());
 }
 
 } // namespace draw

@@ -21,11 +21,17 @@ public:
     const QImage &picture() const { return m_picture; }
     bool hasPicture() const { return !m_picture.isNull(); }
 
+    // A box with a role of its own (the pile: "Deck") keeps that name; what
+    // it shows is then its description ("Card back", or "" when empty).
+    void setFixedName(const QString &name);
+
     void setStretch(bool stretch);
     bool stretch() const { return m_stretch; }
 
     // Where the picture is painted inside the box, in pixels.
     QRect pictureRect() const;
+    // The pixmap that a paint shows (device pixel ratio set).
+    QPixmap shownPixmap();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -35,9 +41,11 @@ private:
     void takePictureSize();
 
     QImage m_picture;
-    QPixmap m_scaled;   // the picture as painted (stretched to the current size)
+    QPixmap m_scaled;    // the picture as painted at the current size
+    QSize m_scaledFor;   // ... in device pixels
     QSize m_sizedTo;     // the picture size this box last took
     bool m_stretch = false;
+    QString m_fixedName;
 };
 
 } // namespace draw

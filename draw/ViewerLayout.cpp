@@ -14,12 +14,26 @@ int cardWidthForHeight(int height)
     return int(shell::RoundHalfEven(double(height) * (1065.0 / 1440.0)));
 }
 
-CardSize smallCardSize(int windowWidth)
+CardSize smallCardSizeByWidth(int windowWidth)
 {
     CardSize size;
     // Integer division of the rounded width: the remainder is dropped.
     size.width = int(shell::RoundHalfEven(double(windowWidth) - 480 - 130)) / 14;
     size.height = cardHeightForWidth(size.width);
+    return size;
+}
+
+CardSize smallCardSize(int windowWidth, int label1Top)
+{
+    const CardSize byWidth = smallCardSizeByWidth(windowWidth);
+    constexpr int CardsTop = 405;
+    constexpr int RowGap = 100;
+    constexpr int Rows = 4;
+    if (CardsTop + Rows * (byWidth.height + RowGap) <= label1Top)
+        return byWidth;
+    CardSize size;
+    size.height = int(shell::RoundHalfEven((double(label1Top) - CardsTop - Rows * RowGap) / Rows));
+    size.width = cardWidthForHeight(size.height);
     return size;
 }
 

@@ -14,7 +14,13 @@ struct CardSize {
 };
 
 // Option 1: width = round(windowWidth - 480 - 130) \ 14; height = width * 1440 / 1065.
-CardSize smallCardSize(int windowWidth);
+// On a screen too wide for that (32:9), four rows of such cards would not
+// fit between the top of the cards (405) and Label1's top with the row gap
+// of 100 below each row: the cards then take the height that fits,
+// (label1Top - 405 - 4 * 100) / 4, and the width that goes with it.
+CardSize smallCardSize(int windowWidth, int label1Top);
+// The same, by the width alone.
+CardSize smallCardSizeByWidth(int windowWidth);
 // Option 2: height = (windowHeight - 2 * label1Height - 600) / 3; width = height * 1065 / 1440.
 CardSize largeCardSize(int windowHeight, int label1Height);
 

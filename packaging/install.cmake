@@ -43,17 +43,19 @@ set(CPACK_PACKAGE_DESCRIPTION "Dealwright draws random playing cards from a stan
 shows them as card faces: card by card, with or without putting each card back, \
 in a window or on a black full screen, or as a batch of up to 52 distinct cards. \
 Cards are saved as 71 x 96 pixel bitmap files, and the command \
-dealwright --batch COUNT --out FOLDER does the same from scripts, without a display.")
+dealwright --batch COUNT --out FOLDER does the same from scripts, without a display, \
+also as PNG files of any size for print and slides.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries (Qt 6 widgets, gui, core, giflib, libsodium, the C++ runtime)
-# come from dpkg-shlibdeps; the window-system plugins and the fonts that
-# stand in for Arial are loaded at run time and so are named here.
+# The libraries (Qt 6 widgets, gui, core, svg, giflib, libsodium, the C++
+# runtime) come from dpkg-shlibdeps; the window-system plugins (X11 and the
+# native Wayland one, Debian's default session) and the fonts that stand in
+# for Arial are loaded at run time and so are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-wayland, fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.dealwright.example/")
 include(CPack)

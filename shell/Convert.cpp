@@ -2,6 +2,7 @@
 
 #include "Failure.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -72,52 +73,110 @@ QString quoted(const QString &text)
     return QLatin1Char('"') + text.left(limit) + QStringLiteral("...\"");
 }
 
-// For a value too large or too small for a double: the sign of its decimal
-// magnitude tells which (1e400 is infinite, 1e-400 is zero).
-double outOfRange(const std::string &body)
-{
-    std::size_t i = 0;
+// A number's decimal text taken apart: its value is
+// (negative ? -1 : 1) x digits x 10^(exponent - fractionDigits), where
+// `digits` has no leading zeros ("" for zero).
+struct Decimal {
     bool negative = false;
+    std::string digits;
+    long long fractionDigits = 0;
+    long long exponent = 0;
+    // How many of the digits stand before the decimal point (negative or
+    // beyond the digits for very small or very large values).
+    long long integerDigits() const { return static_cast<long long>(digits.size()) + exponent - fractionDigits; }
+};
+
+Decimal decompose(const std::string &body)
+{
+    Decimal d;
+    std::size_t i = 0;
     if (i < body.size() && (body[i] == '+' || body[i] == '-'))
-        negative = body[i++] == '-';
-    long long magnitude = 0;
-    bool seenNonZero = false;
-    long long intDigits = 0;
-    long long leadingFractionZeros = 0;
+        d.negative = body[i++] == '-';
     bool inFraction = false;
     for (; i < body.size() && body[i] != 'e' && body[i] != 'E'; ++i) {
         if (body[i] == '.') {
             inFraction = true;
             continue;
         }
-        if (!seenNonZero && body[i] == '0') {
-            if (inFraction)
-                ++leadingFractionZeros;
-            continue;
-        }
-        if (!seenNonZero)
-            seenNonZero = true;
-        if (!inFraction)
-            ++intDigits;
+        d.digits.push_back(body[i]);
+        if (inFraction)
+            ++d.fractionDigits;
     }
-    if (!seenNonZero)
-        return negative ? -0.0 : 0.0;
-    long long exponent = 0;
     if (i < body.size()) {
         ++i;
         bool expNegative = false;
         if (i < body.size() && (body[i] == '+' || body[i] == '-'))
             expNegative = body[i++] == '-';
+        // Exponents beyond any digit count saturate; they only tell "huge"
+        // from "tiny".
         for (; i < body.size(); ++i) {
-            if (exponent < 1000000000000LL)
-                exponent = exponent * 10 + (body[i] - '0');
+            if (d.exponent < 1000000000000LL)
+                d.exponent = d.exponent * 10 + (body[i] - '0');
         }
         if (expNegative)
-            exponent = -exponent;
+            d.exponent = -d.exponent;
     }
-    magnitude = (intDigits > 0 ? intDigits - 1 : -(leadingFractionZeros + 1)) + exponent;
-    const double size = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-    return negative ? -size : size;
+    const std::size_t firstNonZero = d.digits.find_first_not_of('0');
+    d.digits.erase(0, firstNonZero == std::string::npos ? d.digits.size() : firstNonZero);
+    return d;
+}
+
+double withSign(const Decimal &d, double magnitude) { return d.negative ? -magnitude : magnitude; }
+
+// For a value too large or too small for a double: the size of its decimal
+// magnitude tells which (1e400 is infinite, 1e-400 is zero).
+double outOfRange(const std::string &body)
+{
+    const Decimal d = decompose(body);
+    const bool huge = !d.digits.empty() && d.integerDigits() > 1;
+    return withSign(d, huge ? std::numeric_limits<double>::infinity() : 0.0);
+}
+
+// Adds one to a whole number written in decimal digits.
+void addOne(std::string &integer)
+{
+    std::size_t k = integer.size();
+    while (k > 0 && integer[k - 1] == '9')
+        integer[--k] = '0';
+    if (k == 0)
+        integer.insert(integer.begin(), '1');
+    else
+        ++integer[k - 1];
+}
+
+// Rounds the decimal text of a number (sign, mantissa, exponent, as parse()
+// accepts it) to a whole number on its own digits, halves to even. A double
+// would first round the text to the nearest binary fraction, which turns
+// "3.49999999999999999" into 3.5 and "52.500000000000001" into 52.5.
+double roundDecimal(const std::string &body)
+{
+    const Decimal d = decompose(body);
+    const long long integerDigits = d.integerDigits();
+    if (d.digits.empty() || integerDigits < 0)
+        return withSign(d, 0.0);  // zero, or below 0.1
+    if (integerDigits > 400)
+        return withSign(d, std::numeric_limits<double>::infinity());
+    const std::size_t cut = static_cast<std::size_t>(std::min<long long>(integerDigits, d.digits.size()));
+    std::string integer = d.digits.substr(0, cut);
+    integer.append(static_cast<std::size_t>(integerDigits) - cut, '0');
+    const std::string fraction = d.digits.substr(cut);
+    if (integer.empty())
+        integer = "0";
+    if (!fraction.empty()) {
+        const bool aboveHalf = fraction[0] > '5'
+            || (fraction[0] == '5' && fraction.find_first_not_of('0', 1) != std::string::npos);
+        const bool half = fraction[0] == '5' && !aboveHalf;
+        const bool odd = (integer.back() - '0') % 2 == 1;
+        if (aboveHalf || (half && odd))
+            addOne(integer);
+    }
+    // A whole number of up to 15 digits is exact in a double; longer ones
+    // only need to compare as large.
+    double whole = 0;
+    const auto result = std::from_chars(integer.data(), integer.data() + integer.size(), whole);
+    if (result.ec == std::errc::result_out_of_range)
+        whole = std::numeric_limits<double>::infinity();
+    return withSign(d, whole);
 }
 
 } // namespace
@@ -161,7 +220,10 @@ double RoundHalfEven(double value)
 
 double ToWholeNumber(const QString &text)
 {
-    return RoundHalfEven(ToNumber(text));
+    const Parsed parsed = parse(text);
+    if (!parsed.ok)
+        throw Failure(QStringLiteral("Type mismatch: %1 is not a number").arg(quoted(text)));
+    return roundDecimal(parsed.body.toStdString());
 }
 
 std::int32_t ToInt32(const QString &text)

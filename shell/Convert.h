@@ -20,8 +20,10 @@ double ToNumber(const QString &text);
 // Rounds to the nearest whole number, halves to the even neighbour.
 double RoundHalfEven(double value);
 
-// Text to whole number, halves to even ("2.5" -> 2, "3.5" -> 4); the result
-// is a double so that any size compares safely ("1e400" -> +inf).
+// Text to whole number, rounded on the text's own decimal digits (exponent
+// included), halves to even: "2.5" -> 2, "3.5" -> 4, "3.49999999999999999"
+// -> 3, "5.25e1" -> 52. The result is a double so that any size compares
+// safely ("1e400" -> +inf).
 double ToWholeNumber(const QString &text);
 
 // Whole number that must fit 32 bits; throws Failure("Overflow: ...") when not.

@@ -2,6 +2,7 @@
 // browser, the event loop's end, the wall clock and the kernel's entropy.
 #include "Platform.h"
 
+#include "Accessibility.h"
 #include "Failure.h"
 #include "Messages.h"
 
@@ -45,14 +46,7 @@ public:
             std::fprintf(stderr, "%s: %s\n", qPrintable(message.caption), qPrintable(message.text));
             return;
         }
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        if (message.icon == MessageIcon::Error)
-            icon = QMessageBox::Critical;
-        else if (message.icon == MessageIcon::Exclamation)
-            icon = QMessageBox::Warning;
-        QMessageBox box(icon, message.caption, message.text, QMessageBox::Ok, visibleOwner());
-        box.setObjectName(QStringLiteral("MessageBox"));
-        box.exec();
+        buildMessageBox(message, visibleOwner())->exec();
     }
 };
 
@@ -67,7 +61,13 @@ public:
 
 class QtWeb : public WebOpener {
 public:
-    void open(const QUrl &address) override { QDesktopServices::openUrl(address); }
+    void open(const QUrl &address) override
+    {
+        if (!QDesktopServices::openUrl(address)) {
+            throw Failure(QStringLiteral("The web site %1 could not be opened: no web browser could be started")
+                              .arg(address.toDisplayString()));
+        }
+    }
 };
 
 class QtEnder : public ProgramEnder {
@@ -106,6 +106,26 @@ public:
 bool g_endRequested = false;
 
 } // namespace
+
+std::unique_ptr<QMessageBox> buildMessageBox(const Message &message, QWidget *owner)
+{
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    if (message.icon == MessageIcon::Error)
+        icon = QMessageBox::Critical;
+    else if (message.icon == MessageIcon::Exclamation)
+        icon = QMessageBox::Warning;
+    auto box = std::make_unique<QMessageBox>(icon, message.caption, QString(), QMessageBox::Ok, owner);
+    box->setObjectName(QStringLiteral("MessageBox"));
+    // Every text is shown as it stands: a stored value such as "<b>x</b>"
+    // in an error report must not turn into markup, nor lose its line breaks.
+    // The report's carriage returns are its line breaks.
+    box->setTextFormat(Qt::PlainText);
+    QString text = message.text;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    box->setText(text);
+    return box;
+}
 
 QString pickerStartFolder(const QString &startFolder)
 {
@@ -151,6 +171,7 @@ void installQtPlatform()
     static WallClock clock;
     static KernelEntropy entropy;
     slot() = Platform{&messages, &folders, &web, &ender, &clock, &entropy};
+    installAccessibility();
 }
 
 bool endRequested() { return g_endRequested; }

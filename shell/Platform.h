@@ -6,7 +6,9 @@
 // (installQtPlatform); tests install recording ones.
 #include <QString>
 #include <cstddef>
+#include <memory>
 
+class QMessageBox;
 class QWidget;
 class QUrl;
 
@@ -25,6 +27,8 @@ public:
 class WebOpener {
 public:
     virtual ~WebOpener() = default;
+    // Hands the address to the desktop's browser; throws shell::Failure when
+    // no browser can be started.
     virtual void open(const QUrl &address) = 0;
 };
 
@@ -48,6 +52,11 @@ public:
     // Fills the buffer with unpredictable bytes from the operating system.
     virtual void fill(unsigned char *buffer, std::size_t size) = 0;
 };
+
+struct Message;
+// The modal box that the real message service shows (not yet shown):
+// OK button, the message's icon and caption, its text as plain text.
+std::unique_ptr<QMessageBox> buildMessageBox(const Message &message, QWidget *owner);
 
 // The folder dialog's rules: it opens at the start folder only when that
 // exists (else at its default); the chosen path comes back without a

@@ -1,8 +1,9 @@
 #pragma once
 // The per-user settings store: the INI file "Marrowfen.ini" in the user's
 // configuration folder ($XDG_CONFIG_HOME, else ~/.config), section
-// [Dealwright]. Keys are matched without regard to case. Every read goes to
-// the file; every write is on disk when it returns.
+// [Dealwright]. Keys are matched without regard to case. Every read opens
+// and reads the file (another copy of the program may have written); every
+// write is on disk when it returns and changes only its key's line.
 #include <QString>
 #include <functional>
 #include <optional>
@@ -21,7 +22,9 @@ inline const QString LastFolderDot = QStringLiteral("LastFolderDot");
 class Settings {
 public:
     // The stored text, or the default when the key does not exist. A key that
-    // exists with an empty value is not missing.
+    // exists with an empty value is not missing. A missing file or folder
+    // gives the default; a file that cannot be read (not a regular file, no
+    // permission) throws shell::Failure.
     static QString read(const QString &key, const QString &defaultValue);
     static QString read(const QString &key, int defaultValue);
     // The default is worked out only when the key is missing (the desktop
@@ -32,6 +35,11 @@ public:
     static void write(const QString &key, const QString &value);
 
     static QString filePath();
+
+    // For tests: called during a write once the new file is complete on disk,
+    // just before it replaces the old one (nullptr: nothing is called).
+    using ReplaceHook = void (*)(const QString &newFile);
+    static void setBeforeReplaceHook(ReplaceHook hook);
 
 private:
     static std::optional<QString> find(const QString &key);

@@ -1,5 +1,6 @@
 #include "ShellHelpers.h"
 
+#include "Accessibility.h"
 #include "ErrorReport.h"
 #include "Failure.h"
 #include "Platform.h"
@@ -34,16 +35,24 @@ QString withOneTrailingSeparator(QString path)
     return path + QDir::separator();
 }
 
-// The system button-face colour.
+// The system button-face colour, and the text colour that goes with it.
 QColor buttonFace()
 {
     return QApplication::palette().color(QPalette::Button);
 }
 
-void paintBackground(QWidget *widget, const QColor &colour)
+QColor buttonText()
+{
+    return QApplication::palette().color(QPalette::ButtonText);
+}
+
+// The background and, from the same palette, the text drawn on it: a dark
+// desktop whose window text is light on a light button face stays legible.
+void paintBackground(QWidget *widget, const QColor &colour, const QColor &text)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, text);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -53,6 +62,41 @@ void paintBackground(QWidget *widget, const QColor &colour)
 bool isTextLabel(const QLabel *label)
 {
     return !label->objectName().startsWith(QLatin1String("Image")) && !label->inherits("deck::Deck");
+}
+
+// The style engine's complaint about a style sheet, caught from Qt's
+// messages while `apply` runs; other messages pass on as usual.
+QtMessageHandler g_outerHandler = nullptr;
+QString *g_complaint = nullptr;
+
+void catchComplaint(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (g_complaint && type == QtWarningMsg && text.contains(QLatin1String("Could not parse"))
+        && text.contains(QLatin1String("stylesheet"), Qt::CaseInsensitive)) {
+        if (g_complaint->isEmpty())
+            *g_complaint = text;
+        return;
+    }
+    if (g_outerHandler)
+        g_outerHandler(type, context, text);
+}
+
+template <class F>
+QString styleSheetComplaint(F &&apply)
+{
+    QString complaint;
+    g_complaint = &complaint;
+    g_outerHandler = qInstallMessageHandler(catchComplaint);
+    try {
+        apply();
+    } catch (...) {
+        qInstallMessageHandler(g_outerHandler);
+        g_complaint = nullptr;
+        throw;
+    }
+    qInstallMessageHandler(g_outerHandler);
+    g_complaint = nullptr;
+    return complaint;
 }
 
 } // namespace
@@ -114,18 +158,42 @@ void ApplySkin(QWidget *mainWindow)
         throw Failure(QStringLiteral("The skin file %1 cannot be read: %2").arg(skin.filePath(), file.errorString()));
     const QString sheet = QString::fromUtf8(file.readAll());
     ApplyWindowColours(mainWindow);
-    mainWindow->setStyleSheet(sheet);
+    // Qt's style engine says only through a warning, while the sheet is
+    // applied, that it could not parse it; it then ignores the sheet.
+    const QString complaint = styleSheetComplaint([&] {
+        mainWindow->setStyleSheet(sheet);
+        mainWindow->ensurePolished();
+        for (QWidget *child : mainWindow->findChildren<QWidget *>())
+            child->ensurePolished();
+    });
+    if (!complaint.isEmpty()) {
+        mainWindow->setStyleSheet(QString());
+        throw Failure(QStringLiteral("The skin file %1 is not a valid style sheet: %2")
+                          .arg(QDir::toNativeSeparators(skin.filePath()), complaint));
+    }
+}
+
+void SetWhiteLabelBackground(QWidget *label)
+{
+    // The system's window text is near white on a dark desktop: on white it
+    // could not be read, so the text is black there.
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
 }
 
 void ApplyWindowColours(QWidget *window)
 {
     const QColor colour = buttonFace();
-    paintBackground(window, colour);
+    const QColor text = buttonText();
+    paintBackground(window, colour, text);
     for (QWidget *child : window->findChildren<QWidget *>()) {
         if (qobject_cast<QRadioButton *>(child) || qobject_cast<QCheckBox *>(child) || qobject_cast<QGroupBox *>(child)) {
-            paintBackground(child, colour);
+            paintBackground(child, colour, text);
         } else if (auto *label = qobject_cast<QLabel *>(child); label && isTextLabel(label)) {
-            paintBackground(child, colour);
+            paintBackground(child, colour, text);
         }
     }
 }
@@ -188,6 +256,8 @@ QIcon ProgramIcon()
 
 void SetCaptionAndIcon(QWidget *window)
 {
+    // Screen readers present the window as a window named by its caption.
+    installAccessibility();
     window->setWindowTitle(ProductName);
     window->setWindowIcon(ProgramIcon());
 }

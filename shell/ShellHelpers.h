@@ -44,8 +44,10 @@ QString ProgramFilePath(const QString &name);
 void ApplySkin(QWidget *mainWindow);
 
 // The system button-face colour on the window and its option buttons, check
-// boxes, frames and labels.
+// boxes, frames and labels, with the system's button text on it.
 void ApplyWindowColours(QWidget *window);
+// A label's background white (red, green and blue 255), its text black.
+void SetWhiteLabelBackground(QWidget *label);
 
 // Sets the application title from the product name by the cut rule:
 // drop the last word at least once, until at most 40 characters remain; a

@@ -1,8 +1,12 @@
 #include "Twips.h"
 
+#include <QFont>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QVariant>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace shell {
 namespace {
@@ -15,13 +19,61 @@ void apply(QWidget *widget, const TwipsRect &rect)
     widget->setGeometry(rect.toPixels(twipsPerPixel(widget)));
 }
 
+const char *const ClientSizeKey = "twipsClientSize";
+const char *const PlainScaleKey = "twipsPlainScale";
+
+double logicalDpi(const QScreen *screen)
+{
+    const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
+    return dpi > 0 ? dpi : 96.0;
+}
+
 } // namespace
+
+double fontScale()
+{
+    const QFont font = QGuiApplication::font();
+    double points = font.pointSizeF();
+    if (points <= 0 && font.pixelSize() > 0) {
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        points = font.pixelSize() * 72.0 / logicalDpi(screen);
+    }
+    return points > DesignFontPoints ? points / DesignFontPoints : 1.0;
+}
+
+double windowScale(const QWidget *widget)
+{
+    if (!widget)
+        return 1.0;
+    const QWidget *window = widget->window();
+    if (window->property(PlainScaleKey).toBool())
+        return 1.0;
+    double scale = fontScale();
+    if (scale <= 1.0)
+        return 1.0;
+    // A window that would not fit its screen takes the largest factor that
+    // fits, but never less than the DPI's own.
+    const QSize design = window->property(ClientSizeKey).toSize();
+    const QScreen *screen = window->screen();
+    if (design.isValid() && screen) {
+        const double dpi = logicalDpi(screen);
+        const QRect available = screen->availableGeometry();
+        const double fitsWidth = available.width() * double(TwipsPerInch) / (design.width() * dpi);
+        const double fitsHeight = available.height() * double(TwipsPerInch) / (design.height() * dpi);
+        scale = std::min({scale, fitsWidth, fitsHeight});
+    }
+    return std::max(scale, 1.0);
+}
+
+void keepPlainScale(QWidget *window)
+{
+    window->setProperty(PlainScaleKey, true);
+}
 
 double twipsPerPixel(const QWidget *widget)
 {
     const QScreen *screen = widget ? widget->screen() : nullptr;
-    const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
-    return dpi > 0 ? TwipsPerInch / dpi : 15.0;
+    return TwipsPerInch / (logicalDpi(screen) * windowScale(widget));
 }
 
 void setTwipsGeometry(QWidget *widget, const TwipsRect &rect)
@@ -83,8 +135,8 @@ void reapplyTwips(QWidget *root)
 
 void setClientSizeTwips(QWidget *window, int width, int height)
 {
+    window->setProperty(ClientSizeKey, QSize(width, height));
     const double perPixel = twipsPerPixel(window);
-    window->setProperty("twipsClientSize", QSize(width, height));
     window->resize(twipsToPixels(width, perPixel), twipsToPixels(height, perPixel));
 }
 

@@ -2,6 +2,14 @@
 // Windows keep their controls' positions and sizes in twips (1/1440 inch)
 // and turn them into pixels by the screen's logical DPI: 15 twips per pixel
 // at 96 DPI.
+//
+// The windows were laid out for a 10-point desktop font. A user who chose a
+// larger one gets larger windows: the factor grows with the ratio of the
+// desktop font's size to 10 points, so that text, controls and cards grow
+// together and no caption is clipped. It never shrinks below the screen's
+// DPI, and a window that would not fit its screen's available area takes
+// the largest factor that fits. The full-screen viewer, which takes its
+// screen's size whatever the font, keeps the plain DPI (keepPlainScale).
 #include <QRect>
 #include <cmath>
 
@@ -10,9 +18,20 @@ class QWidget;
 namespace shell {
 
 constexpr int TwipsPerInch = 1440;
+// The desktop font size the windows were laid out for.
+constexpr double DesignFontPoints = 10.0;
+// The twips of one pixel of a card picture: 71 x 96 pixels are 1065 x 1440 twips.
+constexpr int PictureTwipsPerPixel = 15;
 
-// Twips per pixel of the screen the widget is on (15 at 96 DPI).
+// Twips per pixel of the widget's window on its screen (15 at 96 DPI with a
+// desktop font of 10 points or less).
 double twipsPerPixel(const QWidget *widget);
+// How much larger than its DPI alone the widget's window is shown (1 or more).
+double windowScale(const QWidget *widget);
+// The desktop font's size over the design's, at least 1.
+double fontScale();
+// For a window whose size is not its own design (the full-screen viewer).
+void keepPlainScale(QWidget *window);
 
 inline int twipsToPixels(double twips, double perPixel) { return int(std::lround(twips / perPixel)); }
 inline int pixelsToTwips(double pixels, double perPixel) { return int(std::lround(pixels * perPixel)); }

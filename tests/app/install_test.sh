@@ -85,7 +85,7 @@ else
     echo "package: $(basename "$deb")"
     depends=$(dpkg-deb -f "$deb" Depends)
     echo "Depends: $depends"
-    for d in libqt6widgets6 libqt6gui6 libqt6core6 libgif7 libsodium23 fonts-liberation qt6-qpa-plugins libc6 libstdc++6; do
+    for d in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 libgif7 libsodium23 fonts-liberation qt6-qpa-plugins qt6-wayland libc6 libstdc++6; do
         echo "$depends" | grep -q "\b$d\b" || fail "the package does not depend on $d"
     done
     [ "$(dpkg-deb -f "$deb" Package)" = dealwright ] || fail "package name"

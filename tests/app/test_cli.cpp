@@ -1,5 +1,6 @@
 // The command line: --help, --version and the headless batch, in-process
 // and through the real executable without any display.
+#include "ProgramRun.h"
 #include "app/CommandLine.h"
 #include "batch/Generation.h"
 #include "deck/PictureSet.h"
@@ -92,30 +93,10 @@ void checkBitmap(const QString &path, const QImage &picture)
     }
 }
 
-QProcessEnvironment headless()
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("DISPLAY"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    return env;
-}
-
 Run runProgram(const QStringList &arguments)
 {
-    QProcess process;
-    process.setProcessEnvironment(headless());
-    process.start(testsupport::programDir() + QStringLiteral("/dealwright"), arguments);
-    Run run;
-    if (!process.waitForFinished(30000)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
-    run.err = QString::fromLocal8Bit(process.readAllStandardError());
-    return run;
+    const apptest::ProgramRun run = apptest::runProgram(arguments);
+    return Run{run.status, run.out, run.err};
 }
 
 QStringList lines(const QString &text) { return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }

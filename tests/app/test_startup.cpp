@@ -17,6 +17,7 @@
 
 using apptest::Start;
 using apptest::showing;
+using apptest::store;
 using apptest::stored;
 
 namespace {
@@ -87,12 +88,20 @@ private slots:
         QVERIFY(text1->geometry().top() >= form1.height());  // out of sight
         QCOMPARE(text1->text(), QStringLiteral("Text1"));
 
-        // The hidden box has the first focus; Tab reaches the buttons in order.
+        // The window itself has the first focus, not the hidden box (which
+        // took typing and was announced to screen readers); neither button
+        // starts with a focus mark, typing changes nothing, and Tab reaches
+        // the buttons in order.
         form1.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form1));
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(text1));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(&form1));
         QVERIFY(!newMethod->hasFocus() && !oldMethod->hasFocus());
-        QTest::keyClick(text1, Qt::Key_Tab);
+        QVERIFY(!text1->isVisible());
+        QCOMPARE(text1->focusPolicy(), Qt::NoFocus);
+        QTest::keyClicks(&form1, QStringLiteral("typed"));
+        QCOMPARE(text1->text(), QStringLiteral("Text1"));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(&form1));
+        QTest::keyClick(&form1, Qt::Key_Tab);
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(newMethod));
         QTest::keyClick(newMethod, Qt::Key_Tab);
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(oldMethod));
@@ -218,6 +227,54 @@ private slots:
         auto *button = start.form1().findChild<QPushButton *>(QStringLiteral("PushButton1"));
         QCOMPARE(button->palette().color(QPalette::ButtonText), QColor(1, 2, 3));
         QCOMPARE(platform.messages.shown.size(), 0);
+    }
+
+    // A skin that the style engine cannot parse is reported at step 100;
+    // start-up goes on and the window keeps the platform's look.
+    void aRejectedSkinIsReported()
+    {
+        testsupport::TempConfig config;
+        testsupport::TestPlatform platform;
+        QTemporaryDir folder;
+        ProgramFolderOverride programFolder(folder.path());
+        writeFile(folder.filePath(QStringLiteral("x/o.cjs")), "QPushButton { color: rgb(1, 2, 3); ");
+        Start start;
+        QCOMPARE(platform.messages.shown.size(), 1);
+        const shell::Message report = platform.messages.shown.first();
+        QCOMPARE(report.caption, QStringLiteral("Application Error"));
+        QVERIFY2(report.text.contains(QLatin1String("o.cjs")), qPrintable(report.text));
+        QVERIFY(report.text.contains(QLatin1String("in Kestrelby2021/08/31.Form1.Form_Load at line 100")));
+        QVERIFY(start.form1().styleSheet().isEmpty());
+        QVERIFY(start.form1().windowTitle() == QLatin1String("Dealwright"));  // step 106 ran
+        QVERIFY(showing(QStringLiteral("Form1")));
+        QCOMPARE(stored(config.settingsFile(), Form3Start), QStringLiteral("0"));
+    }
+
+    // A web visit whose browser cannot start is reported at step 108, and
+    // the stored window still reopens.
+    void aWebVisitThatCannotStartIsReported()
+    {
+        testsupport::TempConfig config;
+        testsupport::TestPlatform platform;
+        platform.web.refuse = true;
+        platform.clock.running = true;
+        platform.clock.step = 0.37;
+        for (int i = 0; i < 2000 && platform.web.opened.isEmpty(); ++i) {
+            store(config.settingsFile(), Form3Start, QStringLiteral("3"));
+            platform.messages.clear();
+            Start start;
+            if (platform.web.opened.isEmpty()) {
+                QCOMPARE(platform.messages.shown.size(), 0);
+                continue;
+            }
+            QCOMPARE(platform.messages.shown.size(), 1);
+            QVERIFY(platform.messages.shown.first().text.contains(QLatin1String("could not be opened")));
+            QVERIFY(platform.messages.shown.first().text.contains(
+                QLatin1String("in Kestrelby2021/08/31.Form1.Form_Load at line 108")));
+            QVERIFY(showing(QStringLiteral("Form3")));
+            QCOMPARE(stored(config.settingsFile(), Form3Start), QStringLiteral("0"));
+        }
+        QCOMPARE(platform.web.opened.size(), 1);
     }
 
     void closingTheMainWindowEndsTheProgramWithoutWriting()

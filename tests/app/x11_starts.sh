@@ -140,7 +140,8 @@ start "batch generator reopened" "$BATCH"
 finish "batch generator reopened" close "$BATCH"
 no_messages "batch generator reopened"
 [ "$(stored Form3Start)" = 3 ] || fail "closing the batch generator stored $(stored Form3Start)"
-[ "$(stored 'Number%20Of%20Cards')" = many ] || fail "the count changed: $(stored 'Number%20Of%20Cards')"
+# The load stores the box's text again, under the key as it is named.
+[ "$(stored 'Number Of Cards')" = many ] || fail "the count changed: $(stored 'Number Of Cards')"
 start "batch generator again" "$BATCH"
 finish "batch generator again" close "$BATCH"
 

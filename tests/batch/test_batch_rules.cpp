@@ -38,6 +38,12 @@ void TestBatchRules::countCheck_data()
     QTest::newRow("letters") << "abc" << int(batch::CountProblem::NotNumber) << -1;
     QTest::newRow("empty") << "" << int(batch::CountProblem::NotNumber) << -1;
     QTest::newRow("comma") << "1,5" << int(batch::CountProblem::NotNumber) << -1;
+    // Rounded on the decimal digits; invisible format characters are no blanks.
+    QTest::newRow("just above 52.5") << "52.500000000000001" << int(batch::CountProblem::TooMany) << -1;
+    QTest::newRow("just below 3.5") << "3.49999999999999999" << int(batch::CountProblem::None) << 3;
+    QTest::newRow("5.25e1") << "5.25e1" << int(batch::CountProblem::None) << 52;
+    QTest::newRow("byte-order mark") << QString(QChar(0xFEFF)) + "5" << int(batch::CountProblem::NotNumber) << -1;
+    QTest::newRow("zero width space") << "5" + QString(QChar(0x200B)) << int(batch::CountProblem::NotNumber) << -1;
 }
 
 void TestBatchRules::countCheck()

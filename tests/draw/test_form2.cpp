@@ -93,7 +93,8 @@ private slots:
         QCOMPARE(Settings::read(keys::Text2, "?"), shell::DesktopFolder());
         // The pile shows the back, no card, count 0; both windows.
         for (QWidget *window : {static_cast<QWidget *>(form.get()), static_cast<QWidget *>(&form->viewer())}) {
-            QCOMPARE(image(window, "Image2")->accessibleName(), QStringLiteral("Card back"));
+            QCOMPARE(image(window, "Image2")->accessibleName(), QStringLiteral("Deck"));
+            QCOMPARE(image(window, "Image2")->accessibleDescription(), QStringLiteral("Card back"));
             QVERIFY(!image(window, "Image1")->hasPicture());
             QCOMPARE(image(window, "Image1")->accessibleName(), QString());
             QCOMPARE(countText(window), QStringLiteral("Cards drawn: 0"));
@@ -190,7 +191,7 @@ private slots:
         clickDraw(*form);
         for (QWidget *window : {static_cast<QWidget *>(form.get()), static_cast<QWidget *>(&viewer)}) {
             QCOMPARE(image(window, "Image1")->accessibleName(), history(1));
-            QCOMPARE(image(window, "Image2")->accessibleName(), QStringLiteral("Card back"));
+            QCOMPARE(image(window, "Image2")->accessibleDescription(), QStringLiteral("Card back"));
             QCOMPARE(countText(window), QStringLiteral("Cards drawn: 1"));
         }
         // The draw window's images take their picture's size.
@@ -239,7 +240,8 @@ private slots:
         QCOMPARE(names.size(), 52);
         for (QWidget *window : {static_cast<QWidget *>(form.get()), static_cast<QWidget *>(&viewer)}) {
             QVERIFY(!image(window, "Image2")->hasPicture());
-            QCOMPARE(image(window, "Image2")->accessibleName(), QString());
+            QCOMPARE(image(window, "Image2")->accessibleName(), QStringLiteral("Deck"));
+            QCOMPARE(image(window, "Image2")->accessibleDescription(), QString());
             QCOMPARE(countText(window), QStringLiteral("Cards drawn: 52"));
         }
 
@@ -270,7 +272,7 @@ private slots:
         QVERIFY(distinct.size() < 60);   // 60 draws from 52 cards repeat
         QCOMPARE(image(form.get(), "Image1")->accessibleName(), history(60));
         QCOMPARE(image(&form->viewer(), "Image1")->accessibleName(), history(60));
-        QCOMPARE(image(form.get(), "Image2")->accessibleName(), QStringLiteral("Card back"));
+        QCOMPARE(image(form.get(), "Image2")->accessibleDescription(), QStringLiteral("Card back"));
         QCOMPARE(row(form.get()).size(), 1);
         QVERIFY(row(form.get())[0]->isHidden());
         QCOMPARE(row(&form->viewer()).size(), 1);
@@ -295,7 +297,7 @@ private slots:
         QVERIFY(!viewerRow[0]->isHidden() && !viewerRow[0]->hasPicture());
         for (QWidget *window : {static_cast<QWidget *>(form.get()), static_cast<QWidget *>(&form->viewer())}) {
             QCOMPARE(countText(window), QStringLiteral("Cards drawn: 0"));
-            QCOMPARE(image(window, "Image2")->accessibleName(), QStringLiteral("Card back"));
+            QCOMPARE(image(window, "Image2")->accessibleDescription(), QStringLiteral("Card back"));
             QVERIFY(!image(window, "Image1")->hasPicture());
         }
         clickDraw(*form);

@@ -84,6 +84,17 @@ private slots:
         QTest::newRow("0.5") << "0.5" << 0.0;
         QTest::newRow("1.4999") << "1.4999" << 1.0;
         QTest::newRow("huge") << "1e400" << std::numeric_limits<double>::infinity();
+        // Rounded on the decimal digits, not on the nearest double.
+        QTest::newRow("just below a half") << "3.49999999999999999" << 3.0;
+        QTest::newRow("just above a half") << "52.500000000000001" << 53.0;
+        QTest::newRow("half far down") << "2.50000000000000000000000000001" << 3.0;
+        QTest::newRow("exponent half") << "5.25e1" << 52.0;
+        QTest::newRow("exponent odd half") << "535e-1" << 54.0;
+        QTest::newRow("exponent whole") << "0.052e3" << 52.0;
+        QTest::newRow("carry") << "99.5" << 100.0;
+        QTest::newRow("small") << "0.05" << 0.0;
+        QTest::newRow("negative just below a half") << "-0.49999999999999999" << 0.0;
+        QTest::newRow("long whole") << "123456789012345678901234567890.5" << 123456789012345678901234567890.0;
     }
     void wholeNumbersRoundHalvesToEven()
     {

@@ -1,8 +1,11 @@
 // The error report's text and the resume rule of guarded procedures.
 #include "shell/ErrorReport.h"
 #include "shell/Failure.h"
+#include "shell/Platform.h"
 #include "support/TestPlatform.h"
 
+#include <QLabel>
+#include <QMessageBox>
 #include <QtTest>
 #include <stdexcept>
 
@@ -58,6 +61,28 @@ private slots:
 
     // Two failing steps give two reports in step order; the procedure runs
     // to its end; the handler stays armed; earlier work is not undone.
+    // The real box shows every text as it stands: markup in a stored value
+    // stays text, and the report keeps its line breaks.
+    void theBoxShowsPlainText()
+    {
+        const QString text = errorReportText(QStringLiteral("Path not found: <b>x</b> & <i>y</i>"),
+                                             locationText(Location::Form2_Form_Load), 108);
+        const auto box = buildMessageBox(Message{text, QStringLiteral("Application Error"), MessageIcon::Exclamation},
+                                         nullptr);
+        QCOMPARE(box->textFormat(), Qt::PlainText);
+        QCOMPARE(box->icon(), QMessageBox::Warning);
+        QCOMPARE(box->windowTitle(), QStringLiteral("Application Error"));
+        auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(label);
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        QCOMPARE(label->text().split(QLatin1Char('\n')),
+                 (QStringList{QStringLiteral("Path not found: <b>x</b> & <i>y</i>"),
+                              QStringLiteral("in Kestrelby2021/08/31.Form2.Form_Load at line 108"), QString(),
+                              QStringLiteral("Please email screenshot of this message to support@dealwright.example")}));
+        // Four lines on screen, not one run-together line.
+        QVERIFY(label->sizeHint().height() >= 4 * label->fontMetrics().lineSpacing());
+    }
+
     void failingStepsAreReportedAndTheNextStepRuns()
     {
         testsupport::TestPlatform p;

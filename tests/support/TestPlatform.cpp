@@ -1,8 +1,16 @@
 #include "TestPlatform.h"
 
-#include <QSettings>
+#include "shell/Failure.h"
 
 namespace testsupport {
+
+void RecordingWeb::open(const QUrl &address)
+{
+    opened.append(address);
+    if (refuse)
+        throw shell::Failure(QStringLiteral("The web site %1 could not be opened: no web browser could be started")
+                                 .arg(address.toDisplayString()));
+}
 namespace {
 
 // Until a test installs its TestPlatform, a message box, a folder dialog, a
@@ -95,9 +103,8 @@ TestPlatform::~TestPlatform()
 
 TempConfig::TempConfig() : m_saved(qgetenv("XDG_CONFIG_HOME"))
 {
+    // The settings store looks the folder up on every read and write.
     qputenv("XDG_CONFIG_HOME", m_dir.path().toLocal8Bit());
-    // QSettings keeps the user folder it found first; point it here too.
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
 }
 
 TempConfig::~TempConfig()

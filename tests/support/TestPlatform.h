@@ -36,8 +36,10 @@ public:
 
 class RecordingWeb : public shell::WebOpener {
 public:
-    void open(const QUrl &address) override { opened.append(address); }
+    // With `refuse`, no browser can be started: the visit fails.
+    void open(const QUrl &address) override;
     QList<QUrl> opened;
+    bool refuse = false;
 };
 
 class RecordingEnder : public shell::ProgramEnder {

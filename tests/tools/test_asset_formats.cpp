@@ -1,12 +1,16 @@
 // The committed picture files, read byte by byte: the GIF blocks and fields
 // of the 68 card-sized pictures, the bitmap headers of the animation frames
-// and the icon, the window icons, the contact sheet and the skin.
+// and the icon, the window icons, the contact sheet and the skin; and the
+// elements of the 68 scalable pictures.
 #include "AssetBytes.h"
 #include "deck/GifDecode.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 using namespace assetbytes;
@@ -52,6 +56,7 @@ private slots:
     void animationFramesAreCoreBitmaps();
     void controlIconIsA24BitBitmap();
     void noStrayPictureFiles();
+    void scalablePicturesHoldOnlyWhatQtSvgDraws();
     void windowIconsAndContactSheet();
     void skinStylesTheChooserButtons();
     void programFolderHoldsCursorAndSkin();
@@ -196,6 +201,65 @@ void TestAssetFormats::noStrayPictureFiles()
     present.sort();
     QCOMPARE(present, expected);
     QCOMPARE(present.size(), 76);
+}
+
+void TestAssetFormats::scalablePicturesHoldOnlyWhatQtSvgDraws()
+{
+    // Qt SVG 6.4 ignores clip paths and masks and draws no patterns; the
+    // pictures are filled paths and user-space gradients in card pixels,
+    // with numbers of at most two decimals.
+    const QStringList allowed = {QStringLiteral("svg"), QStringLiteral("defs"), QStringLiteral("path"),
+                                 QStringLiteral("linearGradient"), QStringLiteral("radialGradient"),
+                                 QStringLiteral("stop")};
+    const QRegularExpression longNumber(QStringLiteral("\\.\\d{3}|\\d[eE]"));
+    QStringList expected;
+    for (QString file : cardFiles())
+        expected << file.replace(QLatin1String(".gif"), QLatin1String(".svg"));
+    QStringList present = QDir(assets() + QStringLiteral("scalable")).entryList(QDir::Files);
+    expected.sort();
+    present.sort();
+    QCOMPARE(present, expected);
+    for (const QString &file : expected) {
+        const QByteArray text = readAll(assets() + QStringLiteral("scalable/") + file);
+        QVERIFY2(QSvgRenderer(text).isValid(), qPrintable(file));
+        QXmlStreamReader xml(text);
+        QSet<QString> gradients;
+        int paths = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            const QString name = xml.name().toString();
+            const QXmlStreamAttributes attributes = xml.attributes();
+            QVERIFY2(allowed.contains(name), qPrintable(file + QStringLiteral(": <") + name + QLatin1Char('>')));
+            if (name == QLatin1String("svg")) {
+                QCOMPARE(attributes.value(QLatin1String("viewBox")).toString(), QStringLiteral("0 0 71 96"));
+                QCOMPARE(attributes.value(QLatin1String("width")).toString(), QStringLiteral("71"));
+                QCOMPARE(attributes.value(QLatin1String("height")).toString(), QStringLiteral("96"));
+            } else if (name.endsWith(QLatin1String("Gradient"))) {
+                QCOMPARE(attributes.value(QLatin1String("gradientUnits")).toString(), QStringLiteral("userSpaceOnUse"));
+                gradients.insert(attributes.value(QLatin1String("id")).toString());
+            } else if (name == QLatin1String("path")) {
+                ++paths;
+                const QString fill = attributes.value(QLatin1String("fill")).toString();
+                const bool solid = QRegularExpression(QStringLiteral("^#[0-9a-f]{6}$")).match(fill).hasMatch();
+                const bool gradient = fill.startsWith(QLatin1String("url(#")) && gradients.contains(fill.mid(5).chopped(1));
+                QVERIFY2(solid || gradient, qPrintable(file + QStringLiteral(": fill ") + fill));
+            }
+            for (const QXmlStreamAttribute &attribute : attributes) {
+                const QString key = attribute.name().toString();
+                QVERIFY2(!key.contains(QLatin1String("transform")) || key == QLatin1String("gradientTransform"),
+                         qPrintable(file + QLatin1Char(' ') + key));
+                QVERIFY2(!QStringList({QStringLiteral("clip-path"), QStringLiteral("mask"), QStringLiteral("stroke"),
+                                       QStringLiteral("style"), QStringLiteral("filter")})
+                              .contains(key),
+                         qPrintable(file + QLatin1Char(' ') + key));
+                const bool numeric = !attribute.value().startsWith(QLatin1Char('#')) && key != QLatin1String("xmlns");
+                QVERIFY2(!numeric || !longNumber.match(attribute.value()).hasMatch(), qPrintable(file + QLatin1Char(' ') + key));
+            }
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(file + QStringLiteral(": ") + xml.errorString()));
+        QVERIFY2(paths > 0, qPrintable(file));
+    }
 }
 
 void TestAssetFormats::windowIconsAndContactSheet()

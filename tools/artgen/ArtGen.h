@@ -22,6 +22,16 @@ QImage drawGreenRing();
 QImage drawRedCross();
 QImage drawBack(int number);  // 0..11
 
+// The 68 card-sized pictures in one list: the faces, the red and the black
+// joker, the green ring, the red cross and the backs, in this order. Each
+// has its natural-size picture (as above) and a scalable form drawn from
+// the same design: an SVG document with viewBox "0 0 71 96" made only of
+// filled paths and gradients, for Qt SVG.
+constexpr int CardPictureCount = 68;
+QString cardPictureName(int index);  // "Card00" ... "Back11"
+QImage drawCardPicture(int index);
+QByteArray cardPictureSvg(int index);
+
 // The seven animation frames, in the order aniAce1, aniAce2, aniBats,
 // aniFace1, aniFace2, aniRobot1, aniRobot2; each is an 8-bit image with at
 // most 16 colours.
@@ -48,7 +58,8 @@ struct AssetFile {
 };
 QList<AssetFile> buildAssets();
 
-// The file names of the 76 control pictures below assets/pictures/.
+// The file names of the 76 control pictures below assets/pictures/ and of
+// the scalable pictures below assets/scalable/.
 QString faceFile(int number);
 QString jokerFile(bool red);
 QString greenRingFile();
@@ -56,6 +67,7 @@ QString redCrossFile();
 QString backFile(int number);
 QString animFile(int which);
 QString controlIconFile();
+QString scalableFile(int index);  // "Card00.svg" ...
 
 // Writes every asset file below `folder`; returns "" or a description of
 // what could not be written.

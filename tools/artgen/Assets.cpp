@@ -221,6 +221,7 @@ QString redCrossFile() { return QStringLiteral("rX.gif"); }
 QString backFile(int number) { return QStringLiteral("Back%1.gif").arg(number, 2, 10, QLatin1Char('0')); }
 QString animFile(int which) { return animName(which) + QStringLiteral(".bmp"); }
 QString controlIconFile() { return QStringLiteral("Image1.bmp"); }
+QString scalableFile(int index) { return cardPictureName(index) + QStringLiteral(".svg"); }
 
 QList<AssetFile> buildAssets()
 {
@@ -232,14 +233,10 @@ QList<AssetFile> buildAssets()
         files.append({QStringLiteral("pictures/") + name, encodeGif(picture)});
         sheetCards.append(picture);
     };
-    for (int n = 0; n < 52; ++n)
-        addCard(faceFile(n), drawFace(n));
-    addCard(jokerFile(true), drawJoker(true));
-    addCard(jokerFile(false), drawJoker(false));
-    addCard(greenRingFile(), drawGreenRing());
-    addCard(redCrossFile(), drawRedCross());
-    for (int b = 0; b < 12; ++b)
-        addCard(backFile(b), drawBack(b));
+    for (int i = 0; i < CardPictureCount; ++i) {
+        addCard(cardPictureName(i) + QStringLiteral(".gif"), drawCardPicture(i));
+        files.append({QStringLiteral("scalable/") + scalableFile(i), cardPictureSvg(i)});
+    }
     for (int a = 0; a < AnimCount; ++a) {
         const QImage frame = drawAnim(a);
         files.append({QStringLiteral("pictures/") + animFile(a), encodeBmpCore4(frame)});

@@ -2,6 +2,7 @@
 #include "tools/artgen/ArtGen.h"
 #include "tools/artgen/Backs.h"
 #include "tools/artgen/Canvas.h"
+#include "tools/artgen/Designs.h"
 
 namespace artgen {
 namespace {
@@ -47,28 +48,28 @@ void paintWovenBack(QPainter &painter)
     painter.drawRect(inner.adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
-QImage drawDottedBack()
+void paintDottedBack(CardSurface &card)
 {
-    QImage card = newCanvas(CardWidth, CardHeight);
+    // A transparent card: a black rounded border and a grid of round dots,
+    // every dot on the same whole-pixel grid so that all of them get the
+    // same pixels at the natural size.
     QPainter painter;
-    beginPainter(painter, card);
+    beginPainter(painter, card.device());
     const QColor black(0, 0, 0);
-    painter.setPen(QPen(black, 2.5));
+    // The border covers whole pixels (three), so that its inner edge is
+    // not left to the rounding of a half-covered pixel.
+    painter.setPen(QPen(black, 3));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(QRectF(1.25, 1.25, CardWidth - 2.5, CardHeight - 2.5), 4, 4);
+    painter.drawRoundedRect(QRectF(1.5, 1.5, CardWidth - 3, CardHeight - 3), 4, 4);
     painter.setPen(Qt::NoPen);
     painter.setBrush(black);
-    for (int row = 0; row < 14; ++row) {
-        for (int column = 0; column < 10; ++column) {
-            const double x = 8.5 + column * 6;
-            const double y = 8 + row * 6.15;
-            painter.drawEllipse(QPointF(x, y), 1.7, 1.7);
-        }
+    for (int row = 0; row < DottedRows; ++row) {
+        for (int column = 0; column < DottedColumns; ++column)
+            painter.drawEllipse(QPointF(DottedLeft + column * DottedPitch, DottedTop + row * DottedPitch), 2, 2);
     }
     painter.end();
     // The outline is the card's own, the corners cut like every card.
-    frameCard(card, black);
-    return finish(card);
+    card.frame(black);
 }
 
 void paintBasketBack(QPainter &painter)
@@ -94,14 +95,16 @@ void paintBasketBack(QPainter &painter)
     }
 }
 
-QImage drawBack(int number)
+void paintBack(CardSurface &card, int number)
 {
-    if (number == 1)
-        return drawDottedBack();
-    QImage card = newCard(Qt::white, BackEdge);
+    if (number == 1) {
+        paintDottedBack(card);
+        return;
+    }
+    card.fillCard(Qt::white);
     {
         QPainter painter;
-        beginPainter(painter, card);
+        beginPainter(painter, card.device());
         painter.setClipRect(backField());
         switch (number) {
         case 0: paintWovenBack(painter); break;
@@ -117,8 +120,7 @@ QImage drawBack(int number)
         default: paintCastleBack(painter); break;
         }
     }
-    frameCard(card, BackEdge);
-    return finish(card);
+    card.frame(BackEdge);
 }
 
 } // namespace artgen

@@ -1,6 +1,6 @@
-// The backs with a scene: the toy robot, the arm with the cards, the palm
-// beach and the castle at night; also the motifs that the animation frames
-// take from them (the bat and the sun face).
+// The backs with a scene: the toy robot, the palm beach and the castle at
+// night; also the motifs that the animation frames take from them (the bat
+// and the sun face).
 #include "tools/artgen/ArtGen.h"
 #include "tools/artgen/Backs.h"
 #include "tools/artgen/Canvas.h"
@@ -111,43 +111,6 @@ void paintRobotBack(QPainter &painter)
     painter.setBrush(RobotRed);
     painter.drawRoundedRect(QRectF(20, 81, 13, 6), 2, 2);
     painter.drawRoundedRect(QRectF(38, 81, 13, 6), 2, 2);
-}
-
-void paintArmBack(QPainter &painter)
-{
-    painter.fillRect(backField(), QColor(250, 215, 50));
-    // The fan of cards held up by the hand.
-    const QPointF grip(35.5, 40);
-    for (int i = 0; i < 4; ++i) {
-        painter.save();
-        painter.translate(grip);
-        painter.rotate(-30 + i * 20);
-        painter.setPen(QPen(Ink, 0.8));
-        painter.setBrush(Qt::white);
-        painter.drawRoundedRect(QRectF(-7, -30, 14, 20), 1.5, 1.5);
-        paintSuit(painter, Suit(i), 0, -21, 7, suitColour(Suit(i)));
-        painter.restore();
-    }
-    // Hand and the striped sleeve rising from the bottom.
-    painter.setPen(QPen(Ink, 0.9));
-    painter.setBrush(QColor(252, 215, 180));
-    painter.drawEllipse(QPointF(35.5, 40), 7, 6);
-    QPainterPath sleeve;
-    sleeve.moveTo(27, 95);
-    sleeve.lineTo(29, 52);
-    sleeve.lineTo(42, 52);
-    sleeve.lineTo(44, 95);
-    sleeve.closeSubpath();
-    painter.save();
-    painter.setClipPath(sleeve);
-    for (int k = 0; k < 12; ++k)
-        painter.fillRect(QRectF(20, 52 + k * 4, 30, 4), k % 2 == 0 ? QColor(200, 30, 40) : Qt::white);
-    painter.restore();
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(sleeve);
-    // The white cuff.
-    painter.setBrush(Qt::white);
-    painter.drawRoundedRect(QRectF(28, 46, 15, 7), 1.5, 1.5);
 }
 
 void paintPalmBack(QPainter &painter)

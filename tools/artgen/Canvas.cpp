@@ -42,17 +42,9 @@ void frameCard(QImage &card, const QColor &edge)
                 card.setPixel(x, y, 0);
 }
 
-QImage newCard(const QColor &fill, const QColor &edge)
+void beginPainter(QPainter &painter, QPaintDevice *device)
 {
-    QImage card = newCanvas(CardWidth, CardHeight);
-    card.fill(fill);
-    frameCard(card, edge);
-    return card;
-}
-
-void beginPainter(QPainter &painter, QImage &image)
-{
-    painter.begin(&image);
+    painter.begin(device);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
 }

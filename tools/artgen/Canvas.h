@@ -12,16 +12,14 @@ namespace artgen {
 // A transparent canvas (premultiplied ARGB).
 QImage newCanvas(int width, int height);
 
-// A card: `fill` inside a one-pixel `edge` line whose corners are rounded
-// off; the three pixels outside each corner stay transparent.
-QImage newCard(const QColor &fill, const QColor &edge);
 // Redraws the card outline over whatever was painted and cuts the corners.
 void frameCard(QImage &card, const QColor &edge);
 // True for the 12 corner pixels that every card leaves transparent.
 bool isCutCorner(int x, int y);
 
-// An antialiased painter on the image.
-void beginPainter(QPainter &painter, QImage &image);
+// An antialiased painter on the image or on another device.
+void beginPainter(QPainter &painter, QPaintDevice *device);
+inline void beginPainter(QPainter &painter, QImage &image) { beginPainter(painter, &image); }
 
 // Pixels below half coverage become transparent, the others opaque with
 // their own colour (un-premultiplied): GIF transparency is on or off.

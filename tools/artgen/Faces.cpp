@@ -1,6 +1,7 @@
 // The 52 card faces and the two jokers.
 #include "tools/artgen/ArtGen.h"
 #include "tools/artgen/Canvas.h"
+#include "tools/artgen/Designs.h"
 #include "tools/artgen/Glyphs.h"
 
 #include <utility>
@@ -75,26 +76,26 @@ std::vector<Pip> pipLayout(int rank)
 }
 
 // Rank and suit in the top left corner and, turned, in the bottom right.
-void paintIndex(QImage &card, int rank, Suit suit)
+void paintIndex(CardSurface &card, int rank, Suit suit)
 {
     const QString text = rankText(rank);
     const QColor ink = suitColour(suit);
     const int width = textWidth(text);
     const int x = 7 - (width + 1) / 2;
-    drawText(card, text, x, 4, ink);
-    drawText(card, text, x, 4, ink, 1, true);
+    card.text(text, x, 4, ink);
+    card.text(text, x, 4, ink, true);
     QPainter painter;
-    beginPainter(painter, card);
+    beginPainter(painter, card.device());
     const double cx = 6.5;
     const double cy = 19.5;
     paintSuit(painter, suit, cx, cy, 8, ink);
     paintSuit(painter, suit, CardWidth - cx, CardHeight - cy, 8, ink, true);
 }
 
-void paintPips(QImage &card, int rank, Suit suit)
+void paintPips(CardSurface &card, int rank, Suit suit)
 {
     QPainter painter;
-    beginPainter(painter, card);
+    beginPainter(painter, card.device());
     const QColor ink = suitColour(suit);
     if (rank == 1) {
         const double height = suit == Suit::Spades ? 40 : 32;
@@ -114,21 +115,12 @@ void paintPips(QImage &card, int rank, Suit suit)
     }
 }
 
-void paintCourt(QImage &card, int rank, Suit suit)
+void paintCourt(CardSurface &card, int rank, Suit suit)
 {
     // The figure is drawn once in the upper half and turned into the lower.
-    QImage half = newCanvas(CardWidth, CardHeight);
-    {
-        QPainter painter;
-        beginPainter(painter, half);
-        painter.setClipRect(QRect(13, 10, 45, 38));
-        paintCourtHalf(painter, rank, suit);
-    }
-    const QImage turned = half.mirrored(true, true);
-    QPainter painter(&card);
-    painter.drawImage(0, 0, half);
-    painter.drawImage(0, 0, turned);
-    // The frame around the figure, in the suit's colour, and the divider.
+    card.turnedHalves(QRect(13, 10, 45, 38), [&](QPainter &painter) { paintCourtHalf(painter, rank, suit); });
+    // The frame around the figure, in the suit's colour.
+    QPainter painter(card.device());
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(suitColour(suit), 1));
     painter.setBrush(Qt::NoBrush);
@@ -137,36 +129,35 @@ void paintCourt(QImage &card, int rank, Suit suit)
 
 } // namespace
 
-QImage drawFace(int number)
+void paintFace(CardSurface &card, int number)
 {
     const int rank = rankOf(number);
     const Suit suit = suitOf(number);
-    QImage card = newCard(Qt::white, FaceEdge);
+    card.fillCard(Qt::white);
     if (rank <= 10)
         paintPips(card, rank, suit);
     else
         paintCourt(card, rank, suit);
     paintIndex(card, rank, suit);
-    frameCard(card, FaceEdge);
-    return finish(card);
+    card.frame(FaceEdge);
 }
 
-QImage drawJoker(bool red)
+void paintJoker(CardSurface &card, bool red)
 {
     const QColor ink = red ? cardRed() : cardBlack();
-    QImage card = newCard(Qt::white, FaceEdge);
+    card.fillCard(Qt::white);
     // The word down the left edge and, turned, down the right.
     const QString word = QStringLiteral("JOKER");
     for (int i = 0; i < word.size(); ++i) {
         const QString letter = word.mid(i, 1);
         const int x = 7 - (textWidth(letter) + 1) / 2;
-        drawText(card, letter, x, 4 + i * 11, ink);
-        drawText(card, letter, x, 4 + i * 11, ink, 1, true);
+        card.text(letter, x, 4 + i * 11, ink);
+        card.text(letter, x, 4 + i * 11, ink, true);
     }
     {
         // A jester's star in the middle.
         QPainter painter;
-        beginPainter(painter, card);
+        beginPainter(painter, card.device());
         const QPointF centre(CardWidth / 2.0, CardHeight / 2.0);
         painter.setPen(QPen(ink, 1.2));
         painter.setBrush(Qt::NoBrush);
@@ -176,8 +167,7 @@ QImage drawJoker(bool red)
         painter.setPen(Qt::NoPen);
         painter.drawEllipse(centre, 2.5, 2.5);
     }
-    frameCard(card, FaceEdge);
-    return finish(card);
+    card.frame(FaceEdge);
 }
 
 } // namespace artgen

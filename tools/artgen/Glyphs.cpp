@@ -33,10 +33,13 @@ const std::map<QChar, Pattern> &letters()
     return table;
 }
 
-// Letters of "10" sit without a gap: the "0" carries its own blank column.
-int gapAfter(QChar letter) { return letter == '1' ? 0 : 1; }
-
 } // namespace
+
+int letterWidth(QChar letter)
+{
+    const auto found = letters().find(letter);
+    return found == letters().end() ? -1 : int(strlen(found->second[0]));
+}
 
 const QColor &cardRed()
 {
@@ -139,15 +142,14 @@ QString rankText(int rank)
 int textWidth(const QString &text, int scale)
 {
     int width = 0;
-    for (int i = 0; i < text.size(); ++i) {
-        const auto found = letters().find(text[i]);
-        if (found == letters().end())
+    int count = 0;
+    for (QChar letter : text) {
+        if (letterWidth(letter) < 0)
             continue;
-        width += int(strlen(found->second[0]));
-        if (i + 1 < text.size())
-            width += gapAfter(text[i]);
+        width += letterWidth(letter);
+        ++count;
     }
-    return width * scale;
+    return (width + qMax(0, count - 1) * LetterGap) * scale;
 }
 
 void drawText(QImage &image, const QString &text, int x, int y, const QColor &colour, int scale, bool turned)
@@ -178,7 +180,7 @@ void drawText(QImage &image, const QString &text, int x, int y, const QColor &co
                 }
             }
         }
-        left += (width + gapAfter(text[i])) * scale;
+        left += (width + LetterGap) * scale;
     }
 }
 

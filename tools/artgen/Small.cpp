@@ -3,6 +3,7 @@
 #include "tools/artgen/ArtGen.h"
 #include "tools/artgen/Backs.h"
 #include "tools/artgen/Canvas.h"
+#include "tools/artgen/Designs.h"
 #include "tools/artgen/Glyphs.h"
 
 #include <vector>
@@ -17,11 +18,10 @@ const QColor Ink(20, 20, 20);
 
 } // namespace
 
-QImage drawGreenRing()
+void paintGreenRing(CardSurface &card)
 {
-    QImage field = newCanvas(CardWidth, CardHeight);
     QPainter painter;
-    beginPainter(painter, field);
+    beginPainter(painter, card.device());
     const QPointF centre(CardWidth / 2.0, CardHeight / 2.0);
     QPainterPath ring;
     ring.addEllipse(centre, 30, 30);
@@ -30,15 +30,12 @@ QImage drawGreenRing()
     painter.setPen(QPen(QColor(120, 220, 130), 1.4));
     painter.setBrush(Qt::NoBrush);
     painter.drawArc(QRectF(centre.x() - 25, centre.y() - 25, 50, 50), 100 * 16, 70 * 16);
-    painter.end();
-    return finish(field);
 }
 
-QImage drawRedCross()
+void paintRedCross(CardSurface &card)
 {
-    QImage field = newCanvas(CardWidth, CardHeight);
     QPainter painter;
-    beginPainter(painter, field);
+    beginPainter(painter, card.device());
     QPainterPath bar;
     bar.addRoundedRect(QRectF(-34, -5.5, 68, 11), 3, 3);
     QPainterPath cross;
@@ -49,8 +46,6 @@ QImage drawRedCross()
         cross = cross.united(turn.map(bar));
     }
     outlinePath(painter, cross, QColor(215, 25, 30), QColor(120, 5, 10), 1.6);
-    painter.end();
-    return finish(field);
 }
 
 QString animName(int which)
@@ -69,27 +64,9 @@ QImage drawAnim(int which)
     beginPainter(painter, frame);
     switch (which) {
     case 0:
-    case 1: {
-        // The cuff of back 8 with a card sliding out of it.
-        frame.fill(QColor(250, 215, 50));
-        const double out = which == 0 ? 0 : 6;
-        painter.setPen(QPen(Ink, 1));
-        painter.setBrush(Qt::white);
-        painter.drawRect(QRectF(15.5 + out, 3.5, 12, 15));
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(cardRed());
-        painter.drawRect(QRectF(20.5 + out, 8.5, 3, 3));
-        painter.setPen(QPen(Ink, 1));
-        painter.setBrush(Qt::white);
-        painter.drawRoundedRect(QRectF(2.5, 1.5, 15, 19), 2, 2);
-        painter.setPen(QPen(QColor(150, 150, 150), 1));
-        painter.drawLine(QPointF(6.5, 4), QPointF(6.5, 18));
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(Ink);
-        painter.drawRect(QRectF(10, 6, 2, 2));
-        painter.drawRect(QRectF(10, 14, 2, 2));
+    case 1:
+        paintAceFrame(painter, size, which == 1);
         break;
-    }
     case 2:
         frame.fill(QColor(30, 60, 170));
         paintBat(painter, QPointF(7, 5), 11, QColor(0, 0, 0));

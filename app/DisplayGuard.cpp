@@ -1,0 +1,66 @@
+#include "DisplayGuard.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QtGlobal>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace app {
+namespace {
+
+struct Held {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+
+QList<Held> &held()
+{
+    static QList<Held> messages;
+    return messages;
+}
+
+QtMessageHandler g_previous = nullptr;
+
+void holdBack(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtFatalMsg) {
+        // Qt gives up on its window system: nothing else can show.
+        std::fprintf(stderr, "%s\n", noDisplayMessage());
+        std::fflush(stderr);
+        _exit(2);
+    }
+    held().append({type, QByteArray(context.category ? context.category : ""), text});
+}
+
+} // namespace
+
+const char *noDisplayMessage()
+{
+    return "dealwright: cannot open the windows: no display can be reached "
+           "(DISPLAY or WAYLAND_DISPLAY); --batch, --help and --version work without one";
+}
+
+DisplayGuard::DisplayGuard()
+{
+    g_previous = qInstallMessageHandler(holdBack);
+}
+
+DisplayGuard::~DisplayGuard()
+{
+    qInstallMessageHandler(g_previous);
+    for (const Held &message : held()) {
+        const QMessageLogContext context(nullptr, 0, nullptr,
+                                         message.category.isEmpty() ? nullptr : message.category.constData());
+        if (g_previous)
+            g_previous(message.type, context, message.text);
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(message.text));
+    }
+    held().clear();
+}
+
+} // namespace app

@@ -1,0 +1,682 @@
+#!/usr/bin/python3
+"""Dealwright as a screen reader meets it.
+
+Starts the real program several times (each with a settings file of its
+own) and reads its windows through the accessibility bus (AT-SPI), the way
+Orca does: the roles and names of the windows and controls, where the focus
+is when a window opens, the announcement of a drawn card, and the preview
+that follows the keyboard in the batch list. Keys are typed through the
+accessibility registry (XTest underneath), so they reach the program as a
+user's keys do.
+
+    atspi_walk.py DEALWRIGHT
+
+Run it inside an X server and a session bus (atspi.sh does both). Prints
+one PASS or FAIL line per check; the exit status is 1 when any check failed.
+"""
+
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, GLib  # noqa: E402
+
+PROGRAM = "Dealwright"
+
+# The 52 cards in the program's order: entry "Card N" of the batch list is
+# card N - 1.
+RANKS = ["Ace", "Two", "Three", "Four", "Five", "Six", "Seven", "Eight", "Nine", "Ten", "Jack", "Queen", "King"]
+SUITS = ["Spades", "Diamonds", "Clubs", "Hearts"]
+CARDS = [f"{rank} of {suit}" for suit in SUITS for rank in RANKS]
+CARD_SET = set(CARDS)
+
+# X key symbols.
+KEY_TAB = 0xFF09
+KEY_SPACE = 0x0020
+KEY_DOWN = 0xFF54
+KEY_END = 0xFF57
+KEY_HOME = 0xFF50
+
+WINDOW_ROLES = ("frame", "window")
+ANNOUNCEMENT = re.compile(r"^(.*)\. Cards drawn: (\d+)$")
+
+failures = []
+
+
+# ---------------------------------------------------------------- reporting
+
+def check(title, ok, observed=""):
+    """One check: a PASS or FAIL line; a failure makes the run fail."""
+    line = ("PASS" if ok else "FAIL") + ": " + title
+    if observed:
+        line += " -- " + observed
+    print(line, flush=True)
+    if not ok:
+        failures.append(title)
+    return ok
+
+
+def note(text):
+    print("  " + text, flush=True)
+
+
+# ---------------------------------------------------------------- waiting
+
+def pump(seconds=0.0):
+    """Delivers the bus's pending events (and waits up to `seconds`)."""
+    context = GLib.MainContext.default()
+    deadline = time.monotonic() + seconds
+    while True:
+        while context.pending():
+            context.iteration(False)
+        if time.monotonic() >= deadline:
+            return
+        time.sleep(0.02)
+
+
+def wait_for(condition, timeout=5.0):
+    """Polls `condition` (events delivered in between) until it returns a
+    true value or `timeout` seconds pass; returns its last value."""
+    deadline = time.monotonic() + timeout
+    while True:
+        pump()
+        try:
+            value = condition()
+        except GLib.Error:
+            value = None
+        if value or time.monotonic() >= deadline:
+            return value
+        time.sleep(0.05)
+
+
+# ---------------------------------------------------------------- the tree
+
+def safe(call, default=None):
+    try:
+        return call()
+    except GLib.Error:
+        return default
+
+
+def role(obj):
+    return safe(obj.get_role_name, "?")
+
+
+def name(obj):
+    return safe(obj.get_name, "?")
+
+
+def description(obj):
+    return safe(obj.get_description, "?")
+
+
+def has_state(obj, state):
+    states = safe(obj.get_state_set)
+    return bool(states and states.contains(state))
+
+
+def showing(obj):
+    return has_state(obj, Atspi.StateType.SHOWING)
+
+
+def children(obj):
+    count = safe(obj.get_child_count, 0)
+    found = []
+    for i in range(count):
+        child = safe(lambda: obj.get_child_at_index(i))
+        if child is not None:
+            found.append(child)
+    return found
+
+
+def walk(root):
+    yield root
+    for child in children(root):
+        yield from walk(child)
+
+
+def find_all(root, role_name=None, name_is=None, only_showing=False):
+    return [o for o in walk(root)
+            if (role_name is None or role(o) == role_name)
+            and (name_is is None or name(o) == name_is)
+            and (not only_showing or showing(o))]
+
+
+def find(root, role_name=None, name_is=None, only_showing=False):
+    found = find_all(root, role_name, name_is, only_showing)
+    return found[0] if found else None
+
+
+def describe(obj):
+    if obj is None:
+        return "nothing"
+    return f"{role(obj)} '{name(obj)}'"
+
+
+def same(a, b):
+    """The same object of the tree (two proxies of one object compare
+    equal: the program gives each object one path)."""
+    if a is None or b is None:
+        return False
+    return a.path == b.path
+
+
+ITEM_ROLES = ("table cell", "list item", "tree item")
+VIEW_ROLES = ("tree", "list", "table", "tree table", "list box")
+
+
+def focused(window):
+    """The object inside `window` (the window itself included) that has the
+    keyboard focus, or None. An entry of a list counts only while its list
+    holds the focus (Qt marks the current entry focused either way)."""
+    def visit(obj, inside_focused_view):
+        is_focused = has_state(obj, Atspi.StateType.FOCUSED)
+        if role(obj) in ITEM_ROLES and not inside_focused_view:
+            is_focused = False
+        best = obj if is_focused else None
+        for child in children(obj):
+            deeper = visit(child, inside_focused_view or (is_focused and role(obj) in VIEW_ROLES))
+            if deeper is not None:
+                best = deeper
+        return best
+    return visit(window, False)
+
+
+def is_control(role_name, name_is):
+    return lambda obj: role(obj) == role_name and name(obj) == name_is
+
+
+def focused_text_fields(window):
+    return [o for o in walk(window)
+            if has_state(o, Atspi.StateType.EDITABLE) and has_state(o, Atspi.StateType.FOCUSED)]
+
+
+def card_images(window):
+    """The names of the showing objects of `window` named as a card."""
+    return [name(o) for o in walk(window) if name(o) in CARD_SET and showing(o) and role(o) not in ITEM_ROLES]
+
+
+# ---------------------------------------------------------------- events
+
+class Events:
+    """Records the events of the given types from the moment it is made;
+    each is kept with what its source said when it came."""
+
+    def __init__(self, *types):
+        self.seen = []
+        self.listener = Atspi.EventListener.new(self._on_event)
+        for event_type in types:
+            self.listener.register(event_type)
+
+    def _on_event(self, event, *unused):
+        source = event.source
+        value = event.any_data
+        # The new text travels with the event, or (Qt 6.4 sends the
+        # object's reference instead) is read from the object at once.
+        carried = isinstance(value, str)
+        if not carried and source is not None:
+            value = description(source) if event.type.endswith("accessible-description") else name(source)
+        self.seen.append({
+            "type": event.type,
+            "source": source,
+            "role": role(source) if source else "?",
+            "name": name(source) if source else "?",
+            "value": value,
+            "carried": carried,
+        })
+
+    def mark(self):
+        pump()
+        return len(self.seen)
+
+    def since(self, mark):
+        pump()
+        return self.seen[mark:]
+
+    def wait(self, mark, match, timeout=5.0):
+        """The first event after `mark` for which `match` holds, or None."""
+        def first():
+            return next((e for e in self.seen[mark:] if match(e)), None)
+        return wait_for(first, timeout)
+
+
+# ---------------------------------------------------------------- the program
+
+def press(keysym):
+    Atspi.generate_keyboard_event(keysym, None, Atspi.KeySynthType.SYM)
+    pump()
+
+
+class Run:
+    """One start of the program from a settings file holding `settings`."""
+
+    def __init__(self, program, title, settings):
+        self.title = title
+        self.home = tempfile.TemporaryDirectory(prefix="dealwright-a11y-")
+        config = os.path.join(self.home.name, "config")
+        os.makedirs(config)
+        self.output = os.path.join(self.home.name, "out")
+        os.makedirs(self.output)
+        with open(os.path.join(config, "Marrowfen.ini"), "w", encoding="utf-8") as f:
+            f.write("[Dealwright]\n")
+            f.write(f"Text2={self.output}\n")
+            for key, value in settings.items():
+                f.write(f"{key}={value}\n")
+        env = dict(os.environ)
+        env["XDG_CONFIG_HOME"] = config
+        self.errors = open(os.path.join(self.home.name, "stderr"), "w+", encoding="utf-8")
+        print(f"--- {title}", flush=True)
+        self.process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=self.errors)
+        self.app = None
+        self.seen_messages = 0
+
+    def application(self):
+        desktop = Atspi.get_desktop(0)
+        for app in children(desktop):
+            if safe(app.get_process_id) == self.process.pid:
+                return app
+        return None
+
+    def windows(self):
+        return children(self.app) if self.app else []
+
+    def showing_windows(self):
+        return [w for w in self.windows() if showing(w)]
+
+    def wait_window(self, timeout=30.0, other_than=()):
+        """Waits for the program on the bus and a showing top-level window
+        (not one of `other_than`); returns it or None."""
+        def ready():
+            if self.process.poll() is not None:
+                return None
+            if self.app is None:
+                self.app = self.application()
+                if self.app is not None:
+                    # Every read goes to the program: states change under us.
+                    self.app.set_cache_mask(Atspi.Cache.NONE)
+            for window in self.showing_windows():
+                if not any(same(window, o) for o in other_than):
+                    return window
+            return None
+        window = wait_for(ready, timeout)
+        if window is None:
+            note(f"no window appeared (program {'ended' if self.process.poll() is not None else 'running'})")
+            self.show_errors()
+        return window
+
+    def wait_active(self, window, timeout=10.0):
+        return wait_for(lambda: has_state(window, Atspi.StateType.ACTIVE), timeout)
+
+    def focus_by_tab(self, window, wanted, presses=16):
+        """Tabs until `wanted(focused object)` holds (as a keyboard user gets
+        there); True when it got there."""
+        def there():
+            f = focused(window)
+            return f is not None and wanted(f)
+        if there():
+            return True
+        for _ in range(presses):
+            before = describe(focused(window))
+            press(KEY_TAB)
+            if wait_for(there, 0.5):
+                return True
+            wait_for(lambda: describe(focused(window)) != before, 2.0)
+        return there()
+
+    def show_errors(self):
+        self.errors.flush()
+        self.errors.seek(0)
+        text = self.errors.read().strip()
+        if text:
+            note("the program said: " + text.replace("\n", "\n    "))
+
+    def messages(self):
+        """The message boxes the program has shown so far (logged, not shown)."""
+        self.errors.flush()
+        self.errors.seek(0)
+        return [line.strip() for line in self.errors if line.startswith("message:")]
+
+    def take_messages(self):
+        """The message boxes shown since the last call: they were expected."""
+        shown = self.messages()
+        new = shown[self.seen_messages:]
+        self.seen_messages = len(shown)
+        return new
+
+    def finish(self):
+        unexpected = self.take_messages()
+        check(f"{self.title}: no unexpected message box", not unexpected, " | ".join(unexpected))
+        if self.process.poll() is None:
+            self.process.terminate()
+            try:
+                self.process.wait(10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+        self.errors.close()
+        self.home.cleanup()
+
+
+def check_text_carried(which, events, mark, source, text):
+    """Orca speaks a description change with the text the event carries; an
+    event that carries only the object's reference (all that Qt 6.4's own
+    bridge sends) is not spoken."""
+    carried = [e for e in events.since(mark) if same(e["source"], source) and e["carried"]]
+    check(f"{which}: the announcement's event carries the text itself (Orca speaks only that)",
+          any(e["value"] == text for e in carried),
+          "events with text: " + ("; ".join(f"'{e['value']}'" for e in carried) or "none (only references)"))
+
+
+def check_window_presented(window, which):
+    check(f"{which}: presented as a window named '{PROGRAM}'",
+          role(window) in WINDOW_ROLES and name(window) == PROGRAM,
+          f"role '{role(window)}', name '{name(window)}'")
+
+
+def check_all_windows_presented(run, which):
+    for window in run.windows():
+        state = "shown" if showing(window) else "hidden"
+        check(f"{which}: every top-level window ({state}) is a window named '{PROGRAM}'",
+              role(window) in WINDOW_ROLES and name(window) == PROGRAM,
+              f"role '{role(window)}', name '{name(window)}'")
+
+
+# ---------------------------------------------------------------- the walks
+
+def main_window(program):
+    run = Run(program, "main window", {})
+    try:
+        window = run.wait_window()
+        if not check("main window: opens", window is not None):
+            return
+        run.wait_active(window)
+        check_all_windows_presented(run, "main window")
+
+        # The window itself holds the first focus: a screen reader presents
+        # the window, no edit box (there is none to type into) and no button.
+        def on_window():
+            return same(focused(window), window) and has_state(window, Atspi.StateType.ACTIVE)
+        settled = wait_for(on_window, 3.0)
+        f = focused(window)
+        check("main window: at opening the focus is on the window itself",
+              bool(settled), f"focused: {describe(f)}; window states: "
+              f"{'focused' if has_state(window, Atspi.StateType.FOCUSED) else 'not focused'}, "
+              f"{'active' if has_state(window, Atspi.StateType.ACTIVE) else 'not active'}")
+        fields = focused_text_fields(window)
+        check("main window: no text field has the focus at opening", not fields,
+              "focused text fields: " + ", ".join(describe(o) for o in fields) if fields else "")
+
+        press(KEY_TAB)
+        new_method = wait_for(lambda: (lambda f: f if f is not None and role(f) == "push button"
+                                       and name(f) == "New Method" else None)(focused(window)), 3.0)
+        check("main window: Tab puts the focus on the push button 'New Method'",
+              new_method is not None, f"focused: {describe(focused(window))}")
+
+        # The chooser's button, pressed from the keyboard, opens the draw
+        # window: also a window named after the program.
+        if new_method is not None:
+            press(KEY_SPACE)
+            draw = run.wait_window(10.0, other_than=[window])
+            if check("main window: Space on 'New Method' opens the draw window", draw is not None,
+                     "showing: " + ", ".join(describe(w) for w in run.showing_windows())):
+                check_all_windows_presented(run, "draw window from the chooser")
+    finally:
+        run.finish()
+
+
+def draw_window(program):
+    # Registered before the program starts, so that its bridge knows from
+    # the start that someone listens.
+    events = Events("object:property-change:accessible-description")
+    run = Run(program, "draw window", {"Form3Start": "2", "Option1": "True", "Option2": "False"})
+    try:
+        window = run.wait_window()
+        if not check("draw window: opens at start (Form3Start=2)", window is not None):
+            return
+        run.wait_active(window)
+        check_all_windows_presented(run, "draw window")
+
+        def on_draw_button():
+            f = focused(window)
+            return f is not None and role(f) == "push button" and name(f) == "Show Next Card"
+        wait_for(on_draw_button, 3.0)
+        check("draw window: at opening the focus is on the push button 'Show Next Card'",
+              on_draw_button(), f"focused: {describe(focused(window))}")
+
+        # Names.
+        folder = find(window, "push button", "Choose the output folder")
+        buttons = [name(b) for b in find_all(window, "push button")]
+        check("draw window: the '...' button is named 'Choose the output folder'",
+              folder is not None and find(window, "push button", "...") is None,
+              "push buttons: " + ", ".join(f"'{b}'" for b in buttons))
+        card_area = find(window, None, "Card Area") or window
+        pile = find(card_area, None, "Deck", only_showing=True)
+        shown = [describe(o) for o in walk(card_area) if showing(o) and not same(o, card_area)]
+        check("draw window: the deck pile is named 'Deck'", pile is not None,
+              "shown in the card area: " + ", ".join(shown))
+
+        # A draw from the keyboard: the count and the card are announced as
+        # a description change of the focused button; the focus stays.
+        if not run.focus_by_tab(window, is_control("push button", "Show Next Card")):
+            check("draw window: the keyboard reaches 'Show Next Card'", False,
+                  f"focused: {describe(focused(window))}")
+            return
+        button = focused(window)
+        cards_before = set(card_images(window))
+        mark = events.mark()
+        press(KEY_SPACE)
+        count_label = wait_for(lambda: find(window, "label", "Cards drawn: 1"), 10.0)
+        check("draw window: Space on 'Show Next Card' draws a card ('Cards drawn: 1')", count_label is not None,
+              "labels: " + ", ".join(describe(o) for o in find_all(window, "label")))
+        new_cards = wait_for(lambda: set(card_images(window)) - cards_before, 3.0) or set()
+        check("draw window: the drawn card's image is named as the card it shows", len(new_cards) == 1,
+              "new images named as cards: " + (", ".join(sorted(new_cards)) or "none")
+              + "; shown in the card area: "
+              + ", ".join(describe(o) for o in walk(card_area) if showing(o) and not same(o, card_area)))
+        drawn = next(iter(new_cards)) if len(new_cards) == 1 else None
+
+        announced = events.wait(mark, lambda e: same(e["source"], button) and ANNOUNCEMENT.match(e["value"] or ""), 10.0)
+        everything = events.since(mark)
+        heard = "; ".join(f"{e['role']} '{e['name']}': '{e['value']}'" for e in everything) or "no description change"
+        expected_text = f"{drawn}. Cards drawn: 1" if drawn else None
+        match = ANNOUNCEMENT.match(announced["value"]) if announced else None
+        check("draw window: the draw is announced on the focused 'Show Next Card' as '<card>. Cards drawn: 1'",
+              announced is not None and match is not None and match.group(1) in CARD_SET
+              and match.group(2) == "1" and (expected_text is None or announced["value"] == expected_text),
+              f"heard: {heard}; drawn card shown: {drawn}")
+        if announced is not None:
+            check_text_carried("draw window", events, mark, button, announced["value"])
+        check("draw window: the focus stays on 'Show Next Card' after the draw", on_draw_button(),
+              f"focused: {describe(focused(window))}")
+
+        # The viewer: Space draws there too, announced on the viewer window.
+        full = find(window, "push button", "Show Cards On Full Screen")
+        if not check("draw window: has 'Show Cards On Full Screen'", full is not None):
+            return
+        full.do_action(0)
+        viewer = run.wait_window(10.0, other_than=[window])
+        if not check("viewer: opens from 'Show Cards On Full Screen'", viewer is not None,
+                     "showing: " + ", ".join(describe(w) for w in run.showing_windows())):
+            return
+        check_window_presented(viewer, "viewer")
+        if not run.wait_active(viewer):
+            note("the viewer is not active: keys may not reach it")
+        viewer_before = set(card_images(viewer))
+        mark = events.mark()
+        press(KEY_SPACE)
+        viewer_count = wait_for(lambda: find(viewer, "label", "Cards drawn: 2"), 10.0)
+        check("viewer: Space draws the next card ('Cards drawn: 2')", viewer_count is not None,
+              "labels: " + ", ".join(describe(o) for o in find_all(viewer, "label")))
+        new_cards = wait_for(lambda: set(card_images(viewer)) - viewer_before, 3.0) or set()
+        drawn = next(iter(new_cards)) if len(new_cards) == 1 else None
+        announced = events.wait(mark, lambda e: same(e["source"], viewer) and ANNOUNCEMENT.match(e["value"] or ""), 10.0)
+        everything = events.since(mark)
+        heard = "; ".join(f"{e['role']} '{e['name']}': '{e['value']}'" for e in everything) or "no description change"
+        match = ANNOUNCEMENT.match(announced["value"]) if announced else None
+        check("viewer: the draw is announced on the viewer window as '<card>. Cards drawn: 2'",
+              announced is not None and announced["role"] in WINDOW_ROLES and announced["name"] == PROGRAM
+              and match is not None and match.group(1) in CARD_SET and match.group(2) == "2"
+              and (drawn is None or match.group(1) == drawn),
+              f"heard: {heard}; new card shown in the viewer: {drawn}")
+        if announced is not None:
+            check_text_carried("viewer", events, mark, viewer, announced["value"])
+        f = focused(viewer)
+        check("viewer: the focus stays on the viewer window after the draw",
+              (f is None or same(f, viewer)) and has_state(viewer, Atspi.StateType.ACTIVE),
+              f"focused: {describe(f)}; viewer {'active' if has_state(viewer, Atspi.StateType.ACTIVE) else 'not active'}")
+        check_all_windows_presented(run, "with the viewer")
+    finally:
+        run.finish()
+
+
+def entry_card(entry_name):
+    """The card an entry of the batch list stands for: "Card N" is card
+    N - 1; an entry presented by its card's name stands for that card."""
+    m = re.fullmatch(r"Card (\d+)", entry_name)
+    if m and 1 <= int(m.group(1)) <= 52:
+        return CARDS[int(m.group(1)) - 1]
+    return entry_name if entry_name in CARD_SET else None
+
+
+def batch_window(program):
+    count = 12
+    names = Events("object:property-change:accessible-name")
+    run = Run(program, "batch window", {"Form3Start": "3", "Number%20Of%20Cards": str(count)})
+    try:
+        window = run.wait_window()
+        if not check("batch window: opens at start (Form3Start=3)", window is not None):
+            return
+        run.wait_active(window)
+        check_all_windows_presented(run, "batch window")
+
+        def on_start():
+            f = focused(window)
+            return f is not None and role(f) == "push button" and name(f) == "Start Generate Random Playing Cards"
+        wait_for(on_start, 3.0)
+        check("batch window: at opening the focus is on 'Start Generate Random Playing Cards'", on_start(),
+              f"focused: {describe(focused(window))}")
+        fields = focused_text_fields(window)
+        check("batch window: the count box does not have the focus at opening", not fields,
+              "focused text fields: " + ", ".join(describe(o) for o in fields) if fields else "")
+
+        # Names.
+        folder = find(window, "push button", "Choose the output folder")
+        check("batch window: the '...' button is named 'Choose the output folder'",
+              folder is not None and find(window, "push button", "...") is None,
+              "push buttons: " + ", ".join(f"'{name(b)}'" for b in find_all(window, "push button")))
+        views = [o for o in walk(window) if role(o) in VIEW_ROLES]
+        check("batch window: the list is named 'Generated cards'",
+              len(views) == 1 and name(views[0]) == "Generated cards",
+              "lists: " + (", ".join(describe(v) for v in views) or "none"))
+        bars = find_all(window, "progress bar")
+        check("batch window: the progress bar is named 'Generation progress'",
+              len(bars) == 1 and name(bars[0]) == "Generation progress",
+              "progress bars: " + (", ".join(describe(b) for b in bars) or "none"))
+        if len(views) != 1:
+            return
+        view = views[0]
+        preview_area = find(window, "panel", "Preview")
+        preview_parts = [o for o in children(preview_area)] if preview_area else []
+        if not check("batch window: the preview is one object in the 'Preview' frame", len(preview_parts) == 1,
+                     "in the frame: " + (", ".join(describe(o) for o in preview_parts) or "nothing")):
+            return
+        preview = preview_parts[0]
+
+        def entries():
+            return [o for o in children(view) if role(o) in ITEM_ROLES]
+
+        def selected_entries():
+            return [o for o in entries() if has_state(o, Atspi.StateType.SELECTED)]
+
+        # Start from the keyboard. The generation selects the first entry
+        # but shows no card: the preview keeps its name.
+        if not run.focus_by_tab(window, is_control("push button", "Start Generate Random Playing Cards")):
+            check("batch window: the keyboard reaches the Start button", False, f"focused: {describe(focused(window))}")
+            return
+        preview_before = name(preview)
+        mark = names.mark()
+        press(KEY_SPACE)
+        done = wait_for(lambda: len(entries()) == count and len(selected_entries()) == 1
+                        and bars and safe(lambda: bars[0].get_current_value(), -1) == 0, 30.0)
+        listed = [name(o) for o in entries()]
+        if not check(f"batch window: Space on Start lists {count} entries, the first selected", bool(done),
+                     f"entries: {listed}; selected: {[name(o) for o in selected_entries()]}"):
+            return
+        cards = [entry_card(n) for n in listed]
+        check("batch window: every entry stands for a card, all different",
+              None not in cards and len(set(cards)) == count, f"entries: {listed}")
+        preview_after = name(preview)
+        changes = [e["value"] for e in names.since(mark) if same(e["source"], preview)]
+        check("batch window: the generation leaves the preview as it was (no card named)",
+              preview_after == preview_before and preview_after not in CARD_SET and not changes,
+              f"preview before: '{preview_before}', after: '{preview_after}'; its name changes: {changes}")
+
+        # Into the list with Tab, then along it with the arrow keys: the
+        # preview follows the selected entry each time.
+        def in_list(f):
+            return same(f, view) or (role(f) in ITEM_ROLES and same(safe(f.get_parent), view))
+        if not check("batch window: Tab reaches the list", run.focus_by_tab(window, in_list),
+                     f"focused: {describe(focused(window))}"):
+            return
+
+        expected_rows = {"Down": 1, "End": count - 1, "Home": 0}
+        for key_name, keysym in (("Down", KEY_DOWN), ("End", KEY_END), ("Home", KEY_HOME)):
+            row = expected_rows[key_name]
+            press(keysym)
+            moved = wait_for(lambda: (lambda s: s if len(s) == 1 and name(s[0]) == listed[row] else None)(
+                selected_entries()), 10.0)
+            if not check(f"batch window: {key_name} selects entry {row + 1} ('{listed[row]}')", moved is not None,
+                         f"selected: {[name(o) for o in selected_entries()]}"):
+                continue
+            expected = cards[row]
+            shown = wait_for(lambda: name(preview) == expected, 10.0)
+            check(f"batch window: after {key_name} the preview is named '{expected}'", bool(shown),
+                  f"preview: {describe(preview)}")
+
+        # The entry's number names the card: the selected entry saved as
+        # "Card N.bmp" is card N - 1, the card the preview is named after.
+        save = find(window, "push button", "Save Selected Card As Image")
+        if not check("batch window: has 'Save Selected Card As Image'", save is not None):
+            return
+        previewed = name(preview)
+        run.take_messages()
+        save.do_action(0)
+        files = wait_for(lambda: [f for f in os.listdir(run.output) if f.endswith(".bmp")], 10.0) or []
+        saved = [int(m.group(1)) for m in (re.fullmatch(r"Card (\d+)\.bmp", f) for f in files) if m]
+        # The save ends with its message box ("Done.").
+        wait_for(lambda: len(run.messages()) > run.seen_messages, 5.0)
+        said = run.take_messages()
+        if check("batch window: the selected entry is saved as one file 'Card N.bmp'",
+                 len(files) == 1 and len(saved) == 1 and 1 <= saved[0] <= 52,
+                 f"files: {files}; the program said: {' | '.join(said) or 'nothing'}"):
+            check(f"batch window: the preview names the card of the saved entry (Card {saved[0]})",
+                  previewed == CARDS[saved[0] - 1],
+                  f"preview: '{previewed}', Card {saved[0]} is '{CARDS[saved[0] - 1]}'")
+    finally:
+        run.finish()
+
+
+def main():
+    if len(sys.argv) != 2:
+        print("usage: atspi_walk.py DEALWRIGHT", file=sys.stderr)
+        return 2
+    program = os.path.abspath(sys.argv[1])
+    Atspi.init()
+    # The registry must answer before anything else: the bus is up.
+    if wait_for(lambda: Atspi.get_desktop(0) is not None, 10.0) is None:
+        print("FAIL: the accessibility registry does not answer", flush=True)
+        return 1
+    for walk_through in (main_window, draw_window, batch_window):
+        walk_through(program)
+    print(f"{len(failures)} check(s) failed" if failures else "all checks passed", flush=True)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

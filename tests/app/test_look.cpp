@@ -1,0 +1,245 @@
+// Every window as a user with another desktop sees it: every text legible
+// under a dark palette, and no caption clipped and no window larger than its
+// screen with a large desktop font, a scale factor or a high DPI. The same
+// test runs under each of those set-ups (see CMakeLists.txt); the font size
+// comes from DEALWRIGHT_TEST_FONT_POINTS.
+#include "AppTestSupport.h"
+
+#include "app/Form1.h"
+#include "app/Program.h"
+#include "batch/Form3.h"
+#include "draw/Form2.h"
+#include "draw/Form4.h"
+#include "shell/Twips.h"
+#include "support/TestPlatform.h"
+
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTreeWidget>
+#include <QtTest>
+#include <QtMath>
+#include <cmath>
+
+namespace {
+
+// The program's four windows, each shown and filled as a user finds them.
+struct AllWindows {
+    AllWindows()
+    {
+        cards::state() = cards::DrawState{};
+        program.start();
+        program.showDrawWindow();
+        program.showBatchWindow();
+        QTest::mouseClick(program.form2()->findChild<QPushButton *>(QStringLiteral("PushButton2")), Qt::LeftButton);
+        QTest::mouseClick(program.form2()->findChild<QPushButton *>(QStringLiteral("PushButton2")), Qt::LeftButton);
+        program.form2()->PushButton5_Click();
+        QTRY_VERIFY(program.form2()->viewer().isVisible());
+        QTest::mouseClick(program.form3()->findChild<QPushButton *>(QStringLiteral("PushButton2")), Qt::LeftButton);
+        program.showMainWindow();
+    }
+    ~AllWindows() { cards::state() = cards::DrawState{}; }
+
+    QList<QWidget *> windows()
+    {
+        return {&program.form1(), program.form2(), program.form3(), &program.form2()->viewer()};
+    }
+
+    testsupport::TempConfig config;
+    testsupport::TestPlatform platform;
+    app::Program program;
+};
+
+// Relative luminance and contrast ratio, as the accessibility guidelines
+// define them.
+double luminance(QRgb colour)
+{
+    const auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(colour)) + 0.7152 * channel(qGreen(colour)) + 0.0722 * channel(qBlue(colour));
+}
+
+double contrast(QRgb a, QRgb b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The contrast of a text in a grabbed area: the background is the area's
+// most common colour; the text's own pixels are the ones most unlike it.
+double textContrast(const QImage &area)
+{
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < area.height(); ++y)
+        for (int x = 0; x < area.width(); ++x)
+            ++counts[area.pixel(x, y) | 0xff000000u];
+    QRgb background = 0;
+    int most = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > most) {
+            most = it.value();
+            background = it.key();
+        }
+    }
+    double best = 1.0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        best = std::max(best, contrast(it.key(), background));
+    return best;
+}
+
+// Where a control draws its caption, in its own coordinates.
+QRect captionArea(QWidget *widget)
+{
+    if (auto *box = qobject_cast<QGroupBox *>(widget)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.text = box->title();
+        option.subControls = QStyle::SC_GroupBoxLabel;
+        return box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+    }
+    if (auto *radio = qobject_cast<QRadioButton *>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(radio);
+        option.text = radio->text();
+        return radio->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, radio);
+    }
+    if (auto *button = qobject_cast<QPushButton *>(widget))
+        return button->rect().adjusted(3, 3, -3, -3);  // inside the button's frame
+    return widget->rect();
+}
+
+QString captionOf(QWidget *widget)
+{
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        return label->pixmap().isNull() ? label->text() : QString();
+    if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        return button->text();
+    if (auto *box = qobject_cast<QGroupBox *>(widget))
+        return box->title();
+    return QString();
+}
+
+// The width a caption needs in its control, beside the control's own parts.
+int neededWidth(QWidget *widget, const QString &caption)
+{
+    const int text = widget->fontMetrics().horizontalAdvance(caption);
+    QStyle *style = widget->style();
+    if (qobject_cast<QRadioButton *>(widget))
+        return text + style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, widget)
+            + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, widget);
+    if (qobject_cast<QPushButton *>(widget))
+        return text + 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, widget);
+    if (qobject_cast<QGroupBox *>(widget))
+        return text + 2 * style->pixelMetric(QStyle::PM_LayoutLeftMargin, nullptr, widget);
+    return text;
+}
+
+} // namespace
+
+class TestLook : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        const int points = qEnvironmentVariableIntValue("DEALWRIGHT_TEST_FONT_POINTS");
+        if (points > 0) {
+            QFont font = QApplication::font();
+            font.setPointSize(points);
+            QApplication::setFont(font);
+        }
+    }
+
+    // Every caption fits its control, in width and height; every window
+    // fits its screen's available area.
+    void noCaptionClippedNoWindowTooLarge()
+    {
+        AllWindows all;
+        QStringList clipped;
+        for (QWidget *window : all.windows()) {
+            const QRect available = window->screen()->availableGeometry();
+            if (window->objectName() != QLatin1String("Form4")) {
+                QVERIFY2(window->frameGeometry().width() <= available.width()
+                             && window->frameGeometry().height() <= available.height(),
+                         qPrintable(window->objectName()));
+            }
+            for (QWidget *control : window->findChildren<QWidget *>()) {
+                const QString caption = captionOf(control);
+                if (caption.isEmpty() || !control->isVisibleTo(window))
+                    continue;
+                const QFontMetrics metrics = control->fontMetrics();
+                if (neededWidth(control, caption) > control->width() || metrics.height() > control->height())
+                    clipped << QStringLiteral("%1/%2 \"%3\": needs %4x%5, has %6x%7")
+                                   .arg(window->objectName(), control->objectName(), caption)
+                                   .arg(neededWidth(control, caption)).arg(metrics.height())
+                                   .arg(control->width()).arg(control->height());
+            }
+            // The list's header in its column.
+            if (auto *list = window->findChild<QTreeWidget *>(QStringLiteral("ListView1"))) {
+                const QString header = list->headerItem()->text(0);
+                if (list->header()->fontMetrics().horizontalAdvance(header) + 8 > list->header()->sectionSize(0))
+                    clipped << QStringLiteral("the list's header");
+            }
+        }
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+    }
+
+    // Under a dark desktop palette every caption and label reads at a
+    // contrast of at least 4.5 : 1 against the background around it.
+    void everyTextLegibleInADarkTheme()
+    {
+        if (qEnvironmentVariableIsSet("DEALWRIGHT_TEST_FONT_POINTS") || qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+            QSKIP("the palette is checked once, at the design's size");
+        const QPalette saved = QApplication::palette();
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(45, 45, 45));
+        dark.setColor(QPalette::WindowText, QColor(238, 238, 236));
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::AlternateBase, QColor(53, 53, 53));
+        dark.setColor(QPalette::Text, QColor(238, 238, 236));
+        dark.setColor(QPalette::Button, QColor(53, 53, 53));
+        dark.setColor(QPalette::ButtonText, QColor(238, 238, 236));
+        dark.setColor(QPalette::Highlight, QColor(21, 83, 158));
+        dark.setColor(QPalette::HighlightedText, Qt::white);
+        QApplication::setPalette(dark);
+        {
+            AllWindows all;
+            QStringList faint;
+            for (QWidget *window : all.windows()) {
+                // In device pixels (a screen of 120 or 144 DPI has a pixel
+                // ratio of 1.25 or 1.5).
+                const QPixmap grabbed = window->grab();
+                const qreal ratio = grabbed.devicePixelRatio();
+                QImage shot = grabbed.toImage();
+                shot.setDevicePixelRatio(1);
+                for (QWidget *control : window->findChildren<QWidget *>()) {
+                    if (captionOf(control).isEmpty() || !control->isVisibleTo(window))
+                        continue;
+                    // The caption's area in device pixels, inside the control.
+                    const QRect logical = captionArea(control).translated(control->mapTo(window, QPoint(0, 0)));
+                    const QRect area = QRect(qCeil(logical.x() * ratio), qCeil(logical.y() * ratio),
+                                             qFloor(logical.width() * ratio) - 1, qFloor(logical.height() * ratio) - 1)
+                                           .intersected(shot.rect());
+                    const double measured = textContrast(shot.copy(area));
+                    if (measured < 4.5)
+                        faint << QStringLiteral("%1/%2 \"%3\": %4 : 1")
+                                     .arg(window->objectName(), control->objectName(), captionOf(control))
+                                     .arg(measured, 0, 'f', 2);
+                }
+            }
+            QVERIFY2(faint.isEmpty(), qPrintable(faint.join(QLatin1Char('\n'))));
+        }
+        QApplication::setPalette(saved);
+    }
+};
+
+QTEST_MAIN(TestLook)
+#include "test_look.moc"

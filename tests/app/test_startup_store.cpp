@@ -1,0 +1,99 @@
+// Start-up over a settings store that cannot be used: each failing read or
+// write is reported by its own step, start-up goes on, and the first window
+// comes up without waiting on the store.
+#include "AppTestSupport.h"
+#include "shell/Settings.h"
+#include "support/TestPlatform.h"
+
+#include <QtTest>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using apptest::Start;
+using apptest::showing;
+
+namespace {
+
+// One start, under a hang guard: a start that has not come back after 20
+// seconds ends the test process (SIGALRM), so a store that blocks fails the
+// test instead of stopping the suite.
+std::unique_ptr<Start> guardedStart()
+{
+    alarm(20);
+    auto start = std::make_unique<Start>();
+    alarm(0);
+    return start;
+}
+
+// The "Application Error" reports shown, as "Form1 128 Form3Start" (window,
+// step, and the key the description names).
+QStringList reports(const testsupport::RecordingMessages &messages)
+{
+    const QStringList keys = {shell::keys::Form3Start, shell::keys::Option1, shell::keys::Option2, shell::keys::Text2};
+    QStringList seen;
+    for (const shell::Message &m : messages.shown) {
+        const QRegularExpressionMatch at =
+            QRegularExpression(QStringLiteral("\\.(Form\\d)\\.Form_Load at line (\\d+)\r\r")).match(m.text);
+        QString key;
+        for (const QString &k : keys) {
+            if (m.text.contains(QLatin1Char('"') + k + QLatin1Char('"')) && m.text.contains(QLatin1String("Marrowfen.ini")))
+                key = k;
+        }
+        seen << (m.caption == QLatin1String("Application Error") && at.hasMatch()
+                     ? QStringLiteral("%1 %2 %3").arg(at.captured(1), at.captured(2), key)
+                     : m.caption + QStringLiteral(": ") + m.text);
+    }
+    return seen;
+}
+
+} // namespace
+
+class TestStartupStore : public QObject {
+    Q_OBJECT
+private slots:
+    void aStoreThatCannotBeReadIsReportedStepByStep_data()
+    {
+        QTest::addColumn<bool>("pipe");
+        QTest::newRow("folder as settings file") << false;
+        QTest::newRow("pipe as settings file") << true;
+    }
+
+    // Step 128's read fails: reported, and its branch opens the draw window,
+    // whose load reports its three reads; step 140 is reported last.
+    void aStoreThatCannotBeReadIsReportedStepByStep()
+    {
+        QFETCH(bool, pipe);
+        testsupport::TempConfig config;
+        testsupport::TestPlatform platform;
+        if (pipe)
+            QCOMPARE(mkfifo(QFile::encodeName(config.settingsFile()).constData(), 0600), 0);
+        else
+            QVERIFY(QDir().mkpath(config.settingsFile()));
+        const std::unique_ptr<Start> start = guardedStart();
+        QCOMPARE(reports(platform.messages),
+                 QStringList({QStringLiteral("Form1 128 Form3Start"), QStringLiteral("Form2 108 Text2"),
+                              QStringLiteral("Form2 110 Option1"), QStringLiteral("Form2 112 Option2"),
+                              QStringLiteral("Form1 140 Form3Start")}));
+        QVERIFY(QTest::qWaitForWindowExposed(apptest::window(QStringLiteral("Form2")), 5000));
+        QVERIFY(!showing(QStringLiteral("Form1")));
+    }
+
+    // Reads find no file (the default), the write of step 140 fails.
+    void aStoreThatCannotBeWrittenIsReportedOnce()
+    {
+        testsupport::TempConfig config;
+        testsupport::TestPlatform platform;
+        const QString blocker = config.path() + QStringLiteral("/file");
+        QFile file(blocker);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocker + QStringLiteral("/config")));
+        const std::unique_ptr<Start> start = guardedStart();
+        QCOMPARE(reports(platform.messages), QStringList({QStringLiteral("Form1 140 Form3Start")}));
+        QVERIFY(platform.messages.shown.first().text.contains(QLatin1String("could not be saved")));
+        QVERIFY(QTest::qWaitForWindowExposed(&start->form1(), 5000));
+    }
+};
+
+QTEST_MAIN(TestStartupStore)
+#include "test_startup_store.moc"

@@ -1,0 +1,89 @@
+// The drawing windows for keyboard and screen-reader users: the first focus,
+// the windows' role and name, the pile's name, and the announcement of each
+// draw through the object that has the focus, in both windows. (Here the
+// announcement is the focused object's description; that the screen
+// reader's bus hears it is shown by the test of the real program in
+// tests/a11y.)
+#include "DrawTestSupport.h"
+
+#include "deck/PictureSet.h"
+
+#include <QAccessible>
+#include <QScreen>
+
+using namespace drawtest;
+
+namespace {
+
+QString heard(QWidget *widget)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
+}
+
+QString lastCardName()
+{
+    return deck::cardName(cards::state().DrawnCards->back());
+}
+
+} // namespace
+
+class TestAccessible : public QObject {
+    Q_OBJECT
+private slots:
+    void windowsArePresentedAsWindowsNamedByTheirCaption()
+    {
+        World world;
+        auto form = openForm2(world);
+        form->viewer().Form_Load();
+        for (QWidget *window : {static_cast<QWidget *>(form.get()), static_cast<QWidget *>(&form->viewer())}) {
+            QAccessibleInterface *presented = QAccessible::queryAccessibleInterface(window);
+            QCOMPARE(presented->role(), QAccessible::Window);
+            QCOMPARE(presented->text(QAccessible::Name), QStringLiteral("Dealwright"));
+        }
+        // The pile is the deck, whatever it shows; the other images say their card.
+        QCOMPARE(image(form.get(), "Image2")->accessibleName(), QStringLiteral("Deck"));
+        QCOMPARE(image(&form->viewer(), "Image2")->accessibleName(), QStringLiteral("Deck"));
+        QCOMPARE(child(form.get(), "PushButton9")->accessibleName(), QStringLiteral("Choose the output folder"));
+    }
+
+    // Space draws from the first moment: the focus starts on "Show Next
+    // Card", and a screen reader hears the card and the count through it.
+    void theFirstSpaceDrawsAndIsHeard()
+    {
+        World world;
+        auto form = openForm2(world);
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        auto *next = child<QPushButton>(form.get(), "PushButton2");
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(next));
+        QCOMPARE(heard(next), QString());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(cards::state().DrawCount, 1);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(next));
+        QCOMPARE(heard(next), lastCardName() + QStringLiteral(". Cards drawn: 1"));
+        QTest::keyClick(next, Qt::Key_Return);
+        QCOMPARE(heard(next), lastCardName() + QStringLiteral(". Cards drawn: 2"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(next)->text(QAccessible::Name), QStringLiteral("Show Next Card"));
+    }
+
+    // In the viewer the window keeps the focus and its name; each Space is
+    // heard through it. A refused draw says nothing: its message box speaks.
+    void theViewerSaysEachDraw()
+    {
+        World world;
+        auto form = openForm2(world);
+        QTest::mouseClick(child<QPushButton>(form.get(), "PushButton5"), Qt::LeftButton);
+        draw::Form4 &viewer = form->viewer();
+        QTRY_VERIFY(viewer.isVisible());
+        for (int i = 1; i <= 52; ++i) {
+            QTest::keyClick(&viewer, Qt::Key_Space);
+            QCOMPARE(heard(&viewer), lastCardName() + QStringLiteral(". Cards drawn: ") + QString::number(i));
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(&viewer)->text(QAccessible::Name), QStringLiteral("Dealwright"));
+        QTest::keyClick(&viewer, Qt::Key_Space);
+        QCOMPARE(world.platform.messages.texts(), QStringList{QStringLiteral("No more cards, please reset.")});
+        QVERIFY(heard(&viewer).endsWith(QLatin1String("Cards drawn: 52")));
+    }
+};
+
+QTEST_MAIN(TestAccessible)
+#include "test_accessible.moc"

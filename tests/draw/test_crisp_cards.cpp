@@ -1,0 +1,181 @@
+// Cards as the screen shows them: rendered from their scalable source at the
+// box's size in device pixels wherever they are shown larger than 71 x 96
+// device pixels (the viewer, a 2x screen), pixel for pixel at their natural
+// size on a 1x screen, never rendered twice for the same size; and the
+// viewer's layout on a 32:9 screen. Three screens: 1920 x 1080, 3840 x 1080
+// and a 2x screen of 1920 x 1080 logical pixels.
+#include "DrawTestSupport.h"
+
+#include "deck/CardPixmaps.h"
+#include "deck/PictureSet.h"
+
+#include <QRadioButton>
+#include <QScreen>
+
+using namespace drawtest;
+
+namespace {
+
+QScreen *screenNamed(const char *name)
+{
+    for (QScreen *screen : QGuiApplication::screens()) {
+        if (screen->name() == QLatin1String(name))
+            return screen;
+    }
+    qFatal("no screen %s", name);
+    return nullptr;
+}
+
+std::unique_ptr<draw::Form2> openOn(World &world, const char *screen)
+{
+    auto form = std::make_unique<draw::Form2>(world.navigator);
+    form->setScreen(screenNamed(screen));
+    form->move(form->screen()->geometry().topLeft() + QPoint(20, 20));
+    form->Form_Load();
+    form->show();
+    return form;
+}
+
+void showViewer(draw::Form2 &form)
+{
+    QTest::mouseClick(child<QPushButton>(&form, "PushButton5"), Qt::LeftButton);
+    QTRY_VERIFY(form.viewer().isVisible());
+    QTRY_COMPARE(form.viewer().size(), form.viewer().screen()->geometry().size());
+    QTRY_VERIFY(cards::state().ViewerLaidOut);
+}
+
+// "" when every fully opaque pixel of `expected` is the same in `shown`.
+QString sameOpaquePixels(const QImage &shown, const QImage &expected)
+{
+    if (shown.size() != expected.size())
+        return QStringLiteral("size %1x%2, expected %3x%4")
+            .arg(shown.width()).arg(shown.height()).arg(expected.width()).arg(expected.height());
+    const QImage a = shown.convertToFormat(QImage::Format_ARGB32);
+    const QImage b = expected.convertToFormat(QImage::Format_ARGB32);
+    int opaque = 0;
+    for (int y = 0; y < b.height(); ++y) {
+        for (int x = 0; x < b.width(); ++x) {
+            if (qAlpha(b.pixel(x, y)) != 255)
+                continue;
+            ++opaque;
+            if ((a.pixel(x, y) | 0xff000000u) != b.pixel(x, y))
+                return QStringLiteral("pixel %1,%2 differs").arg(x).arg(y);
+        }
+    }
+    return opaque > b.width() * b.height() / 2 ? QString() : QStringLiteral("the picture is mostly transparent");
+}
+
+// What an image box shows, in device pixels.
+QImage shown(draw::ImageBox *box)
+{
+    QPixmap shot = box->grab();
+    QImage image = shot.toImage();
+    image.setDevicePixelRatio(1);
+    return image.copy(QRect(box->pictureRect().topLeft() * shot.devicePixelRatio(),
+                            deck::devicePixelSize(box->pictureRect().size(), shot.devicePixelRatio())));
+}
+
+} // namespace
+
+class TestCrispCards : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { deck::clearScalableCache(); }
+
+    // Option 2 on 1920 x 1080: the two large cards are the card's own
+    // rendering at 248 x 335, not a 71 x 96 picture stretched.
+    void theRoomSeesTheCardDrawnAtItsSize()
+    {
+        World world;
+        auto form = openOn(world, "big");
+        QTest::mouseClick(child<QRadioButton>(form.get(), "Option2"), Qt::LeftButton);
+        clickDraw(*form);
+        showViewer(*form);
+        draw::ImageBox *first = image(&form->viewer(), "Image1");
+        QCOMPARE(first->pictureRect().size(), QSize(248, 335));
+        const QString source = deck::scalableSourceOf(first->picture());
+        QCOMPARE(source, QStringLiteral("Card%1").arg(cards::state().DrawnCards->back(), 2, 10, QLatin1Char('0')));
+        const QImage rendering = deck::renderScalable(source, QSize(248, 335));
+        QVERIFY(!rendering.isNull());
+        QCOMPARE(sameOpaquePixels(shown(first), rendering), QString());
+        QCOMPARE(sameOpaquePixels(shown(image(&form->viewer(), "Image2")), deck::renderScalable(QStringLiteral("Back00"), QSize(248, 335))),
+                 QString());
+        // Stretching the small picture would have looked otherwise.
+        const QImage stretched = first->picture().convertToFormat(QImage::Format_ARGB32).scaled(248, 335, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QVERIFY(!sameOpaquePixels(shown(first), stretched).isEmpty());
+    }
+
+    // The draw window: its GIF pixel for pixel on a 1x screen, the card
+    // rendered at 142 x 192 device pixels on a 2x screen.
+    void theDrawWindowOnBothScreens()
+    {
+        World world;
+        auto normal = openOn(world, "big");
+        clickDraw(*normal);
+        draw::ImageBox *box = image(normal.get(), "Image1");
+        QCOMPARE(box->devicePixelRatioF(), 1.0);
+        QCOMPARE(sameOpaquePixels(shown(box), box->picture()), QString());
+        QCOMPARE(deck::scalableCacheStats().renders, 0);  // nothing rendered at natural size
+        normal.reset();
+
+        cards::state() = cards::DrawState{};
+        auto doubled = openOn(world, "double");
+        QCOMPARE(doubled->devicePixelRatioF(), 2.0);
+        clickDraw(*doubled);
+        box = image(doubled.get(), "Image1");
+        QCOMPARE(box->size(), QSize(71, 96));
+        const QImage device = shown(box);
+        QCOMPARE(device.size(), QSize(142, 192));
+        QCOMPARE(sameOpaquePixels(device, deck::renderScalable(deck::scalableSourceOf(box->picture()), QSize(142, 192))),
+                 QString());
+    }
+
+    // A full draw at 1080p renders each picture once; later cycles and
+    // repaints take the cached renderings.
+    void renderedOncePerPictureAndSize()
+    {
+        World world;
+        auto form = openOn(world, "big");
+        showViewer(*form);
+        for (int i = 0; i < 52; ++i)
+            QTest::keyClick(&form->viewer(), Qt::Key_Space);
+        form->viewer().grab();
+        const deck::ScalableCacheStats first = deck::scalableCacheStats();
+        QVERIFY2(first.renders <= 53 + 1, qPrintable(QString::number(first.renders)));  // 52 cards and the back
+        QVERIFY(first.bytes > 0);
+        QTest::mouseClick(child<QPushButton>(form.get(), "PushButton1"), Qt::LeftButton);  // reset
+        for (int i = 0; i < 52; ++i)
+            QTest::keyClick(&form->viewer(), Qt::Key_Space);
+        form->viewer().grab();
+        form->viewer().grab();
+        QCOMPARE(deck::scalableCacheStats().renders, first.renders);
+    }
+
+    // On 3840 x 1080 four rows of cards sized by the width would run off
+    // the screen: they are sized by the height that fits, and every card
+    // lies on the screen above the count.
+    void aWideScreenFitsAllFourRows()
+    {
+        World world;
+        auto form = openOn(world, "wide");
+        showViewer(*form);
+        draw::Form4 &viewer = form->viewer();
+        for (int i = 0; i < 52; ++i)
+            QTest::keyClick(&viewer, Qt::Key_Space);
+        QCOMPARE(cards::state().DrawCount, 52);
+        const QRect screenRect(QPoint(0, 0), viewer.size());
+        const int countTop = child<QLabel>(&viewer, "Label1")->geometry().top();
+        QList<draw::ImageBox *> cards = row(&viewer);
+        cards << image(&viewer, "Image1");
+        QCOMPARE(cards.size(), 52);
+        for (draw::ImageBox *card : cards) {
+            QVERIFY(screenRect.contains(card->geometry()));
+            QVERIFY2(card->geometry().bottom() < countTop, qPrintable(QString::number(card->geometry().bottom())));
+        }
+        const shell::TwipsRect size = twips(image(&viewer, "Image2"));
+        QCOMPARE((QList<int>{size.width, size.height}), (QList<int>{2762, 3735}));
+    }
+};
+
+QTEST_MAIN(TestCrispCards)
+#include "test_crisp_cards.moc"
