@@ -132,22 +132,38 @@ void FileBatch::stage(const QString &path, const QByteArray &bytes)
     m_staged.push_back(std::move(staged));
 }
 
+// Waits until the file's data is written out. On Linux only the data is
+// waited for, without a flush of the disk's cache: the one flush comes with
+// the folders' sync below, whose journal commit puts the disk's cache,
+// these files' data included, on the platter before the names it records.
+// Elsewhere each file is synced on its own.
+static bool waitForData(int file)
+{
+#ifdef SYNC_FILE_RANGE_WRITE
+    return ::sync_file_range(file, 0, 0, SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER)
+        == 0;
+#else
+    return ::fdatasync(file) == 0;
+#endif
+}
+
 QStringList FileBatch::commit()
 {
     QStringList failures;
     std::vector<std::pair<Staged *, QString>> outcome;
-    // The data of every file first, all together: one flush of the disk
-    // serves most of them.
+    // The data of every file first, all together, then the names: a name
+    // never stands for a file whose data is not written.
     for (const auto &staged : m_staged) {
         QString failure;
-        if (::fdatasync(staged->file) != 0)
+        if (!waitForData(staged->file))
             failure = failureText(staged->path, errno);
         if (::close(staged->file) != 0 && failure.isEmpty())
             failure = failureText(staged->path, errno);
         staged->file = -1;
         outcome.emplace_back(staged.get(), failure);
     }
-    // Then the names, and each folder's entries once.
+    // Then the names, and each folder's entries once: that sync commits
+    // the file system's journal with one flush of the disk for all of them.
     std::set<std::pair<dev_t, ino_t>> folders;
     for (auto &[staged, failure] : outcome) {
         if (failure.isEmpty()) {

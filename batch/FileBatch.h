@@ -9,13 +9,16 @@
 //   for (const QString &failure : files.commit()) ...
 //
 // stage() writes the bytes into a new temporary file beside the target and
-// starts its write-back at once; commit() then waits for all of them
+// starts its write-back at once; commit() then waits for all of their data
 // together, gives each its name (replacing whatever had that name: an old
 // file, or a symbolic link, whose target is left alone) and syncs each
-// folder once. Files that fail are reported one by one and the others are
-// still written. A batch that is never committed leaves nothing behind.
+// folder once, which commits the file system's journal with one flush of
+// the disk for the whole batch instead of one per file. Files that fail are
+// reported one by one and the others are still written. A batch that is
+// never committed leaves nothing behind.
 //
-// Only this program's own files are flushed, never the whole file system.
+// Only this program's own files and folders are synced, never the whole
+// file system.
 #include <QByteArray>
 #include <QString>
 #include <QStringList>

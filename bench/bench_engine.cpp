@@ -1,16 +1,23 @@
 // The card-by-card draw through the real draw window and viewer (offscreen
 // platform): a whole cycle of a reset, 52 draws without putting back and the
-// refused 53rd; and one put-back draw on a fresh draw against one after
-// 100,000 earlier draws.
+// refused 53rd; the same cycle in the full-screen viewer on a 1920 x 1080 and
+// a 3840 x 2160 screen, with the cards rendered at their size or the small
+// pictures stretched; the viewer's first showing after 52 draws, and what
+// the rendering cache then holds; and one put-back draw on a fresh draw
+// against one after 100,000 earlier draws.
 #include "cards/DrawState.h"
+#include "deck/CardPixmaps.h"
 #include "draw/Form2.h"
 #include "draw/Form4.h"
 #include "shell/Navigator.h"
 #include "support/TestPlatform.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -68,6 +75,78 @@ void BM_FullCycle(benchmark::State &st)
 }
 BENCHMARK(BM_FullCycle)->ArgName("paint")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// The viewer on screen `screen` (0: 1920 x 1080, 1: 3840 x 2160), shown.
+struct ViewerBench : Bench {
+    explicit ViewerBench(int screen)
+    {
+        const QList<QScreen *> screens = QGuiApplication::screens();
+        form.setScreen(screens.value(screen, screens.first()));
+        form.move(form.screen()->geometry().topLeft());
+    }
+    void show()
+    {
+        form.PushButton5_Click();
+        draw::Form4 &viewer = form.viewer();
+        for (int i = 0; i < 100 && (!cards::state().ViewerLaidOut || viewer.size() != viewer.screen()->size()); ++i)
+            QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
+    void space()
+    {
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        QCoreApplication::sendEvent(&form.viewer(), &down);
+        QCoreApplication::processEvents();
+    }
+};
+
+// A whole cycle in the viewer, repainted after every key: the reset, 52
+// Spaces and the refused 53rd. Range 0: the screen; range 1: 1 renders the
+// cards at their size, 0 stretches the 71 x 96 pictures.
+void BM_ViewerCycle(benchmark::State &st)
+{
+    deck::setScalableRendering(st.range(1) != 0);
+    ViewerBench b(int(st.range(0)));
+    b.show();
+    for (auto _ : st) {
+        b.form.PushButton1_Click();
+        QCoreApplication::processEvents();
+        for (int i = 0; i < 53; ++i)
+            b.space();
+        if (cards::state().DrawCount != 52 || b.platform.messages.shown.size() != 1) {
+            st.SkipWithError("the cycle did not end with the 53rd draw refused");
+            break;
+        }
+        b.platform.messages.clear();
+    }
+    deck::setScalableRendering(true);
+}
+BENCHMARK(BM_ViewerCycle)->ArgNames({"screen", "scalable"})->Args({0, 0})->Args({0, 1})->Args({1, 0})->Args({1, 1})
+    ->Unit(benchmark::kMillisecond);
+
+// The viewer shown for the first time after 52 draws in the draw window,
+// nothing rendered yet: its layout and its first paint, with every card
+// rendered at its size. Reports what the rendering cache then holds.
+void BM_ViewerFirstShowing(benchmark::State &st)
+{
+    deck::ScalableCacheStats held;
+    for (auto _ : st) {
+        st.PauseTiming();
+        deck::clearScalableCache();
+        ViewerBench b(int(st.range(0)));
+        for (int i = 0; i < 52; ++i)
+            b.form.PushButton2_Click();
+        st.ResumeTiming();
+        b.show();
+        b.form.viewer().repaint();
+        st.PauseTiming();
+        held = deck::scalableCacheStats();
+        st.ResumeTiming();
+    }
+    st.counters["cacheMB"] = double(held.bytes) / (1024.0 * 1024.0);
+    st.counters["renders"] = held.renders;
+}
+BENCHMARK(BM_ViewerFirstShowing)->ArgName("screen")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
+
 // One put-back draw after `earlier` draws (0: the first after a reset).
 void BM_PutBackDraw(benchmark::State &st)
 {
@@ -92,8 +171,9 @@ BENCHMARK(BM_PutBackDraw)->Arg(0)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
+    // Two screens, 1920 x 1080 and 3840 x 2160, for the viewer.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" DEALWRIGHT_BENCH_SCREENS);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -4,17 +4,24 @@
 # (testsupport::TempConfig), and the test as a whole gets one of its own.
 function(dw_add_test)
   cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS;ENV" ${ARGN})
-  add_executable(${T_NAME} ${T_SOURCES})
-  target_link_libraries(${T_NAME} PRIVATE testsupport ${T_LIBS} Qt6::Test)
-  set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  dw_add_test_executable(NAME ${T_NAME} SOURCES ${T_SOURCES} LIBS ${T_LIBS})
   dw_add_test_run(NAME ${T_NAME} TARGET ${T_NAME} TIMEOUT "${T_TIMEOUT}" ENV ${T_ENV})
 endfunction()
 
-# dw_add_test_run(NAME run TARGET test ENV ...)
-# One more run of a test executable, in another set-up (a screen, a font).
+# dw_add_test_executable(NAME name SOURCES ... LIBS ...): the executable only.
+function(dw_add_test_executable)
+  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE testsupport ${T_LIBS} Qt6::Test)
+  set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+endfunction()
+
+# dw_add_test_run(NAME run TARGET test [LAUNCHER command ...] ENV ...)
+# One run of a test executable, in a set-up of its own (a screen, a font,
+# an X server started by the launcher).
 function(dw_add_test_run)
-  cmake_parse_arguments(T "" "NAME;TARGET;TIMEOUT" "ENV" ${ARGN})
-  add_test(NAME ${T_NAME} COMMAND ${T_TARGET})
+  cmake_parse_arguments(T "" "NAME;TARGET;TIMEOUT" "ENV;LAUNCHER" ${ARGN})
+  add_test(NAME ${T_NAME} COMMAND ${T_LAUNCHER} $<TARGET_FILE:${T_TARGET}>)
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
   endif()

@@ -19,6 +19,7 @@ constexpr int CacheKilobytes = 64 * 1024;
 const QString SourceKey = QStringLiteral("Scalable");
 
 struct Cache {
+    bool scalable = true;
     QCache<QString, QPixmap> renderings{CacheKilobytes};
     // Parsed sources, kept once read: parsing costs more than rendering.
     QHash<QString, std::shared_ptr<QSvgRenderer>> sources;
@@ -107,7 +108,7 @@ QPixmap cardPixmap(const QImage &picture, const QSize &logical, qreal devicePixe
         pixmap.setDevicePixelRatio(devicePixelRatio);
         return pixmap;
     }
-    const QString source = scalableSourceOf(picture);
+    const QString source = cache().scalable ? scalableSourceOf(picture) : QString();
     const QString key = source + QLatin1Char('@') + QString::number(device.width()) + QLatin1Char('x')
         + QString::number(device.height());
     Cache &c = cache();
@@ -129,6 +130,11 @@ QPixmap cardPixmap(const QImage &picture, const QSize &logical, qreal devicePixe
         c.renderings.insert(key, new QPixmap(pixmap), kilobytes);
     }
     return pixmap;
+}
+
+void setScalableRendering(bool on)
+{
+    cache().scalable = on;
 }
 
 ScalableCacheStats scalableCacheStats()

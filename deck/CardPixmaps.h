@@ -37,6 +37,10 @@ QImage renderScalable(const QString &source, const QSize &devicePixels);
 // The same with a source read anew, sharing nothing: safe on any thread.
 QImage renderScalableAlone(const QString &source, const QSize &devicePixels);
 
+// For measurements: with `on` false, cards at other sizes are the 71 x 96
+// pictures scaled smoothly, as before the scalable sources existed.
+void setScalableRendering(bool on);
+
 // The rendering cache, for measurements and tests.
 struct ScalableCacheStats {
     qint64 bytes = 0;    // held by the cached renderings

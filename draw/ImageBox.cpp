@@ -4,6 +4,9 @@
 #include "deck/PictureSet.h"
 #include "shell/Twips.h"
 
+#include "shell/Accessibility.h"
+
+#include <QAccessible>
 #include <QPainter>
 
 namespace draw {
@@ -11,6 +14,8 @@ namespace draw {
 ImageBox::ImageBox(QWidget *parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
+    // A card image, not a "filler", for screen readers.
+    shell::presentAs(this, QAccessible::Graphic);
 }
 
 void ImageBox::setPicture(const QImage &picture)

@@ -68,12 +68,19 @@ void sendDescriptionText(QWidget *focused, const QString &text)
 }
 #endif
 
+const char *const RoleKey = "accessibleRole";
+
 // The program's windows are direct QWidget subclasses shown as top-level
 // windows (message boxes and dialogs have interfaces of their own).
 QAccessibleInterface *presentWindows(const QString &, QObject *object)
 {
     auto *widget = qobject_cast<QWidget *>(object);
-    if (!widget || !widget->isWindow() || widget->metaObject()->superClass() != &QWidget::staticMetaObject)
+    if (!widget)
+        return nullptr;
+    const QVariant role = widget->property(RoleKey);
+    if (role.isValid())
+        return new QAccessibleWidget(widget, QAccessible::Role(role.toInt()));
+    if (!widget->isWindow() || widget->metaObject()->superClass() != &QWidget::staticMetaObject)
         return nullptr;
     const Qt::WindowType type = widget->windowType();
     if (type != Qt::Window && type != Qt::Widget)
@@ -91,6 +98,12 @@ void installAccessibility()
         return;
     installed = true;
     QAccessible::installFactory(presentWindows);
+}
+
+void presentAs(QWidget *widget, int role)
+{
+    installAccessibility();
+    widget->setProperty(RoleKey, role);
 }
 
 void announce(QWidget *focused, const QString &text)

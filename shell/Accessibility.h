@@ -9,9 +9,14 @@ class QWidget;
 
 namespace shell {
 
-// Installs the presentation of the program's top-level windows. Idempotent;
-// the platform set-up and every window's load call it.
+// Installs the presentation of the program's top-level windows (and of the
+// widgets given a role below). Idempotent; the platform set-up and every
+// window's load call it.
 void installAccessibility();
+
+// Presents a plain widget with this role (a QAccessible::Role: a card image
+// is a graphic, not a "filler"). Call it in the widget's constructor.
+void presentAs(QWidget *widget, int role);
 
 // Says `text` to a screen reader through the object that has the focus: it
 // becomes that object's description, and the change is announced even when

@@ -105,6 +105,11 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(newMethod));
         QTest::keyClick(newMethod, Qt::Key_Tab);
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(oldMethod));
+        // Enter presses the button that has the focus.
+        QSignalSpy pressed(oldMethod, &QPushButton::clicked);
+        QTest::keyClick(oldMethod, Qt::Key_Return);
+        QCOMPARE(pressed.count(), 1);
+        QVERIFY(showing(QStringLiteral("Form3")));
     }
 
     void form3StartChoosesTheFirstWindow_data()

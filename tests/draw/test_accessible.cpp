@@ -42,6 +42,7 @@ private slots:
         }
         // The pile is the deck, whatever it shows; the other images say their card.
         QCOMPARE(image(form.get(), "Image2")->accessibleName(), QStringLiteral("Deck"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(image(form.get(), "Image2"))->role(), QAccessible::Graphic);
         QCOMPARE(image(&form->viewer(), "Image2")->accessibleName(), QStringLiteral("Deck"));
         QCOMPARE(child(form.get(), "PushButton9")->accessibleName(), QStringLiteral("Choose the output folder"));
     }

@@ -6,8 +6,13 @@
 // and a 2x screen of 1920 x 1080 logical pixels.
 #include "DrawTestSupport.h"
 
+#include "batch/Form3.h"
+#include "deck/CardLabel.h"
 #include "deck/CardPixmaps.h"
 #include "deck/PictureSet.h"
+
+#include <QLineEdit>
+#include <QTreeWidget>
 
 #include <QRadioButton>
 #include <QScreen>
@@ -127,6 +132,31 @@ private slots:
         const QImage device = shown(box);
         QCOMPARE(device.size(), QSize(142, 192));
         QCOMPARE(sameOpaquePixels(device, deck::renderScalable(deck::scalableSourceOf(box->picture()), QSize(142, 192))),
+                 QString());
+    }
+
+    // The batch window's preview on the 2x screen: the card rendered at
+    // 142 x 192 device pixels; its pixmap is still the 71 x 96 picture.
+    void theBatchPreviewOnADoubleScreen()
+    {
+        World world;
+        batch::Form3 form(world.navigator);
+        form.setScreen(screenNamed("double"));
+        form.move(form.screen()->geometry().topLeft() + QPoint(20, 20));
+        form.Form_Load();
+        form.show();
+        child<QLineEdit>(&form, "Text1")->setText(QStringLiteral("3"));
+        QTest::mouseClick(child<QPushButton>(&form, "PushButton2"), Qt::LeftButton);
+        auto *list = child<QTreeWidget>(&form, "ListView1");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(0)).center());
+        auto *preview = child<deck::CardLabel>(&form, "Image1");
+        QVERIFY(!preview->card().isNull());
+        QCOMPARE(preview->pixmap().size(), QSize(71, 96));
+        QPixmap shot = preview->grab();
+        QCOMPARE(shot.devicePixelRatio(), 2.0);
+        QImage device = shot.toImage();
+        device.setDevicePixelRatio(1);
+        QCOMPARE(sameOpaquePixels(device, deck::renderScalable(deck::scalableSourceOf(preview->card()), QSize(142, 192))),
                  QString());
     }
 
