@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
-#include <set>
+#include <map>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -147,6 +147,17 @@ static bool waitForData(int file)
 #endif
 }
 
+// The file under its new name, synced on its own: 0, or the system's error.
+static int syncFileItself(const FileBatch::Staged &staged)
+{
+    const int file = ::openat(staged.folder, staged.name.constData(), O_RDONLY | O_CLOEXEC);
+    if (file < 0)
+        return errno;
+    const int error = (::fdatasync(file) == 0 || errno == EINVAL) ? 0 : errno;
+    ::close(file);
+    return error;
+}
+
 QStringList FileBatch::commit()
 {
     QStringList failures;
@@ -162,20 +173,29 @@ QStringList FileBatch::commit()
         staged->file = -1;
         outcome.emplace_back(staged.get(), failure);
     }
-    // Then the names, and each folder's entries once: that sync commits
-    // the file system's journal with one flush of the disk for all of them.
-    std::set<std::pair<dev_t, ino_t>> folders;
+    // Then the names.
+    for (auto &[staged, failure] : outcome) {
+        if (!failure.isEmpty())
+            continue;
+        if (::renameat(staged->folder, staged->temporary.constData(), staged->folder, staged->name.constData()) == 0)
+            staged->temporary.clear();
+        else
+            failure = failureText(staged->path, errno);
+    }
+    // Then each folder's entries, once, after all its names: that sync
+    // commits the file system's journal with one flush of the disk for the
+    // whole batch. Where a folder cannot be synced (EINVAL), each file of it
+    // is synced itself.
+    std::map<std::pair<dev_t, ino_t>, int> folderSync;
     for (auto &[staged, failure] : outcome) {
         if (failure.isEmpty()) {
-            if (::renameat(staged->folder, staged->temporary.constData(), staged->folder, staged->name.constData()) == 0)
-                staged->temporary.clear();
-            else
-                failure = failureText(staged->path, errno);
-        }
-        if (failure.isEmpty() && folders.insert({staged->device, staged->inode}).second) {
-            // A file system that cannot sync a folder (EINVAL) has nothing to sync.
-            if (::fsync(staged->folder) != 0 && errno != EINVAL)
-                failure = failureText(staged->path, errno);
+            const auto folder = std::make_pair(staged->device, staged->inode);
+            auto found = folderSync.find(folder);
+            if (found == folderSync.end())
+                found = folderSync.emplace(folder, ::fsync(staged->folder) == 0 ? 0 : errno).first;
+            const int error = found->second == EINVAL ? syncFileItself(*staged) : found->second;
+            if (error != 0)
+                failure = failureText(staged->path, error);
         }
         if (failure.isEmpty())
             m_written.append(staged->path);

@@ -48,8 +48,9 @@ public:
     // Writes one file the same way (stage and commit); throws on failure.
     static void writeOne(const QString &path, const QByteArray &bytes);
 
-private:
     struct Staged;
+
+private:
     std::vector<std::unique_ptr<Staged>> m_staged;
     QStringList m_written;
 };
