@@ -12,6 +12,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QHash>
 #include <QTextStream>
 
 #include <cmath>
@@ -202,9 +203,12 @@ int runBatch(const QString &count, const QString &folder, QTextStream &out, QTex
     // that fails is reported with its reason and the others still are. The
     // files' contents are made on every core.
     int status = ExitOk;
+    const auto report = [&](const QString &failure) {
+        err << "dealwright: " << failure << Qt::endl;
+        status = ExitFileFailed;
+    };
     batch::FileBatch files;
-    QStringList written;
-    QStringList lines;
+    QHash<QString, QString> lineOf;  // the line printed for each file written
     const std::vector<int> drawn = batch::generateBatch(cards);
     std::vector<QImage> pictures;
     for (const int card : drawn)
@@ -213,31 +217,22 @@ int runBatch(const QString &count, const QString &folder, QTextStream &out, QTex
                          [&](std::size_t i, const QByteArray &bytes, std::exception_ptr failure) {
         const QString entry = batch::entryText(drawn[i]);
         const QString path = batch::cardFilePath(folder, entry, batch::extensionOf(*fileFormat));
+        if (failure) {
+            report(QDir::toNativeSeparators(path) + QStringLiteral(": ") + shell::describeFailure(failure));
+            return;
+        }
         try {
-            if (failure)
-                std::rethrow_exception(failure);
-            files.stage(path, bytes);
-            written.append(path);
-            lines.append(entry + QLatin1Char('\t') + deck::cardName(drawn[i]) + QLatin1Char('\t')
-                         + QDir::toNativeSeparators(path));
+            files.stage(path, bytes);  // its failure names the path
+            lineOf.insert(path, entry + QLatin1Char('\t') + deck::cardName(drawn[i]) + QLatin1Char('\t')
+                                    + QDir::toNativeSeparators(path));
         } catch (...) {
-            const QString reason = shell::describeFailure(std::current_exception());
-            // A failure of the file names its path; one of the picture does not.
-            err << "dealwright: " << (reason.contains(QDir::toNativeSeparators(path)) ? reason
-                                                                                     : QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason)
-                << Qt::endl;
-            status = ExitFileFailed;
+            report(shell::describeFailure(std::current_exception()));
         }
     });
-    const QStringList failures = files.commit();
-    for (int i = 0; i < written.size(); ++i) {
-        if (files.written().contains(written.at(i)))
-            out << lines.at(i) << Qt::endl;
-    }
-    for (const QString &failure : failures) {
-        err << "dealwright: " << failure << Qt::endl;
-        status = ExitFileFailed;
-    }
+    for (const QString &failure : files.commit())
+        report(failure);
+    for (const QString &path : files.written())
+        out << lineOf.value(path) << Qt::endl;
     return status;
 }
 

@@ -17,19 +17,15 @@
 namespace batch {
 namespace {
 
-QString reasonFor(int error)
+// "path: reason", the path named once.
+QString failureText(const QString &path, int error)
 {
-    return qt_error_string(error);
+    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), qt_error_string(error));
 }
 
 [[noreturn]] void fail(const QString &path, int error)
 {
-    throw shell::Failure(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reasonFor(error)));
-}
-
-QString failureText(const QString &path, int error)
-{
-    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reasonFor(error));
+    throw shell::Failure(failureText(path, error));
 }
 
 bool writeAll(int fd, const char *data, qint64 size)

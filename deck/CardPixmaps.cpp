@@ -16,8 +16,6 @@ namespace {
 // cache holds only 10 MB.
 constexpr int CacheKilobytes = 64 * 1024;
 
-const QString SourceKey = QStringLiteral("Scalable");
-
 struct Cache {
     bool scalable = true;
     QCache<QString, QPixmap> renderings{CacheKilobytes};
@@ -72,11 +70,6 @@ int roundHalfEven(qreal value)
 QSize devicePixelSize(const QSize &logical, qreal devicePixelRatio)
 {
     return QSize(roundHalfEven(logical.width() * devicePixelRatio), roundHalfEven(logical.height() * devicePixelRatio));
-}
-
-QString scalableSourceOf(const QImage &picture)
-{
-    return picture.isNull() ? QString() : picture.text(SourceKey);
 }
 
 QImage renderScalable(const QString &source, const QSize &devicePixels)
@@ -139,15 +132,9 @@ void setScalableRendering(bool on)
 
 ScalableCacheStats scalableCacheStats()
 {
-    ScalableCacheStats stats;
-    Cache &c = cache();
-    for (const QString &key : c.renderings.keys()) {
-        const QPixmap *pixmap = c.renderings.object(key);
-        stats.bytes += qint64(pixmap->width()) * pixmap->height() * pixmap->depth() / 8;
-        ++stats.pictures;
-    }
-    stats.renders = c.renders;
-    return stats;
+    // Each rendering is held at a cost of its size in kilobytes.
+    const Cache &c = cache();
+    return ScalableCacheStats{qint64(c.renderings.totalCost()) * 1024, int(c.renderings.size()), c.renders};
 }
 
 void clearScalableCache()

@@ -10,6 +10,8 @@
 // Renderings are kept in a cache of their own, keyed by source and size, so
 // that later draws and repaints never render again. Nothing is rendered, and
 // no source is read, until a picture is first shown at another size.
+#include "deck/PictureSet.h"
+
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
@@ -20,10 +22,6 @@ namespace deck {
 // The size in device pixels of a box of `logical` pixels on a screen with
 // this device pixel ratio: each side rounded to a whole pixel, halves to even.
 QSize devicePixelSize(const QSize &logical, qreal devicePixelRatio);
-
-// The name of the picture's scalable source ("Card05", "Back00"), or "" for
-// a picture that has none (the animation frames, the icon, a foreign picture).
-QString scalableSourceOf(const QImage &picture);
 
 // The picture as shown in a box of `logical` pixels on a screen with this
 // device pixel ratio: a pixmap of the device size with its device pixel

@@ -130,6 +130,11 @@ QString cardName(int number)
     return QString::fromLatin1(ranks[number % 13]) + QStringLiteral(" of ") + QString::fromLatin1(suits[number / 13]);
 }
 
+QString scalableSourceOf(const QImage &picture)
+{
+    return picture.isNull() ? QString() : picture.text(ScalableKey);
+}
+
 QString pictureName(const QImage &picture)
 {
     if (picture.isNull())

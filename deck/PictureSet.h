@@ -37,5 +37,9 @@ private:
 QString cardName(int number);
 // What a picture shows; "" for a null image.
 QString pictureName(const QImage &picture);
+// The name of a card-sized picture's scalable source ("Card05", "Back00"),
+// or "" for a picture that has none (the animation frames, the icon, a
+// foreign picture).
+QString scalableSourceOf(const QImage &picture);
 
 } // namespace deck

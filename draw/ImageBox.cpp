@@ -116,12 +116,4 @@ void ImageBox::paintEvent(QPaintEvent *)
     painter.drawPixmap(target.topLeft(), m_scaled);
 }
 
-QPixmap ImageBox::shownPixmap()
-{
-    const QRect target = pictureRect();
-    if (m_picture.isNull() || target.isEmpty())
-        return QPixmap();
-    return deck::cardPixmap(m_picture, target.size(), devicePixelRatioF());
-}
-
 } // namespace draw

@@ -30,8 +30,6 @@ public:
 
     // Where the picture is painted inside the box, in pixels.
     QRect pictureRect() const;
-    // The pixmap that a paint shows (device pixel ratio set).
-    QPixmap shownPixmap();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -5,35 +5,36 @@
 #include "app/Form1.h"
 #include "app/Program.h"
 #include "cards/DrawState.h"
+#include "shell/IniText.h"
 #include "shell/Platform.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QSettings>
 #include <QWidget>
 #include <memory>
 
 namespace apptest {
 
-// The stored value, or a null string when the key does not exist.
-inline QString stored(const QString &settingsFile, const QString &key)
-{
-    QSettings file(settingsFile, QSettings::IniFormat);
-    const QVariant value = file.value(QStringLiteral("Dealwright/") + key);
-    return value.isValid() ? value.toString() : QString();
-}
-
-inline void store(const QString &settingsFile, const QString &key, const QString &value)
-{
-    QSettings file(settingsFile, QSettings::IniFormat);
-    file.setValue(QStringLiteral("Dealwright/") + key, value);
-    file.sync();
-}
-
 inline QByteArray bytesOf(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The stored value as the file holds it now, or a null string when the key
+// does not exist. (Read afresh each time: QSettings would serve a cached
+// copy of a file replaced within the same second at the same size.)
+inline QString stored(const QString &settingsFile, const QString &key)
+{
+    return shell::ini::value(bytesOf(settingsFile), u"Dealwright", key).value_or(QString());
+}
+
+inline void store(const QString &settingsFile, const QString &key, const QString &value)
+{
+    QFile file(settingsFile);
+    const QByteArray updated = shell::ini::withValue(bytesOf(settingsFile), u"Dealwright", key, value);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(updated) != updated.size())
+        qFatal("cannot write %s", qPrintable(settingsFile));
 }
 
 // A top-level window of the program by its name (Form1 ... Form4).
