@@ -16,6 +16,7 @@
 #include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 namespace app {
 
@@ -51,26 +52,14 @@ Form1::Form1(shell::Navigator &navigator, QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     shell::setClientSizeTwips(this, 8040, 1140);
 
-    // Creation order as designed: Text1, PushButton2, PushButton1.
-    m_text1 = new QLineEdit(QStringLiteral("Text1"), this);
-    m_text1->setObjectName(QStringLiteral("Text1"));
-    // Below the visible client area. It was there only to take the first
-    // focus, so that neither button starts with a focus mark; an invisible
-    // edit box with the focus took typing and was announced to screen
-    // readers, so the window itself takes that first focus instead and the
-    // box is out of reach of the keyboard and of assistive technology.
-    shell::setTwipsGeometry(m_text1, {1680, 1440, 1215, 690});
-
+    // Creation order as designed: Text1, PushButton2, PushButton1. Text1 is
+    // made after the window's first frame (createText1).
     m_pushButton2 = makeButton(this, QStringLiteral("PushButton2"), QStringLiteral("Old Method"), {120, 630, 7800, 405});
     m_pushButton1 = makeButton(this, QStringLiteral("PushButton1"), QStringLiteral("New Method"), {120, 120, 7800, 405});
 
     // Tab order: Text1 (0), PushButton1 (1), PushButton2 (2). The window
     // holds the first focus: Tab then goes to "New Method".
-    setTabOrder(m_text1, m_pushButton1);
     setTabOrder(m_pushButton1, m_pushButton2);
-    m_text1->setFocusPolicy(Qt::NoFocus);
-    m_text1->setReadOnly(true);
-    m_text1->hide();
     setFocusPolicy(Qt::StrongFocus);
     setFocus(Qt::OtherFocusReason);
 
@@ -80,6 +69,40 @@ Form1::Form1(shell::Navigator &navigator, QWidget *parent)
 
     connect(m_pushButton1, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
     connect(m_pushButton2, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
+}
+
+void Form1::createText1()
+{
+    if (m_text1)
+        return;
+    m_text1 = new QLineEdit(QStringLiteral("Text1"), this);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    // Below the visible client area. It was there only to take the first
+    // focus, so that neither button starts with a focus mark; an invisible
+    // edit box with the focus took typing and was announced to screen
+    // readers, so the window itself takes that first focus instead and the
+    // box is out of reach of the keyboard and of assistive technology.
+    m_text1->setFocusPolicy(Qt::NoFocus);
+    m_text1->setReadOnly(true);
+    m_text1->hide();
+    shell::setTwipsGeometry(m_text1, {1680, 1440, 1215, 690});
+    // First in the tab order, before the buttons.
+    setTabOrder(m_text1, m_pushButton1);
+    setTabOrder(m_pushButton1, m_pushButton2);
+}
+
+bool Form1::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    // The hidden box is made once the first frame is on the screen: an edit
+    // box lays out its text in the application's font as it is made, and
+    // loading that font (the window shows none of it) would delay the
+    // first frame.
+    if (event->type() == QEvent::Paint && !m_text1 && !m_text1Pending) {
+        m_text1Pending = true;
+        QTimer::singleShot(0, this, [this] { createText1(); });
+    }
+    return handled;
 }
 
 void Form1::Form_Load()

@@ -33,19 +33,23 @@ public:
     shell::PointerFeedback &pointer() { return *m_pointer; }
 
 protected:
+    bool event(QEvent *event) override;
     // Form_Unload: closing the main window ends the program; no setting is written.
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void hideMainWindow();
+    // Makes the hidden text box Text1 (after the window's first frame).
+    void createText1();
 
     shell::Navigator &m_navigator;
-    QLineEdit *m_text1;
+    QLineEdit *m_text1 = nullptr;
     QPushButton *m_pushButton2;
     QPushButton *m_pushButton1;
     shell::PointerFeedback *m_pointer;
     bool m_loading = false;
     bool m_hiddenByLoad = false;
+    bool m_text1Pending = false;
 };
 
 } // namespace app

@@ -31,6 +31,8 @@ function(dw_add_test_run)
       "XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config/${T_NAME}"
       "DEALWRIGHT_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
       "DEALWRIGHT_PROGRAM_DIR=${DEALWRIGHT_PROGRAM_DIR}"
+      # The SVG renderer module is built in the program folder, not beside the tests.
+      "DEALWRIGHT_MODULE_DIR=${DEALWRIGHT_PROGRAM_DIR}/plugins"
       "ASAN_OPTIONS=detect_leaks=1"
       "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/sanitizer-leaks.supp:print_suppressions=0"
       "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:suppressions=${CMAKE_SOURCE_DIR}/tests/sanitizer.supp"

@@ -1,11 +1,11 @@
 #include "deck/CardPixmaps.h"
 
+#include "deck/ScalableReader.h"
 #include "shell/Convert.h"
 
 #include <QCache>
 #include <QHash>
 #include <QPainter>
-#include <QSvgRenderer>
 #include <memory>
 
 namespace deck {
@@ -20,7 +20,7 @@ struct Cache {
     bool scalable = true;
     QCache<QString, QPixmap> renderings{CacheKilobytes};
     // Parsed sources, kept once read: parsing costs more than rendering.
-    QHash<QString, std::shared_ptr<QSvgRenderer>> sources;
+    QHash<QString, std::shared_ptr<ScalableDocument>> sources;
     int renders = 0;
 };
 
@@ -30,32 +30,32 @@ Cache &cache()
     return *instance;
 }
 
-std::shared_ptr<QSvgRenderer> readSource(const QString &source)
+std::shared_ptr<ScalableDocument> readSource(const QString &source)
 {
-    auto renderer = std::make_shared<QSvgRenderer>(QStringLiteral(":/deck/scalable/") + source + QStringLiteral(".svg"));
-    if (!renderer->isValid())
-        renderer.reset();
-    return renderer;
+    const ScalableReader *reader = scalableReader();
+    if (!reader)
+        return nullptr;
+    return reader->read(QStringLiteral(":/deck/scalable/") + source + QStringLiteral(".svg"));
 }
 
-std::shared_ptr<QSvgRenderer> sourceRenderer(const QString &source)
+std::shared_ptr<ScalableDocument> sourceDocument(const QString &source)
 {
     Cache &c = cache();
     auto found = c.sources.constFind(source);
     if (found != c.sources.constEnd())
         return *found;
-    auto renderer = readSource(source);
-    c.sources.insert(source, renderer);
-    return renderer;
+    auto document = readSource(source);
+    c.sources.insert(source, document);
+    return document;
 }
 
-QImage renderWith(QSvgRenderer &renderer, const QSize &devicePixels)
+QImage renderWith(ScalableDocument &document, const QSize &devicePixels)
 {
     QImage image(devicePixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(devicePixels)));
+    document.render(painter, QRectF(QPointF(0, 0), QSizeF(devicePixels)));
     painter.end();
     return image;
 }
@@ -76,19 +76,19 @@ QImage renderScalable(const QString &source, const QSize &devicePixels)
 {
     if (source.isEmpty() || devicePixels.isEmpty())
         return QImage();
-    const std::shared_ptr<QSvgRenderer> renderer = sourceRenderer(source);
-    if (!renderer)
+    const std::shared_ptr<ScalableDocument> document = sourceDocument(source);
+    if (!document)
         return QImage();
     ++cache().renders;
-    return renderWith(*renderer, devicePixels);
+    return renderWith(*document, devicePixels);
 }
 
 QImage renderScalableAlone(const QString &source, const QSize &devicePixels)
 {
     if (source.isEmpty() || devicePixels.isEmpty())
         return QImage();
-    const std::shared_ptr<QSvgRenderer> renderer = readSource(source);
-    return renderer ? renderWith(*renderer, devicePixels) : QImage();
+    const std::shared_ptr<ScalableDocument> document = readSource(source);
+    return document ? renderWith(*document, devicePixels) : QImage();
 }
 
 QPixmap cardPixmap(const QImage &picture, const QSize &logical, qreal devicePixelRatio)

@@ -4,6 +4,7 @@
 #include "ErrorReport.h"
 #include "Failure.h"
 #include "Platform.h"
+#include "PngRead.h"
 #include "Random.h"
 
 #include <QApplication>
@@ -14,7 +15,6 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QIcon>
-#include <QImageReader>
 #include <QPixmap>
 #include <QLabel>
 #include <QRadioButton>
@@ -244,8 +244,8 @@ QIcon ProgramIcon()
     static const QIcon icon = [] {
         QIcon result;
         for (int size : {16, 32, 48}) {
-            QImageReader reader(QStringLiteral(":/dealwright/icon/dealwright-%1.png").arg(size), "png");
-            const QImage image = reader.read();
+            QFile file(QStringLiteral(":/dealwright/icon/dealwright-%1.png").arg(size));
+            const QImage image = file.open(QIODevice::ReadOnly) ? decodePng(file.readAll()) : QImage();
             if (!image.isNull())
                 result.addPixmap(QPixmap::fromImage(image));
         }

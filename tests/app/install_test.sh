@@ -22,7 +22,7 @@ mkdir -p "$XDG_CONFIG_HOME"
 check_tree() {
     local root=$1 what=$2
     local program=$root/lib/dealwright
-    for f in "$program/dealwright" "$program/HAND-M.CUR" "$program/x/o.cjs" \
+    for f in "$program/dealwright" "$program/plugins/dealwright-svg.so" "$program/HAND-M.CUR" "$program/x/o.cjs" \
              "$root/share/applications/dealwright.desktop"; do
         [ -f "$f" ] || fail "$what: missing $f"
     done
@@ -50,6 +50,13 @@ check_runs() {
     out=$("$root/bin/dealwright" --batch 3 --out "$work/cards-$what") || fail "$what: --batch failed"
     [ "$(echo "$out" | wc -l)" = 3 ] || fail "$what: --batch printed '$out'"
     [ "$(ls "$work/cards-$what" | grep -c '^Card [0-9]*\.bmp$')" = 3 ] || fail "$what: --batch wrote $(ls "$work/cards-$what")"
+    # Large cards are rendered by the SVG module found in the program
+    # folder; without it the program would say that it scales them.
+    local warnings
+    mkdir -p "$work/large-$what"
+    warnings=$("$root/bin/dealwright" --batch 1 --out "$work/large-$what" --format png --height 480 2>&1 >/dev/null) \
+        || fail "$what: --batch --format png failed: $warnings"
+    [ -z "$warnings" ] || fail "$what: large cards were not rendered by the module: $warnings"
     # Through the symlink the program still finds its own folder: a broken
     # hand pointer file there is reported with its full path.
     local err
@@ -92,7 +99,7 @@ else
     dpkg-deb -c "$deb" > "$work/contents"
     grep -q ' \./usr/bin/dealwright -> \.\./lib/dealwright/dealwright$' "$work/contents" || fail "no relative launcher link in the package"
     others=$(awk '{print $6}' "$work/contents" | grep -v '/$' \
-        | grep -vE '^\./usr/(bin/dealwright|lib/dealwright/(dealwright|HAND-M\.CUR|x/o\.cjs)|share/applications/dealwright\.desktop|share/icons/hicolor/[0-9]+x[0-9]+/apps/dealwright\.png|share/doc/dealwright/.*)$')
+        | grep -vE '^\./usr/(bin/dealwright|lib/dealwright/(dealwright|plugins/dealwright-svg\.so|HAND-M\.CUR|x/o\.cjs)|share/applications/dealwright\.desktop|share/metainfo/example\.dealwright\.Dealwright\.metainfo\.xml|share/icons/hicolor/([0-9]+x[0-9]+/apps/dealwright\.png|scalable/apps/dealwright\.svg)|share/man/man1/dealwright\.1\.gz|share/doc/dealwright/.*)$')
     [ -z "$others" ] || fail "the package holds files the program does not need: $others"
     root=$work/unpacked
     dpkg-deb -x "$deb" "$root"

@@ -70,8 +70,10 @@ private slots:
 
         auto *newMethod = form1.findChild<QPushButton *>(QStringLiteral("PushButton1"));
         auto *oldMethod = form1.findChild<QPushButton *>(QStringLiteral("PushButton2"));
+        QVERIFY(newMethod && oldMethod);
+        // The hidden box comes once the first frame is shown.
+        QTRY_VERIFY(form1.findChild<QLineEdit *>(QStringLiteral("Text1")));
         auto *text1 = form1.findChild<QLineEdit *>(QStringLiteral("Text1"));
-        QVERIFY(newMethod && oldMethod && text1);
         QCOMPARE(newMethod->text(), QStringLiteral("New Method"));
         QCOMPARE(oldMethod->text(), QStringLiteral("Old Method"));
         // The designed places: the skin must not change them.

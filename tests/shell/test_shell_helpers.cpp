@@ -4,6 +4,7 @@
 #include "shell/Failure.h"
 #include "shell/Platform.h"
 #include "shell/Pointer.h"
+#include "shell/PngRead.h"
 #include "shell/ShellHelpers.h"
 #include "shell/Twips.h"
 #include "support/TestPlatform.h"
@@ -222,6 +223,28 @@ private slots:
         QTest::mouseMove(&window, QPoint(260, 60));
         QCOMPARE(feedback.style(), int(PointerHourglass));
         QVERIFY(!loadCursorFile(QStringLiteral("/nonexistent/HAND-M.CUR")).has_value());
+    }
+
+    // The window icon is decoded with libpng, not Qt's reader: every pixel,
+    // its alpha included, must come out as Qt's own decoder gives it, and
+    // the icon must hold each of its sizes.
+    void windowIconIsDecodedExactly()
+    {
+        for (int size : {16, 32, 48}) {
+            QFile file(QStringLiteral(":/dealwright/icon/dealwright-%1.png").arg(size));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray png = file.readAll();
+            const QImage ours = decodePng(png).convertToFormat(QImage::Format_ARGB32);
+            const QImage qts = QImage::fromData(png, "PNG").convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(ours.size(), QSize(size, size));
+            QCOMPARE(ours, qts);
+            QVERIFY(ours.pixelColor(0, 0).alpha() < 255);  // the rounded corner
+            QVERIFY(ProgramIcon().availableSizes().contains(QSize(size, size)));
+        }
+        QVERIFY(decodePng(QByteArray("not a picture")).isNull());
+        QFile file(QStringLiteral(":/dealwright/icon/dealwright-16.png"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(decodePng(file.readAll().chopped(40)).isNull());  // cut off
     }
 };
 

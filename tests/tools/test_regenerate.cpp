@@ -2,7 +2,8 @@
 // into a temporary folder gives the same files, the same file structure
 // byte for byte, and the same colours (within 2 per channel, as the
 // drawing's processor-specific paths may round differently); the scalable
-// pictures, made without rasterising, byte for byte.
+// pictures and the scalable program icon, made without rasterising, byte
+// for byte.
 #include "AssetBytes.h"
 #include "deck/GifDecode.h"
 #include "deck/PictureCompare.h"
@@ -75,6 +76,7 @@ void TestRegenerate::freshRunMatchesCommittedFiles()
     QCOMPARE(files, filesBelow(committed()));
     QVERIFY(files.size() >= 76 + 2 + 7 + 1);
     QCOMPARE(files.filter(QRegularExpression(QStringLiteral("^scalable/.+\\.svg$"))).size(), 68);
+    QCOMPARE(files.filter(QRegularExpression(QStringLiteral("^icon/.+\\.svg$"))), QStringList{QStringLiteral("icon/dealwright.svg")});
     QStringList differences;
     for (const QString &name : files) {
         const QString difference = compareFile(name, readAll(fresh.filePath(name)), readAll(committed() + QLatin1Char('/') + name));

@@ -1,6 +1,6 @@
 // The committed SVG pictures are the same designs as the committed GIF
 // pictures at the natural size, and stay sharp when enlarged, where the
-// GIFs blur.
+// GIFs blur; the scalable program icon is the committed PNG icon.
 #include "PictureMeasures.h"
 #include "deck/GifDecode.h"
 #include "tools/artgen/ArtGen.h"
@@ -28,6 +28,7 @@ private slots:
     void initTestCase();
     void eachSvgIsItsOwnGifAtNaturalSize();
     void enlargedSvgStaysSharpWhereTheGifBlurs();
+    void programIconSvgIsThePngIcon();
 
 private:
     QList<QImage> gifs;
@@ -110,6 +111,43 @@ void TestScalablePictures::enlargedSvgStaysSharpWhereTheGifBlurs()
         QVERIFY2(difference < SameDesign, qPrintable(artgen::cardPictureName(i) + QLatin1Char(' ') + percent(difference)));
     }
     qInfo("enlarged and reduced: at most %s from the own GIF", qPrintable(percent(worst)));
+}
+
+void TestScalablePictures::programIconSvgIsThePngIcon()
+{
+    const QByteArray svg = readCommitted(QStringLiteral("icon/dealwright.svg"));
+    QVERIFY(!svg.isEmpty());
+    const QSvgRenderer document(svg);
+    QVERIFY(document.isValid());
+    QCOMPARE(document.viewBoxF(), QRectF(0, 0, artgen::ProgramIconUnits, artgen::ProgramIconUnits));
+    for (const int size : {64, 256}) {
+        const QImage rendered = renderSvg(svg, QSize(size, size));
+        const QImage png = QImage::fromData(readCommitted(QStringLiteral("icon/dealwright-%1.png").arg(size)), "PNG");
+        QVERIFY2(!rendered.isNull() && png.size() == QSize(size, size), qPrintable(QString::number(size)));
+        // Opaque in the middle (the cards on the felt), transparent
+        // outside the tile's rounded corners.
+        const int middle = size / 2;
+        for (int y = middle - size / 8; y < middle + size / 8; ++y)
+            for (int x = middle - size / 8; x < middle + size / 8; ++x)
+                QVERIFY2(qAlpha(rendered.pixel(x, y)) == 255, qPrintable(QStringLiteral("%1: %2,%3").arg(size).arg(x).arg(y)));
+        for (const QPoint corner : {QPoint(0, 0), QPoint(size - 1, 0), QPoint(0, size - 1), QPoint(size - 1, size - 1)})
+            QVERIFY2(qAlpha(rendered.pixel(corner)) == 0, qPrintable(QStringLiteral("%1: corner %2,%3").arg(size).arg(corner.x()).arg(corner.y())));
+        // The same painting at both sizes: measured, no pixel differs in
+        // design at 64 or 256 pixels (0.00 %; unsoftened, every pixel has
+        // the same opacity on both sides and the colours are at most 12
+        // apart at 64 pixels and 24 at 256, on antialiased edges). The
+        // threshold leaves room for another Qt's rounding while a shift of
+        // one pixel (5 % at 256) or a scale of 63/64 (12 %) fails.
+        constexpr double SameIcon = 0.005;
+        const double difference = designDifference(rendered, png);
+        // The cards lean, so the mirrored PNG is clearly another picture
+        // (measured 26 % and 29 %): the measure tells the two apart.
+        const double mirrored = designDifference(rendered, png.mirrored(true, false));
+        qInfo("%d x %d: %s from the PNG icon, %s from the PNG mirrored", size, size, qPrintable(percent(difference)),
+              qPrintable(percent(mirrored)));
+        QVERIFY2(difference < SameIcon, qPrintable(QStringLiteral("%1: %2").arg(size).arg(percent(difference))));
+        QVERIFY2(mirrored > 10 * SameIcon, qPrintable(QStringLiteral("%1 mirrored: %2").arg(size).arg(percent(mirrored))));
+    }
 }
 
 QTEST_MAIN(TestScalablePictures)

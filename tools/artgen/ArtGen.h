@@ -40,9 +40,16 @@ QImage drawAnim(int which);
 QString animName(int which);  // "aniAce1" ...
 
 // The control's icon (32 x 39, RGB), the program's window icon at a given
-// size (ARGB) and the hand pointer (32 x 32, ARGB, alpha 0 or 255).
+// size (ARGB, alpha 0 or 255) and the hand pointer (32 x 32, ARGB, alpha 0
+// or 255).
 QImage drawControlIcon();
 QImage drawProgramIcon(int size);
+// The program icon's scalable form, painted by the same code as
+// drawProgramIcon: an SVG document with viewBox "0 0 64 64" made only of
+// filled paths and gradients; throws std::runtime_error when the painting
+// holds something that has no vector form.
+constexpr int ProgramIconUnits = 64;
+QByteArray programIconSvg();
 QImage drawHandPointer();
 constexpr int HandHotX = 9;
 constexpr int HandHotY = 2;

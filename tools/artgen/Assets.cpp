@@ -250,6 +250,7 @@ QList<AssetFile> buildAssets()
     files.append({QStringLiteral("x/o.cjs"), skinText().toUtf8()});
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         files.append({QStringLiteral("icon/dealwright-%1.png").arg(size), encodePng(drawProgramIcon(size))});
+    files.append({QStringLiteral("icon/dealwright.svg"), programIconSvg()});
     files.append({QStringLiteral("contact-sheet.png"), encodePng(contactSheet(sheetCards, sheetSmall))});
     return files;
 }

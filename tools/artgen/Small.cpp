@@ -5,7 +5,10 @@
 #include "tools/artgen/Canvas.h"
 #include "tools/artgen/Designs.h"
 #include "tools/artgen/Glyphs.h"
+#include "tools/artgen/SvgWriter.h"
+#include "tools/artgen/VectorRecorder.h"
 
+#include <stdexcept>
 #include <vector>
 
 namespace artgen {
@@ -129,13 +132,15 @@ QImage drawControlIcon()
     return icon.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage drawProgramIcon(int size)
+namespace {
+
+// The program icon's design, in ProgramIconUnits x ProgramIconUnits units
+// from the painter's origin: a rounded felt tile with a card back and a
+// heart card fanned over it. The PNG sizes scale the painter to their
+// pixels and the SVG document records the same painting, so the two
+// forms cannot drift apart.
+void paintProgramIcon(QPainter &painter)
 {
-    QImage icon = newCanvas(size, size);
-    QPainter painter;
-    beginPainter(painter, icon);
-    const double s = size / 64.0;
-    painter.scale(s, s);
     QLinearGradient felt(0, 0, 0, 64);
     felt.setColorAt(0, QColor(30, 130, 70));
     felt.setColorAt(1, QColor(15, 85, 45));
@@ -160,8 +165,32 @@ QImage drawProgramIcon(int size)
     painter.drawRoundedRect(QRectF(-13, -18, 26, 36), 3, 3);
     paintSuit(painter, Suit::Hearts, 0, 1, 18, cardRed());
     painter.restore();
+}
+
+} // namespace
+
+QImage drawProgramIcon(int size)
+{
+    QImage icon = newCanvas(size, size);
+    QPainter painter;
+    beginPainter(painter, icon);
+    const double s = size / double(ProgramIconUnits);
+    painter.scale(s, s);
+    paintProgramIcon(painter);
     painter.end();
     return finish(icon);
+}
+
+QByteArray programIconSvg()
+{
+    VectorRecorder recorder(ProgramIconUnits, ProgramIconUnits);
+    QPainter painter;
+    beginPainter(painter, &recorder);
+    paintProgramIcon(painter);
+    painter.end();
+    if (!recorder.failure().isEmpty())
+        throw std::runtime_error(recorder.failure().toStdString());
+    return svgDocument(recorder.shapes(), ProgramIconUnits, ProgramIconUnits);
 }
 
 QImage drawHandPointer()

@@ -1,0 +1,47 @@
+#pragma once
+// Reading and drawing the scalable card sources. The SVG renderer lives in a
+// module of its own (deck/svgmodule), loaded from the program's folder the
+// first time a card is shown at a size other than its picture's. Linked into
+// the program, the renderer's library and everything it needs would be
+// loaded and bound before the first window, which costs several milliseconds
+// of every start, though most starts never show a card at another size.
+#include <QtPlugin>
+
+#include <memory>
+
+class QPainter;
+class QRectF;
+class QString;
+
+namespace deck {
+
+// One parsed source.
+class ScalableDocument {
+public:
+    virtual ~ScalableDocument() = default;
+    // Draws the whole picture into `bounds`, with the painter's settings.
+    virtual void render(QPainter &painter, const QRectF &bounds) = 0;
+};
+
+// What the module provides.
+class ScalableReader {
+public:
+    virtual ~ScalableReader() = default;
+    // The source in `fileName` (a resource path or a file), or nullptr when
+    // it is missing or not a valid document. Safe on any thread; documents
+    // share nothing.
+    virtual std::unique_ptr<ScalableDocument> read(const QString &fileName) const = 0;
+};
+
+// The module's reader, loaded once on first use (from any thread), or
+// nullptr when the module cannot be loaded: the cards are then scaled from
+// their pictures. The module is looked for in the folder named by the
+// environment variable DEALWRIGHT_MODULE_DIR when it is set (the tests and
+// benchmarks, which run from other folders), else in the folder "plugins"
+// beside the executable.
+const ScalableReader *scalableReader();
+
+} // namespace deck
+
+#define DEALWRIGHT_SCALABLE_READER_IID "org.dealwright.ScalableReader/1.0"
+Q_DECLARE_INTERFACE(deck::ScalableReader, DEALWRIGHT_SCALABLE_READER_IID)

@@ -1,0 +1,123 @@
+#!/bin/bash
+# Builds the Debian package from a finished build and checks it:
+#   - lintian (errors, warnings and information tags, pedantic ones too)
+#     reports no error, no warning and nothing about hardening;
+#   - the AppStream metadata and the menu entry validate without complaint;
+#   - the package holds the licence in Debian's machine-readable copyright
+#     file (the same text as LICENSE), a changelog that dpkg reads, the
+#     manual page, the metadata, the icons (the scalable one included), the
+#     executable with its SVG module and files, and the command link.
+#
+#   tests/packaging/check_package.sh BUILD-DIR SOURCE-DIR
+set -euo pipefail
+build=$(cd "$1" && pwd)
+source=$(cd "$2" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+ok() { echo "ok: $*"; }
+
+cpack --config "$build/CPackConfig.cmake" -B "$work/out" > "$work/cpack.log" 2>&1 || {
+    cat "$work/cpack.log"; echo "FAIL: cpack"; exit 1; }
+deb=$(ls "$work"/out/*.deb)
+[ "$(echo "$deb" | wc -l)" = 1 ] || { echo "FAIL: expected one package, got: $deb"; exit 1; }
+ok "built $(basename "$deb")"
+
+# lintian: every tag it can show, overrides included, so that nothing is hidden.
+lintian --info --display-info --pedantic --show-overrides --tag-display-limit 0 "$deb" \
+    > "$work/lintian.txt" 2> "$work/lintian.err" || true
+if grep -q "^E: \|^W: " "$work/lintian.txt"; then
+    fail "lintian reports errors or warnings:"; grep "^E: \|^W: " "$work/lintian.txt"
+elif grep -q "hardening" "$work/lintian.txt"; then
+    fail "lintian reports missing hardening:"; grep "hardening" "$work/lintian.txt"
+elif grep -qv "^running with root privileges" "$work/lintian.err"; then
+    fail "lintian could not check the package:"; cat "$work/lintian.err"
+else
+    ok "lintian: no error, no warning, no hardening tag"
+fi
+# What it still says, for the log.
+sed 's/^/    lintian: /' "$work/lintian.txt"
+
+root=$work/root
+dpkg-deb -x "$deb" "$root"
+control=$(dpkg-deb -f "$deb" Section Version Depends)
+
+metainfo=$root/usr/share/metainfo/example.dealwright.Dealwright.metainfo.xml
+if [ ! -f "$metainfo" ]; then
+    fail "no AppStream metadata in the package"
+else
+    validation=$(appstreamcli validate --no-net "$metainfo" 2>&1) && status=0 || status=$?
+    if [ "$status" -ne 0 ] || echo "$validation" | grep -q "^[EW]: "; then
+        fail "appstreamcli validate: $validation"
+    else
+        ok "appstreamcli validate --no-net"
+    fi
+    grep -q '<launchable type="desktop-id">dealwright.desktop</launchable>' "$metainfo" \
+        && [ -f "$root/usr/share/applications/dealwright.desktop" ] \
+        || fail "the metadata's launchable is not the installed menu entry"
+    grep -q '<binary>dealwright</binary>' "$metainfo" && [ -L "$root/usr/bin/dealwright" ] \
+        || fail "the metadata's binary is not installed"
+fi
+
+desktop=$root/usr/share/applications/dealwright.desktop
+complaints=$(desktop-file-validate "$desktop" 2>&1) || true
+[ -z "$complaints" ] && ok "desktop-file-validate" || fail "desktop-file-validate: $complaints"
+
+# The licence: the copyright file is machine-readable and carries the same
+# permission text as LICENSE.
+copyright=$root/usr/share/doc/dealwright/copyright
+normalise() { tr -s ' \n' '  ' | sed 's/ \. / /g; s/^ //; s/ $//'; }
+if [ ! -f "$copyright" ]; then
+    fail "no copyright file"
+else
+    head -1 "$copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+        || fail "the copyright file is not in the machine-readable format"
+    grep -q '^Copyright: .*The Dealwright authors' "$copyright" || fail "the copyright file names no holder"
+    licence_text=$(sed -n '/^Permission is hereby granted/,$p' "$source/LICENSE" | normalise)
+    packaged_text=$(sed -n '/^License: Expat$/,$p' "$copyright" | sed -n '/Permission is hereby granted/,$p' | normalise)
+    [ -n "$licence_text" ] && [ "$licence_text" = "$packaged_text" ] \
+        && ok "copyright file carries the MIT licence of LICENSE" \
+        || fail "the copyright file's licence text differs from LICENSE"
+fi
+
+changelog=$root/usr/share/doc/dealwright/changelog.gz
+if [ -f "$changelog" ]; then
+    zcat "$changelog" > "$work/changelog"
+    version=$(dpkg-parsechangelog -l "$work/changelog" -S Version)
+    [ "$version" = "$(dpkg-deb -f "$deb" Version)" ] && ok "changelog.gz for version $version" \
+        || fail "the changelog's version $version is not the package's"
+else
+    fail "no changelog.gz"
+fi
+
+manual=$root/usr/share/man/man1/dealwright.1.gz
+if [ -f "$manual" ]; then
+    lexgrog "$manual" | grep -q 'dealwright - ' || fail "the manual page has no NAME line"
+    text=$(MANWIDTH=80 man -l "$manual" 2>&1)
+    for option in --batch --out --format --height --help --version; do
+        echo "$text" | grep -q -- "$option" || fail "the manual page does not document $option"
+    done
+    for section in "EXIT STATUS" FILES Marrowfen.ini; do
+        echo "$text" | grep -q "$section" || fail "the manual page has no $section"
+    done
+    ok "manual page dealwright(1)"
+else
+    fail "no manual page"
+fi
+
+for size in 16 24 32 48 64 128 256; do
+    [ -f "$root/usr/share/icons/hicolor/${size}x${size}/apps/dealwright.png" ] || fail "no ${size}px icon"
+done
+svg=$root/usr/share/icons/hicolor/scalable/apps/dealwright.svg
+grep -q '<svg' "$svg" 2>/dev/null && cmp -s "$svg" "$source/assets/icon/dealwright.svg" \
+    && ok "scalable icon" || fail "no scalable icon, or not the generated one"
+
+for file in lib/dealwright/dealwright lib/dealwright/plugins/dealwright-svg.so lib/dealwright/HAND-M.CUR lib/dealwright/x/o.cjs; do
+    [ -f "$root/usr/$file" ] || fail "/usr/$file is missing"
+done
+[ "$(readlink "$root/usr/bin/dealwright")" = "../lib/dealwright/dealwright" ] || fail "the command link is wrong"
+echo "$control" | grep -q '^Section: utils$' || fail "section: $control"
+echo "$control" | grep -q 'libqt6svg6' || fail "the SVG module's library is not a dependency: $control"
+
+[ "$failures" -eq 0 ] && echo "package checks passed" || { echo "$failures package check(s) failed"; exit 1; }
