@@ -73,8 +73,6 @@ Form1::Form1(shell::Navigator &navigator, QWidget *parent)
 
 void Form1::createText1()
 {
-    if (m_text1)
-        return;
     m_text1 = new QLineEdit(QStringLiteral("Text1"), this);
     m_text1->setObjectName(QStringLiteral("Text1"));
     // Below the visible client area. It was there only to take the first
@@ -86,7 +84,9 @@ void Form1::createText1()
     m_text1->setReadOnly(true);
     m_text1->hide();
     shell::setTwipsGeometry(m_text1, {1680, 1440, 1215, 690});
-    // First in the tab order, before the buttons.
+    // First in the tab order, before the buttons (placing PushButton1
+    // after it takes it out of its place, so PushButton2 is put back
+    // after PushButton1).
     setTabOrder(m_text1, m_pushButton1);
     setTabOrder(m_pushButton1, m_pushButton2);
 }
@@ -98,7 +98,7 @@ bool Form1::event(QEvent *event)
     // box lays out its text in the application's font as it is made, and
     // loading that font (the window shows none of it) would delay the
     // first frame.
-    if (event->type() == QEvent::Paint && !m_text1 && !m_text1Pending) {
+    if (event->type() == QEvent::Paint && !m_text1Pending) {
         m_text1Pending = true;
         QTimer::singleShot(0, this, [this] { createText1(); });
     }

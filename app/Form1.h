@@ -49,7 +49,7 @@ private:
     shell::PointerFeedback *m_pointer;
     bool m_loading = false;
     bool m_hiddenByLoad = false;
-    bool m_text1Pending = false;
+    bool m_text1Pending = false;  // createText1 is asked for (once)
 };
 
 } // namespace app

@@ -1,7 +1,7 @@
 # The distribution's build flags, as Debian builds its own packages with
-# every hardening feature on: stack protector, fortified C library calls,
-# format checks, read-only relocations bound at start (relro, now) and
-# control-flow protection. dpkg-buildflags gives them; CMake reads no
+# every hardening feature on (stack protector, fortified C library calls,
+# format checks, read-only relocations bound at start: relro and now, and
+# whatever else the release adds). dpkg-buildflags gives them; CMake reads no
 # CPPFLAGS, so its preprocessor flags (the fortify define) go with the
 # compiler flags. The build type keeps its own optimisation and debug
 # flags. Everything built here gets them, the benchmarks' yardstick

@@ -8,7 +8,6 @@
 #include "tools/artgen/SvgWriter.h"
 #include "tools/artgen/VectorRecorder.h"
 
-#include <stdexcept>
 #include <vector>
 
 namespace artgen {
@@ -141,7 +140,7 @@ namespace {
 // forms cannot drift apart.
 void paintProgramIcon(QPainter &painter)
 {
-    QLinearGradient felt(0, 0, 0, 64);
+    QLinearGradient felt(0, 0, 0, ProgramIconUnits);
     felt.setColorAt(0, QColor(30, 130, 70));
     felt.setColorAt(1, QColor(15, 85, 45));
     painter.setPen(QPen(QColor(10, 60, 30), 1.5));
@@ -188,9 +187,7 @@ QByteArray programIconSvg()
     beginPainter(painter, &recorder);
     paintProgramIcon(painter);
     painter.end();
-    if (!recorder.failure().isEmpty())
-        throw std::runtime_error(recorder.failure().toStdString());
-    return svgDocument(recorder.shapes(), ProgramIconUnits, ProgramIconUnits);
+    return svgDocument(recorder);
 }
 
 QImage drawHandPointer()

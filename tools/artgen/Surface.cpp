@@ -4,7 +4,6 @@
 #include "tools/artgen/Glyphs.h"
 #include "tools/artgen/SvgWriter.h"
 
-#include <stdexcept>
 
 namespace artgen {
 
@@ -102,9 +101,7 @@ void VectorSurface::turnedHalves(const QRect &clip, const std::function<void(QPa
 
 QByteArray VectorSurface::svg() const
 {
-    if (!recorder.failure().isEmpty())
-        throw std::runtime_error(recorder.failure().toStdString());
-    return svgDocument(recorder.shapes(), CardWidth, CardHeight);
+    return svgDocument(recorder);
 }
 
 } // namespace artgen

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QGradient>
 #include <cmath>
+#include <stdexcept>
 #include <vector>
 
 namespace artgen {
@@ -177,6 +178,13 @@ QByteArray svgDocument(const QList<VectorShape> &shapes, int width, int height)
     if (!defs.isEmpty())
         document += "<defs>\n" + defs + "</defs>\n";
     return document + body + "</svg>\n";
+}
+
+QByteArray svgDocument(const VectorRecorder &recorder)
+{
+    if (!recorder.failure().isEmpty())
+        throw std::runtime_error(recorder.failure().toStdString());
+    return svgDocument(recorder.shapes(), recorder.width(), recorder.height());
 }
 
 } // namespace artgen

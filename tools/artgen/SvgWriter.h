@@ -17,6 +17,9 @@ namespace artgen {
 // The document for a picture of `width` x `height` units: viewBox
 // "0 0 width height" and the same width and height.
 QByteArray svgDocument(const QList<VectorShape> &shapes, int width, int height);
+// The document of everything painted on `recorder`, at its size; throws
+// std::runtime_error when something was painted that has no vector form.
+QByteArray svgDocument(const VectorRecorder &recorder);
 
 // A path's outline as SVG path data: each subpath as "M x y" and relative
 // lines ("l dx dy ..."), without the closing line back to its start (a fill
