@@ -1,11 +1,10 @@
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 
 #include "batch/CardExport.h"
 #include "batch/CardFormats.h"
 #include "batch/FileBatch.h"
 #include "batch/Generation.h"
 #include "deck/PictureSet.h"
-#include "shell/Convert.h"
 #include "shell/Failure.h"
 
 #include <QCommandLineOption>
@@ -191,13 +190,12 @@ int runBatch(const QString &count, const QString &folder, QTextStream &out, QTex
         err << "dealwright: --batch " << count << ": " << batch::countMessage(problem) << Qt::endl;
         return ExitUsage;
     }
-    if (!batch::FolderCheck(folder)) {
-        err << "dealwright: --out " << folder << ": Folder does not exist. Please select another folder." << Qt::endl;
+    if (!batch::isExistingFolder(folder)) {
+        err << "dealwright: --out " << folder << ": " << batch::FolderMissingMessage << Qt::endl;
         return ExitUsage;
     }
     // The count box's rule: halves round to even; zero and below draw nothing.
-    const double whole = shell::ToWholeNumber(count);
-    const int cards = whole < 1 ? 0 : static_cast<int>(whole);
+    const int cards = batch::batchCount(count);
 
     // Every file is written first and then put on disk together; a file
     // that fails is reported with its reason and the others still are. The

@@ -1,7 +1,7 @@
 #pragma once
 // The command line: --help, --version and the headless batch
 // "--batch COUNT --out FOLDER [--format bmp|png] [--height PIXELS]", which
-// draws COUNT distinct cards by the batch generator's rules and saves them as
+// draws COUNT distinct cards by the batch window's rules and saves them as
 // "Card N.bmp" (or .png) files without any window.
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
-#include "Program.h"
+#include "app/Program.h"
 
-#include "Form1.h"
-#include "batch/Form3.h"
-#include "draw/Form2.h"
+#include "app/ChooserWindow.h"
+#include "batch/BatchWindow.h"
+#include "draw/DrawWindow.h"
 
 namespace app {
 
@@ -21,44 +21,44 @@ void bringUp(QWidget *window)
 
 } // namespace
 
-Program::Program() : m_form1(std::make_unique<Form1>(*this)) {}
+Program::Program() : m_chooser(std::make_unique<ChooserWindow>(*this)) {}
 
 // The drawing windows go first: they may still refer to the navigator.
 Program::~Program()
 {
-    m_form3.reset();
-    m_form2.reset();
-    m_form1.reset();
+    m_batchWindow.reset();
+    m_drawWindow.reset();
+    m_chooser.reset();
 }
 
 void Program::start()
 {
-    m_form1->Form_Load();
-    if (!m_form1->hiddenByLoad())
-        bringUp(m_form1.get());
+    m_chooser->load();
+    if (!m_chooser->hiddenByLoad())
+        bringUp(m_chooser.get());
 }
 
-void Program::showMainWindow()
+void Program::showChooser()
 {
-    bringUp(m_form1.get());
+    bringUp(m_chooser.get());
 }
 
 void Program::showDrawWindow()
 {
-    if (!m_form2) {
-        m_form2 = std::make_unique<draw::Form2>(*this);
-        m_form2->Form_Load();
+    if (!m_drawWindow) {
+        m_drawWindow = std::make_unique<draw::DrawWindow>(*this);
+        m_drawWindow->load();
     }
-    bringUp(m_form2.get());
+    bringUp(m_drawWindow.get());
 }
 
 void Program::showBatchWindow()
 {
-    if (!m_form3) {
-        m_form3 = std::make_unique<batch::Form3>(*this);
-        m_form3->Form_Load();
+    if (!m_batchWindow) {
+        m_batchWindow = std::make_unique<batch::BatchWindow>(*this);
+        m_batchWindow->load();
     }
-    bringUp(m_form3.get());
+    bringUp(m_batchWindow.get());
 }
 
 } // namespace app

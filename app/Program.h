@@ -1,22 +1,22 @@
 #pragma once
 // The program's windows: one object that owns the single instance of each
-// window and shows them for one another. The main window exists from the
-// start; the draw window and the batch generator are created and loaded the
+// window and shows them for one another. The chooser exists from the
+// start; the draw window and the batch window are created and loaded the
 // first time they are shown, and afterwards only hidden and shown again.
 #include "shell/Navigator.h"
 
 #include <memory>
 
 namespace draw {
-class Form2;
+class DrawWindow;
 }
 namespace batch {
-class Form3;
+class BatchWindow;
 }
 
 namespace app {
 
-class Form1;
+class ChooserWindow;
 
 class Program : public shell::Navigator {
 public:
@@ -25,23 +25,23 @@ public:
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
 
-    // Starting the program: the main window's load (the start-up sequence),
-    // then the main window is shown unless the load reopened another window.
+    // Starting the program: the chooser's load (the start-up sequence),
+    // then the chooser is shown unless the load reopened another window.
     void start();
 
-    void showMainWindow() override;
+    void showChooser() override;
     void showDrawWindow() override;
     void showBatchWindow() override;
 
-    Form1 &form1() { return *m_form1; }
+    ChooserWindow &chooser() { return *m_chooser; }
     // Null until first shown.
-    draw::Form2 *form2() { return m_form2.get(); }
-    batch::Form3 *form3() { return m_form3.get(); }
+    draw::DrawWindow *drawWindow() { return m_drawWindow.get(); }
+    batch::BatchWindow *batchWindow() { return m_batchWindow.get(); }
 
 private:
-    std::unique_ptr<Form1> m_form1;
-    std::unique_ptr<draw::Form2> m_form2;
-    std::unique_ptr<batch::Form3> m_form3;
+    std::unique_ptr<ChooserWindow> m_chooser;
+    std::unique_ptr<draw::DrawWindow> m_drawWindow;
+    std::unique_ptr<batch::BatchWindow> m_batchWindow;
 };
 
 } // namespace app

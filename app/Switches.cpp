@@ -1,4 +1,4 @@
-#include "Switches.h"
+#include "app/Switches.h"
 
 #include "shell/Messages.h"
 #include "shell/Platform.h"
@@ -71,9 +71,7 @@ void applyLoggingSwitch()
     static LoggedFolders folders;
     static LoggedWeb web;
     shell::Platform &services = shell::platform();
-    services.messages = &messages;
-    services.folders = &folders;
-    services.web = &web;
+    services = shell::Platform{&messages, &folders, &web, services.ender, services.clock, services.entropy};
 }
 
 void applyExitAfterShowSwitch(const QElapsedTimer &sinceStart)

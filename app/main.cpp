@@ -1,9 +1,9 @@
 // Dealwright: the windows, or with --batch / --help / --version a run
 // without any display.
-#include "CommandLine.h"
-#include "DisplayGuard.h"
-#include "Program.h"
-#include "Switches.h"
+#include "app/CommandLine.h"
+#include "app/DisplayGuard.h"
+#include "app/Program.h"
+#include "app/Switches.h"
 #include "batch/FileBatch.h"
 #include "shell/Platform.h"
 

@@ -14,15 +14,8 @@ namespace batch {
 // 32-bit RGB without alpha. Throws shell::Failure for an empty picture.
 QImage bitmapImage(const QImage &picture);
 
-// The file's bytes from Qt's own bitmap writer, checked field by field; when
-// that writer gives anything else, the bytes are laid out here instead.
+// The file's bytes, from Qt's bitmap writer given the picture as
+// bitmapImage() prepares it. Throws shell::Failure for an empty picture.
 QByteArray bitmapBytes(const QImage &picture);
-
-// The file's bytes laid out directly (the fallback of bitmapBytes).
-QByteArray encodeBitmap(const QImage &picture);
-
-// True when the bytes are an uncompressed bitmap of exactly this image's
-// size and depth with the layout above.
-bool isPlainBitmapOf(const QByteArray &bytes, const QImage &image);
 
 } // namespace batch

@@ -1,10 +1,10 @@
-#include "CardExport.h"
+#include "batch/CardExport.h"
 
-#include "Bitmap.h"
-#include "FileBatch.h"
+#include "batch/Bitmap.h"
+#include "batch/FileBatch.h"
 #include "shell/Messages.h"
 #include "shell/Platform.h"
-#include "shell/Settings.h"
+#include "settings/SettingsStore.h"
 #include "shell/ShellHelpers.h"
 
 #include <QDir>
@@ -28,41 +28,41 @@ QString cardFilePath(const QString &folderText, const QString &baseName, const Q
     return path + baseName + extension;
 }
 
-bool FolderCheck(const QString &folderText)
+bool isExistingFolder(const QString &folderText)
 {
     if (folderText.isEmpty())
         return false;
     try {
-        const std::optional<bool> folder = shell::IsFolder(folderText);
+        const std::optional<bool> folder = shell::isFolder(folderText);
         return folder.has_value() && *folder;
     } catch (...) {
         return false;
     }
 }
 
-void SaveCardPicture(const QImage &picture, const QString &path)
+void saveCardPicture(const QImage &picture, const QString &path)
 {
     FileBatch::writeOne(path, bitmapBytes(picture));
 }
 
-void StoreOutputFolder(const QString &text)
+void storeOutputFolder(const QString &text)
 {
-    shell::Settings::write(shell::keys::Text2, text);
+    settings::write(settings::keys::Text2, text);
 }
 
-void BrowseOutputFolder(QWidget *owner, QLineEdit *text2, shell::Location location)
+void browseOutputFolder(QWidget *owner, QLineEdit *text2, shell::Location location)
 {
     shell::Guarded g(location);
     QString chosen;
     g.step(100, [&] {
-        const QString start = shell::Settings::read(shell::keys::LastFolderDot, QString());
+        const QString start = settings::read(settings::keys::LastFolderDot, QString());
         chosen = shell::platform().folders->browseForFolder(owner, QStringLiteral("Please select folder:"), start);
     });
     if (g.jumpTest(102, [&] { return chosen.isEmpty(); }))
         return;
     bool hasSeparator = false;
     g.step(104, [&] {
-        shell::Settings::write(shell::keys::LastFolderDot, chosen);
+        settings::write(settings::keys::LastFolderDot, chosen);
         hasSeparator = endsWithSeparator(chosen);
     });
     // A root folder already ends with its separator.
@@ -72,13 +72,13 @@ void BrowseOutputFolder(QWidget *owner, QLineEdit *text2, shell::Location locati
         g.step(108, [&] { text2->setText(chosen); });
 }
 
-void SaveDrawnCard(const QImage &picture, std::int32_t drawCount, const QString &folderText)
+void saveDrawnCard(const QImage &picture, std::int32_t drawCount, const QString &folderText)
 {
-    shell::Guarded g(shell::Location::Form2_PushButton3_Click);
-    if (g.test(106, [&] { return FolderCheck(folderText); })) {
+    shell::Guarded g(shell::Location::DrawWindowSaveCard);
+    if (g.test(106, [&] { return isExistingFolder(folderText); })) {
         bool saved = false;
         g.step(108, [&] {
-            SaveCardPicture(picture, cardFilePath(folderText, QStringLiteral("Card ") + QString::number(drawCount)));
+            saveCardPicture(picture, cardFilePath(folderText, QStringLiteral("Card ") + QString::number(drawCount)));
             saved = true;
         });
         // After a failed write the report has said what happened.

@@ -23,24 +23,24 @@ QString cardFilePath(const QString &folderText, const QString &baseName,
 
 // True when the text names an existing folder; empty text and any failure
 // while testing count as false.
-bool FolderCheck(const QString &folderText);
+bool isExistingFolder(const QString &folderText);
 
 // Writes the picture as an uncompressed Windows bitmap (71 x 96, 40-byte
 // information header, 8 bits with the picture's palette), whole and on disk
 // (FileBatch.h): the old file, or a symbolic link of that name, is replaced
 // only once the new one is complete. Throws shell::Failure naming the path
 // and the file system's reason when the file cannot be written.
-void SaveCardPicture(const QImage &picture, const QString &path);
+void saveCardPicture(const QImage &picture, const QString &path);
 
 // Text2_Change of both windows: stores the folder text under "Text2".
-void StoreOutputFolder(const QString &text);
+void storeOutputFolder(const QString &text);
 
 // PushButton9_Click of both windows ("..."): guarded with the given location.
-void BrowseOutputFolder(QWidget *owner, QLineEdit *text2, shell::Location location);
+void browseOutputFolder(QWidget *owner, QLineEdit *text2, shell::Location location);
 
 // PushButton3_Click of the draw window ("Save Card As Image"): writes the
 // renderer's picture as "Card " + drawCount + ".bmp" into the folder of
-// `folderText`, guarded as Form2.PushButton3_Click.
-void SaveDrawnCard(const QImage &picture, std::int32_t drawCount, const QString &folderText);
+// `folderText`, guarded as the draw window's "Save Card As Image".
+void saveDrawnCard(const QImage &picture, std::int32_t drawCount, const QString &folderText);
 
 } // namespace batch

@@ -1,10 +1,10 @@
-#include "CardFormats.h"
+#include "batch/CardFormats.h"
 
-#include "Bitmap.h"
+#include "batch/Bitmap.h"
 #include "deck/CardPixmaps.h"
 #include "shell/Failure.h"
 
-#include "PngFile.h"
+#include "batch/PngFile.h"
 
 #include <QPainter>
 #include <QThread>

@@ -8,18 +8,20 @@
 //   ...
 //   for (const QString &failure : files.commit()) ...
 //
-// stage() writes the bytes into a new temporary file beside the target and
-// starts its write-back at once; commit() then waits for all of their data
+// stage() writes the bytes into a new temporary file beside the target
+// (files/AtomicFile.h) and starts its write-back at once; commit() then waits for all of their data
 // together, gives each its name (replacing whatever had that name: an old
 // file, or a symbolic link, whose target is left alone) and syncs each
 // folder once, which commits the file system's journal with one flush of
 // the disk for the whole batch instead of one per file. Files that fail are
 // reported one by one and the others are still written. A batch that is
-// never committed leaves nothing behind.
+// never committed leaves nothing behind, and the first file staged in a
+// folder removes the temporaries that an export killed there left.
 //
 // Only this program's own files and folders are synced, never the whole
 // file system.
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -53,6 +55,7 @@ public:
 private:
     std::vector<std::unique_ptr<Staged>> m_staged;
     QStringList m_written;
+    QList<QByteArray> m_cleanedFolders;
 };
 
 // The program has no use for the signal that a file-size limit raises: a

@@ -1,6 +1,7 @@
-#include "FocusLeaveCheck.h"
+#include "batch/FocusLeaveCheck.h"
 
 #include <QFocusEvent>
+#include <QScopedValueRollback>
 #include <QMetaObject>
 #include <QWidget>
 
@@ -30,11 +31,7 @@ void FocusLeaveCheck::run()
     if (!m_pending)
         return;
     m_pending = false;
-    struct Running {
-        bool &flag;
-        explicit Running(bool &f) : flag(f) { flag = true; }
-        ~Running() { flag = false; }
-    } running(m_running);
+    const QScopedValueRollback<bool> running(m_running, true);
     m_check();
 }
 

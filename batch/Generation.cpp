@@ -1,10 +1,9 @@
-#include "Generation.h"
+#include "batch/Generation.h"
 
 #include "shell/Convert.h"
 #include "shell/Failure.h"
 #include "shell/Random.h"
 
-#include <QStringList>
 #include <algorithm>
 #include <array>
 
@@ -12,10 +11,10 @@ namespace batch {
 
 CountProblem checkCount(const QString &text)
 {
-    if (!shell::IsNumber(text))
+    if (!shell::isNumber(text))
         return CountProblem::NotNumber;
     // A double compares safely at any size ("1e10", "1e400").
-    if (shell::ToWholeNumber(text) > MaxBatch)
+    if (shell::toWholeNumber(text) > MaxBatch)
         return CountProblem::TooMany;
     return CountProblem::None;
 }
@@ -37,21 +36,21 @@ int batchCount(const QString &text)
 {
     if (checkCount(text) != CountProblem::None)
         throw shell::Failure(countMessage(checkCount(text)));
-    const double count = shell::ToWholeNumber(text);
+    const double count = shell::toWholeNumber(text);
     return count < 1 ? 0 : static_cast<int>(count);
 }
 
 int progressValue(int i, const QString &countText, int startCount)
 {
     double m = startCount;
-    if (shell::IsNumber(countText)) {
-        const double now = shell::ToWholeNumber(countText);
+    if (shell::isNumber(countText)) {
+        const double now = shell::toWholeNumber(countText);
         if (now >= 1)
             m = now;
     }
     if (!(m >= 1))
         return 0;
-    const double value = shell::RoundHalfEven(i * 100.0 / m);
+    const double value = shell::roundHalfEven(i * 100.0 / m);
     return static_cast<int>(std::clamp(value, 0.0, 100.0));
 }
 
@@ -75,7 +74,7 @@ std::vector<int> generateBatch(int count, const std::function<bool(int)> &before
             break;
         int card;
         do {
-            card = shell::RandomPick(MaxBatch);
+            card = shell::randomPick(MaxBatch);
         } while (listed[static_cast<std::size_t>(card)]);
         listed[static_cast<std::size_t>(card)] = true;
         cards.push_back(card);
@@ -88,14 +87,6 @@ std::vector<int> generateBatch(int count, const std::function<bool(int)> &before
 QString entryText(int card)
 {
     return QStringLiteral("Card ") + QString::number(card + 1);
-}
-
-int cardOfEntry(const QString &entryText)
-{
-    const QStringList pieces = entryText.split(QLatin1Char(' '));
-    if (pieces.size() < 2)
-        throw shell::Failure(QStringLiteral("Subscript out of range: the entry \"%1\" names no card").arg(entryText));
-    return shell::ToInt32(pieces.at(1)) - 1;
 }
 
 } // namespace batch

@@ -1,5 +1,5 @@
 #pragma once
-// The batch generator's rules, without widgets, so that the window and the
+// The batch window's rules, without widgets, so that the window and the
 // headless command line draw alike.
 #include <QString>
 #include <functional>
@@ -18,7 +18,7 @@ CountProblem checkCount(const QString &text);
 QString countMessage(CountProblem problem);
 
 // Draws `count` distinct card numbers (0..51) in draw order with
-// shell::RandomPick, retrying a card already drawn. `beforeEach(i)` runs
+// shell::randomPick, retrying a card already drawn. `beforeEach(i)` runs
 // before card i (1-based) is drawn; returning false stops the batch.
 std::vector<int> generateBatch(int count, const std::function<bool(int)> &beforeEach = {});
 // The same, and `drawn(i, card)` runs right after card i has been drawn. A
@@ -37,8 +37,7 @@ int batchCount(const QString &text);
 // the start stands in.
 int progressValue(int i, const QString &countText, int startCount);
 
-// "Card " + (card + 1), and back.
+// The list entry and file name of a card: "Card " + (card + 1).
 QString entryText(int card);
-int cardOfEntry(const QString &entryText);
 
 } // namespace batch

@@ -1,4 +1,4 @@
-#include "PaintThrottle.h"
+#include "batch/PaintThrottle.h"
 
 #include <QAbstractEventDispatcher>
 

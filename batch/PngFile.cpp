@@ -1,4 +1,4 @@
-#include "PngFile.h"
+#include "batch/PngFile.h"
 
 #include "shell/Failure.h"
 

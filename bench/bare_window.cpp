@@ -1,9 +1,9 @@
 // The yardstick for the program's start-up: a bare Qt Widgets program that
-// shows one window of the main window's size. Run with
+// shows one window of the chooser's size. Run with
 // DEALWRIGHT_EXIT_AFTER_SHOW=1 it reports and ends exactly as the program
 // does (bench/startup.sh runs both). With the argument --text the window
-// holds the main window's two captioned buttons in its font, placed where
-// the main window has them: the floor for any window that shows text (the
+// holds the chooser's two captioned buttons in its font, placed where
+// the chooser has them: the floor for any window that shows text (the
 // font configuration and the font itself are loaded).
 #include "shell/StartupProbe.h"
 

@@ -1,4 +1,4 @@
-// The batch generator: a batch of 52 drawn, through the routine and through
+// The batch window: a batch of 52 drawn, through the routine and through
 // the window (with its event processing once per card), and all 52 cards
 // saved as bitmap files, on a memory-backed folder and on the disk.
 //
@@ -6,7 +6,7 @@
 // folder); /dev/shm is the memory-backed one.
 #include "batch/Bitmap.h"
 #include "batch/CardExport.h"
-#include "batch/Form3.h"
+#include "batch/BatchWindow.h"
 #include "batch/Generation.h"
 #include "deck/PictureSet.h"
 #include "shell/Messages.h"
@@ -40,7 +40,7 @@ public:
 
 class NoNavigation : public shell::Navigator {
 public:
-    void showMainWindow() override {}
+    void showChooser() override {}
     void showDrawWindow() override {}
     void showBatchWindow() override {}
 };
@@ -48,18 +48,18 @@ public:
 QuietMessages g_messages;
 NoNavigation g_navigator;
 
-batch::Form3 &window()
+batch::BatchWindow &window()
 {
-    static std::unique_ptr<batch::Form3> form;
+    static std::unique_ptr<batch::BatchWindow> form;
     if (!form) {
-        form = std::make_unique<batch::Form3>(g_navigator);
-        form->Form_Load();
+        form = std::make_unique<batch::BatchWindow>(g_navigator);
+        form->load();
         form->show();
     }
     return *form;
 }
 
-void clickStart(batch::Form3 &form)
+void clickStart(batch::BatchWindow &form)
 {
     form.findChild<QPushButton *>(QStringLiteral("PushButton2"))->click();
 }
@@ -75,7 +75,7 @@ BENCHMARK(BM_GenerateBatch52)->Unit(benchmark::kMicrosecond);
 // processed before each, the entries appended and the first selected.
 void BM_WindowGenerate52(benchmark::State &state)
 {
-    batch::Form3 &form = window();
+    batch::BatchWindow &form = window();
     form.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("52"));
     for (auto _ : state)
         clickStart(form);
@@ -117,7 +117,7 @@ void save(benchmark::State &state, const QString &base, const char *button, int 
         state.SkipWithError("no folder to write into");
         return;
     }
-    batch::Form3 &form = window();
+    batch::BatchWindow &form = window();
     form.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("52"));
     clickStart(form);
     form.findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(dir.path());

@@ -1,15 +1,16 @@
-// The card-by-card draw through the real draw window and viewer (offscreen
+// The card-by-card draw through the real draw window and full-screen view (offscreen
 // platform): a whole cycle of a reset, 52 draws without putting back and the
-// refused 53rd; the same cycle in the full-screen viewer on a 1920 x 1080 and
+// refused 53rd; the same cycle in the full-screen view on a 1920 x 1080 and
 // a 3840 x 2160 screen, with the cards rendered at their size or the small
-// pictures stretched; the viewer's first showing after 52 draws, and what
+// pictures stretched; the full-screen view's first showing after 52 draws, and what
 // the rendering cache then holds; and one put-back draw on a fresh draw
 // against one after 100,000 earlier draws.
 #include "cards/DrawState.h"
 #include "deck/CardPixmaps.h"
-#include "draw/Form2.h"
-#include "draw/Form4.h"
+#include "draw/DrawWindow.h"
+#include "draw/FullScreenView.h"
 #include "shell/Navigator.h"
+#include "support/Controls.h"
 #include "support/TestPlatform.h"
 
 #include <QApplication>
@@ -24,7 +25,7 @@ namespace {
 
 class QuietNavigator : public shell::Navigator {
 public:
-    void showMainWindow() override {}
+    void showChooser() override {}
     void showDrawWindow() override {}
     void showBatchWindow() override {}
 };
@@ -34,7 +35,7 @@ struct Bench {
     {
         platform.clock.running = true;
         cards::state() = cards::DrawState{};
-        form.Form_Load();
+        form.load();
         form.show();
         QCoreApplication::processEvents();
     }
@@ -43,7 +44,7 @@ struct Bench {
     testsupport::TempConfig config;
     testsupport::TestPlatform platform;
     QuietNavigator navigator;
-    draw::Form2 form{navigator};
+    draw::DrawWindow form{navigator};
 };
 
 // A whole cycle of clicks; with range 1 the window is also repainted after
@@ -66,7 +67,7 @@ void BM_FullCycle(benchmark::State &st)
         next->click();
         if (paint)
             QCoreApplication::processEvents();
-        if (cards::state().DrawCount != 52 || b.platform.messages.shown.size() != 1) {
+        if (cards::state().drawCount != 52 || b.platform.messages.shown.size() != 1) {
             st.SkipWithError("the cycle did not end with the 53rd draw refused");
             break;
         }
@@ -75,7 +76,7 @@ void BM_FullCycle(benchmark::State &st)
 }
 BENCHMARK(BM_FullCycle)->ArgName("paint")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-// The viewer on screen `screen` (0: 1920 x 1080, 1: 3840 x 2160), shown.
+// The full-screen view on screen `screen` (0: 1920 x 1080, 1: 3840 x 2160), shown.
 struct ViewerBench : Bench {
     explicit ViewerBench(int screen)
     {
@@ -85,21 +86,21 @@ struct ViewerBench : Bench {
     }
     void show()
     {
-        form.PushButton5_Click();
-        draw::Form4 &viewer = form.viewer();
-        for (int i = 0; i < 100 && (!cards::state().ViewerLaidOut || viewer.size() != viewer.screen()->size()); ++i)
+        testsupport::control<QPushButton>(&form, "PushButton5")->click();
+        draw::FullScreenView &fullScreenView = form.fullScreenView();
+        for (int i = 0; i < 100 && (!cards::state().fullScreenLaidOut || fullScreenView.size() != fullScreenView.screen()->size()); ++i)
             QCoreApplication::processEvents();
         QCoreApplication::processEvents();
     }
     void space()
     {
         QKeyEvent down(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
-        QCoreApplication::sendEvent(&form.viewer(), &down);
+        QCoreApplication::sendEvent(&form.fullScreenView(), &down);
         QCoreApplication::processEvents();
     }
 };
 
-// A whole cycle in the viewer, repainted after every key: the reset, 52
+// A whole cycle in the full-screen view, repainted after every key: the reset, 52
 // Spaces and the refused 53rd. Range 0: the screen; range 1: 1 renders the
 // cards at their size, 0 stretches the 71 x 96 pictures.
 void BM_ViewerCycle(benchmark::State &st)
@@ -108,11 +109,11 @@ void BM_ViewerCycle(benchmark::State &st)
     ViewerBench b(int(st.range(0)));
     b.show();
     for (auto _ : st) {
-        b.form.PushButton1_Click();
+        testsupport::control<QPushButton>(&b.form, "PushButton1")->click();
         QCoreApplication::processEvents();
         for (int i = 0; i < 53; ++i)
             b.space();
-        if (cards::state().DrawCount != 52 || b.platform.messages.shown.size() != 1) {
+        if (cards::state().drawCount != 52 || b.platform.messages.shown.size() != 1) {
             st.SkipWithError("the cycle did not end with the 53rd draw refused");
             break;
         }
@@ -123,7 +124,7 @@ void BM_ViewerCycle(benchmark::State &st)
 BENCHMARK(BM_ViewerCycle)->ArgNames({"screen", "scalable"})->Args({0, 0})->Args({0, 1})->Args({1, 0})->Args({1, 1})
     ->Unit(benchmark::kMillisecond);
 
-// The viewer shown for the first time after 52 draws in the draw window,
+// The full-screen view shown for the first time after 52 draws in the draw window,
 // nothing rendered yet: its layout and its first paint, with every card
 // rendered at its size. Reports what the rendering cache then holds.
 void BM_ViewerFirstShowing(benchmark::State &st)
@@ -134,10 +135,10 @@ void BM_ViewerFirstShowing(benchmark::State &st)
         deck::clearScalableCache();
         ViewerBench b(int(st.range(0)));
         for (int i = 0; i < 52; ++i)
-            b.form.PushButton2_Click();
+            testsupport::control<QPushButton>(&b.form, "PushButton2")->click();
         st.ResumeTiming();
         b.show();
-        b.form.viewer().repaint();
+        b.form.fullScreenView().repaint();
         st.PauseTiming();
         held = deck::scalableCacheStats();
         st.ResumeTiming();
@@ -163,7 +164,7 @@ void BM_PutBackDraw(benchmark::State &st)
         }
         cards::DrawCards(b.form);
     }
-    st.counters["history"] = double(cards::state().DrawnCards->size());
+    st.counters["history"] = double(cards::state().drawnCards->size());
 }
 BENCHMARK(BM_PutBackDraw)->Arg(0)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
@@ -171,7 +172,7 @@ BENCHMARK(BM_PutBackDraw)->Arg(0)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    // Two screens, 1920 x 1080 and 3840 x 2160, for the viewer.
+    // Two screens, 1920 x 1080 and 3840 x 2160, for the full-screen view.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" DEALWRIGHT_BENCH_SCREENS);
     QApplication app(argc, argv);

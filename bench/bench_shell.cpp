@@ -4,7 +4,7 @@
 #include "cards/DrawState.h"
 #include "shell/Platform.h"
 #include "shell/Random.h"
-#include "shell/Settings.h"
+#include "settings/SettingsStore.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -18,7 +18,7 @@ namespace {
 void BM_RandomPick52(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(shell::RandomPick(52));
+        benchmark::DoNotOptimize(shell::randomPick(52));
 }
 BENCHMARK(BM_RandomPick52);
 
@@ -34,12 +34,12 @@ BENCHMARK(BM_UniformWithoutReseed);
 // (the sentinel's value is never a card, so every element is compared).
 void BM_IsCardDrawnFullHistory(benchmark::State &state)
 {
-    cards::state().DrawnCards = std::vector<std::int16_t>{cards::Sentinel};
+    cards::state().drawnCards = std::vector<std::int16_t>{cards::Sentinel};
     for (std::int16_t c = 0; c < 52; ++c)
-        cards::state().DrawnCards->push_back(c);
-    cards::state().DrawCount = 52;
+        cards::state().drawnCards->push_back(c);
+    cards::state().drawCount = 52;
     for (auto _ : state)
-        benchmark::DoNotOptimize(cards::IsCardDrawn(98));
+        benchmark::DoNotOptimize(cards::isCardDrawn(98));
 }
 BENCHMARK(BM_IsCardDrawnFullHistory);
 
@@ -55,12 +55,12 @@ public:
           m_saved(qgetenv("XDG_CONFIG_HOME"))
     {
         qputenv("XDG_CONFIG_HOME", m_dir.path().toLocal8Bit());
-        shell::Settings::write(shell::keys::Form3Start, QStringLiteral("0"));
-        shell::Settings::write(shell::keys::Option1, QStringLiteral("True"));
-        shell::Settings::write(shell::keys::Option2, QStringLiteral("False"));
-        shell::Settings::write(shell::keys::Text2, QStringLiteral("/home/ana/Pictures/Cards/"));
-        shell::Settings::write(shell::keys::NumberOfCards, QStringLiteral("52"));
-        shell::Settings::write(shell::keys::LastFolderDot, QStringLiteral("/home/ana/Pictures"));
+        settings::write(settings::keys::Form3Start, QStringLiteral("0"));
+        settings::write(settings::keys::Option1, QStringLiteral("True"));
+        settings::write(settings::keys::Option2, QStringLiteral("False"));
+        settings::write(settings::keys::Text2, QStringLiteral("/home/ana/Pictures/Cards/"));
+        settings::write(settings::keys::NumberOfCards, QStringLiteral("52"));
+        settings::write(settings::keys::LastFolderDot, QStringLiteral("/home/ana/Pictures"));
     }
     ~BenchConfig() { qputenv("XDG_CONFIG_HOME", m_saved); }
 
@@ -97,14 +97,14 @@ void timeEach(benchmark::State &state, Operation &&operation)
 void BM_SettingsWrite(benchmark::State &state)
 {
     timeEach(state, [](int i) {
-        shell::Settings::write(shell::keys::Text2, QStringLiteral("/home/ana/Pictures/Cards/%1").arg(i));
+        settings::write(settings::keys::Text2, QStringLiteral("/home/ana/Pictures/Cards/%1").arg(i));
     });
 }
 BENCHMARK(BM_SettingsWrite)->Unit(benchmark::kMillisecond)->Iterations(500);
 
 void BM_SettingsRead(benchmark::State &state)
 {
-    timeEach(state, [](int) { benchmark::DoNotOptimize(shell::Settings::read(shell::keys::Text2, QString())); });
+    timeEach(state, [](int) { benchmark::DoNotOptimize(settings::read(settings::keys::Text2, QString())); });
 }
 BENCHMARK(BM_SettingsRead)->Unit(benchmark::kMicrosecond)->Iterations(5000);
 

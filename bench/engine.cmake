@@ -1,4 +1,4 @@
-# The card-by-card draw through the real draw window and viewer (offscreen).
+# The card-by-card draw through the real draw window and full-screen view (offscreen).
 if(TARGET testsupport)
   dw_add_benchmark(bench_engine ${CMAKE_CURRENT_LIST_DIR}/bench_engine.cpp)
   target_link_libraries(bench_engine PRIVATE draw testsupport)

@@ -5,7 +5,7 @@
 # first window has painted its first frame and ends at once. The wall time of
 # the whole run (exec to exit) is taken from outside; runs alternate, medians
 # are reported. The yardstick ("floor") is the bare program showing a window
-# of the main window's size with the main window's two captioned buttons:
+# of the chooser's size with the chooser's two captioned buttons:
 # what any window that shows text costs. Also times the headless "--batch 52"
 # run.
 #
@@ -51,7 +51,7 @@ measure() {
     echo "$(( (t1 - t0) / 1000 )) $2 $5" >> "$work/$name"
 }
 
-# Empty settings: the main window opens (and start-up stores Form3Start=0).
+# Empty settings: the chooser opens (and start-up stores Form3Start=0).
 main_window() { rm -f "$XDG_CONFIG_HOME"/Marrowfen.ini*; }
 draw_window() { printf '[Dealwright]\nForm3Start=2\n' > "$XDG_CONFIG_HOME/Marrowfen.ini"; }
 nothing() { :; }
@@ -76,7 +76,7 @@ for name in empty floor main draw; do
     case $name in
         empty) label="bare Qt window, empty";;
         floor) label="bare Qt window, two buttons";;
-        main) label="dealwright, main window";;
+        main) label="dealwright, chooser";;
         draw) label="dealwright, draw window (deck)";;
     esac
     wall=$(median "$work/$name" 1)
@@ -85,8 +85,8 @@ done
 ratio() {  # ratio NAME-A NAME-B COLUMN
     awk -v a="$(median "$work/$1" "$3")" -v b="$(median "$work/$2" "$3")" 'BEGIN { printf "%.3f", a / b }'
 }
-printf 'start-up, main window / floor: %s (goal <= 1.10)\n' "$(ratio main floor 1)"
-printf 'memory, main window / floor:   %s (goal <= 1.20)\n' "$(ratio main floor 3)"
+printf 'start-up, chooser / floor: %s (goal <= 1.10)\n' "$(ratio main floor 1)"
+printf 'memory, chooser / floor:   %s (goal <= 1.20)\n' "$(ratio main floor 3)"
 printf 'against the empty window: start-up %s, memory %s\n' "$(ratio main empty 1)" "$(ratio main empty 3)"
 
 # The headless batch: a whole run of --batch 52, into a folder on the disk

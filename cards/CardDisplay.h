@@ -1,7 +1,7 @@
 #pragma once
 // What the drawing engine needs of the windows: the renderer (the draw
 // window's card face control), the two card displays (the draw window's and
-// the full-screen viewer's) and the draw window's mode and pointer. The
+// the full-screen view's) and the draw window's mode and pointer. The
 // windows implement these; the engine knows nothing of widgets.
 //
 // Positions and sizes are in the display's own unit, twips.
@@ -57,13 +57,14 @@ public:
 class DrawHost {
 public:
     virtual ~DrawHost() = default;
-    virtual bool option1Selected() const = 0;
-    virtual bool option2Selected() const = 0;
+    // The draw window's two modes (its options "Option1" and "Option2").
+    virtual bool withoutPuttingBackChosen() const = 0;
+    virtual bool puttingBackChosen() const = 0;
     virtual Renderer &renderer() = 0;
     virtual CardDisplay &drawDisplay() = 0;
-    // Creates the viewer (hidden, loaded) on first use: every draw and reset
-    // writes into it.
-    virtual CardDisplay &viewerDisplay() = 0;
+    // Creates the full-screen view (hidden, loaded) on first use: every draw
+    // and reset writes into it.
+    virtual CardDisplay &fullScreenDisplay() = 0;
     // The draw window's pointer style (0 default, 11 hourglass).
     virtual void setPointer(int style) = 0;
 };
@@ -72,6 +73,6 @@ public:
 void DrawCards(DrawHost &host);
 void ResetCards(DrawHost &host);
 // A whole number 0..limit-1 (re-seeded from the clock before the pick).
-std::int32_t RandomNumber(std::int32_t limit);
+std::int32_t randomNumber(std::int32_t limit);
 
 } // namespace cards

@@ -10,21 +10,26 @@ DrawState &state()
     return s;
 }
 
-void InitDrawnCards()
+void initDrawnCards()
 {
     DrawState &s = state();
-    if (!s.DrawnCards || s.DrawnCards->empty())
-        s.DrawnCards = std::vector<std::int16_t>{Sentinel};
+    if (!s.drawnCards || s.drawnCards->empty())
+        s.drawnCards = std::vector<std::int16_t>{Sentinel};
 }
 
-bool IsCardDrawn(std::int16_t card)
+QString countText(std::int32_t count)
+{
+    return QStringLiteral("Cards drawn: ") + QString::number(count);
+}
+
+bool isCardDrawn(std::int16_t card)
 {
     const DrawState &s = state();
-    if (!s.DrawnCards || s.DrawnCards->empty())
+    if (!s.drawnCards || s.drawnCards->empty())
         throw shell::Failure(QStringLiteral("Subscript out of range: the draw history has not been started"));
     // The whole history is searched with a full-width index: a put-back draw
     // may make it longer than a 16-bit counter can count.
-    for (std::int16_t drawn : *s.DrawnCards) {
+    for (std::int16_t drawn : *s.drawnCards) {
         if (drawn == card)
             return true;
     }

@@ -1,9 +1,9 @@
-// The drawing engine: DrawCards, ResetCards and RandomNumber.
+// The drawing engine: DrawCards, ResetCards and randomNumber.
 //
 // Both procedures are guarded: every numbered step that fails shows the
 // error report with the procedure's location and the step number, and the
 // procedure goes on with the next step. Every change is written into both
-// card displays, the draw window's and the viewer's.
+// card displays, the draw window's and the full-screen view's.
 #include "cards/CardDisplay.h"
 #include "cards/DrawState.h"
 
@@ -20,14 +20,9 @@ namespace cards {
 
 namespace {
 
-QString countText(std::int32_t count)
-{
-    return QStringLiteral("Cards drawn: ") + QString::number(count);
-}
-
 std::vector<std::int16_t> &history()
 {
-    auto &drawn = state().DrawnCards;
+    auto &drawn = state().drawnCards;
     if (!drawn)
         throw shell::Failure(QStringLiteral("Subscript out of range"));
     return *drawn;
@@ -51,7 +46,7 @@ void storeLast(std::int16_t card)
 
 void countOne()
 {
-    auto &count = state().DrawCount;
+    auto &count = state().drawCount;
     if (count == std::numeric_limits<std::int32_t>::max())
         throw shell::Failure(QStringLiteral("Overflow"));
     ++count;
@@ -85,75 +80,76 @@ void drawWithoutPuttingBack(shell::Guarded &g, DrawHost &host)
     int i = 0;
     for (;;) {
         const int reportsBefore = g.reportCount();
-        g.step(104, [&] { card = std::int16_t(RandomNumber(DeckSize)); });
+        g.step(104, [&] { card = std::int16_t(randomNumber(DeckSize)); });
         // A pick that failed would fail again: going back to it would only
         // repeat the report for ever.
         if (g.reportCount() != reportsBefore)
             break;
-        if (!g.jumpTest(106, [&] { return IsCardDrawn(card) && s.DrawCount < DeckSize; }))
+        if (!g.jumpTest(106, [&] { return isCardDrawn(card) && s.drawCount < DeckSize; }))
             break;
     }
 
-    if (g.test(108, [&] { return s.DrawCount < DeckSize; })) {
+    if (g.test(108, [&] { return s.drawCount < DeckSize; })) {
         g.step(110, [&] { lengthenHistory(); });
         g.step(112, [&] { storeLast(card); });
         g.step(114, [&] { countOne(); });
-        // k is DrawCount from here on: the number of this card in the host.drawDisplay().
+        // From here on drawCount is this card's place in the draw: 1 the
+        // first card, 2 row element 0, 3 and up the elements made for them.
         g.step(116, [&] { host.renderer().setChangeBack(0); });
         g.step(118, [&] { host.drawDisplay().setPilePicture(host.renderer().picture()); });
-        g.step(120, [&] { host.viewerDisplay().setPilePicture(host.renderer().picture()); });
-        if (g.test(122, [&] { return s.DrawCount > 51; })) {
+        g.step(120, [&] { host.fullScreenDisplay().setPilePicture(host.renderer().picture()); });
+        if (g.test(122, [&] { return s.drawCount > 51; })) {
             g.step(124, [&] { host.drawDisplay().clearPile(); });
-            g.step(126, [&] { host.viewerDisplay().clearPile(); });
+            g.step(126, [&] { host.fullScreenDisplay().clearPile(); });
         }
         g.step(128, [&] { host.renderer().setChangeCard(card); });
-        if (g.test(130, [&] { return s.DrawCount < 2; })) {
+        if (g.test(130, [&] { return s.drawCount < 2; })) {
             g.step(132, [&] { host.drawDisplay().setFirstPicture(host.renderer().picture()); });
-            g.step(134, [&] { host.viewerDisplay().setFirstPicture(host.renderer().picture()); });
-        } else if (g.test(136, [&] { return s.DrawCount < 3; })) {
+            g.step(134, [&] { host.fullScreenDisplay().setFirstPicture(host.renderer().picture()); });
+        } else if (g.test(136, [&] { return s.drawCount < 3; })) {
             g.step(138, [&] { host.drawDisplay().setRowVisible(0, true); });
             g.step(140, [&] { host.drawDisplay().setRowPicture(0, host.renderer().picture()); });
-            g.step(142, [&] { host.viewerDisplay().setRowPicture(0, host.renderer().picture()); });
+            g.step(142, [&] { host.fullScreenDisplay().setRowPicture(0, host.renderer().picture()); });
         } else {
             g.step(144, [&] { i = host.drawDisplay().rowCount(); });
             g.step(146, [&] { host.drawDisplay().createRowElement(i); });
             g.step(148, [&] { host.drawDisplay().setRowVisible(i, true); });
             g.step(150, [&] { host.drawDisplay().bringRowToFront(i); });
 
-            g.step(152, [&] { host.viewerDisplay().createRowElement(i); });
-            g.step(154, [&] { host.viewerDisplay().setRowStretch(i, true); });
-            g.step(156, [&] { host.viewerDisplay().setRowWidth(i, host.viewerDisplay().rowWidth(0)); });
-            g.step(158, [&] { host.viewerDisplay().setRowHeight(i, host.viewerDisplay().rowHeight(0)); });
-            g.step(160, [&] { host.viewerDisplay().setRowVisible(i, true); });
+            g.step(152, [&] { host.fullScreenDisplay().createRowElement(i); });
+            g.step(154, [&] { host.fullScreenDisplay().setRowStretch(i, true); });
+            g.step(156, [&] { host.fullScreenDisplay().setRowWidth(i, host.fullScreenDisplay().rowWidth(0)); });
+            g.step(158, [&] { host.fullScreenDisplay().setRowHeight(i, host.fullScreenDisplay().rowHeight(0)); });
+            g.step(160, [&] { host.fullScreenDisplay().setRowVisible(i, true); });
 
             // The draw window: a fanned hand, 200 twips per card; the 27th
             // card opens a second row 500 twips lower at the left of Image1.
-            if (g.test(162, [&] { return s.DrawCount >= 27; }))
+            if (g.test(162, [&] { return s.drawCount >= 27; }))
                 g.step(166, [&] { host.drawDisplay().setRowTop(i, host.drawDisplay().rowTop(0) + 500); });
             else
                 g.step(164, [&] { host.drawDisplay().setRowTop(i, host.drawDisplay().rowTop(0)); });
-            if (g.test(168, [&] { return s.DrawCount == 27; }))
+            if (g.test(168, [&] { return s.drawCount == 27; }))
                 g.step(170, [&] { host.drawDisplay().setRowLeft(i, host.drawDisplay().firstLeft()); });
             else
                 g.step(172, [&] { host.drawDisplay().setRowLeft(i, host.drawDisplay().rowLeft(i - 1) + 200); });
 
-            // The viewer: side by side in rows of 13 (draws 1-13, 14-26, ...).
-            if (g.test(174, [&] { return s.DrawCount % 13 != 1; })) {
-                g.step(176, [&] { host.viewerDisplay().setRowTop(i, host.viewerDisplay().rowTop(i - 1)); });
+            // The full-screen view: side by side in rows of 13 (draws 1-13, 14-26, ...).
+            if (g.test(174, [&] { return s.drawCount % 13 != 1; })) {
+                g.step(176, [&] { host.fullScreenDisplay().setRowTop(i, host.fullScreenDisplay().rowTop(i - 1)); });
                 g.step(178, [&] {
-                    host.viewerDisplay().setRowLeft(i, host.viewerDisplay().rowLeft(i - 1) + host.viewerDisplay().rowWidth(i - 1) + 10);
+                    host.fullScreenDisplay().setRowLeft(i, host.fullScreenDisplay().rowLeft(i - 1) + host.fullScreenDisplay().rowWidth(i - 1) + 10);
                 });
             } else {
-                g.step(180, [&] { host.viewerDisplay().setRowLeft(i, host.viewerDisplay().firstLeft()); });
+                g.step(180, [&] { host.fullScreenDisplay().setRowLeft(i, host.fullScreenDisplay().firstLeft()); });
                 g.step(182, [&] {
-                    host.viewerDisplay().setRowTop(i, host.viewerDisplay().rowTop(i - 1) + host.viewerDisplay().rowHeight(i - 1) + 100);
+                    host.fullScreenDisplay().setRowTop(i, host.fullScreenDisplay().rowTop(i - 1) + host.fullScreenDisplay().rowHeight(i - 1) + 100);
                 });
             }
             g.step(184, [&] { host.drawDisplay().setRowPicture(i, host.renderer().picture()); });
-            g.step(186, [&] { host.viewerDisplay().setRowPicture(i, host.renderer().picture()); });
+            g.step(186, [&] { host.fullScreenDisplay().setRowPicture(i, host.renderer().picture()); });
         }
-        g.step(188, [&] { host.drawDisplay().setCountText(countText(s.DrawCount)); });
-        g.step(190, [&] { host.viewerDisplay().setCountText(countText(s.DrawCount)); });
+        g.step(188, [&] { host.drawDisplay().setCountText(countText(s.drawCount)); });
+        g.step(190, [&] { host.fullScreenDisplay().setCountText(countText(s.drawCount)); });
     } else {
         g.step(192, [&] { shell::showMessage(QStringLiteral("No more cards, please reset.")); });
     }
@@ -163,35 +159,35 @@ void drawPuttingBack(shell::Guarded &g, DrawHost &host)
 {
     DrawState &s = state();
     std::int16_t card = 0;
-    g.step(196, [&] { card = std::int16_t(RandomNumber(DeckSize)); });
+    g.step(196, [&] { card = std::int16_t(randomNumber(DeckSize)); });
     g.step(198, [&] { lengthenHistory(); });
     g.step(200, [&] { storeLast(card); });
     g.step(202, [&] { countOne(); });
     g.step(204, [&] { host.renderer().setChangeBack(0); });
     g.step(206, [&] { host.drawDisplay().setPilePicture(host.renderer().picture()); });
-    g.step(208, [&] { host.viewerDisplay().setPilePicture(host.renderer().picture()); });
+    g.step(208, [&] { host.fullScreenDisplay().setPilePicture(host.renderer().picture()); });
     g.step(210, [&] { host.renderer().setChangeCard(card); });
     g.step(212, [&] { host.drawDisplay().setFirstPicture(host.renderer().picture()); });
-    g.step(214, [&] { host.viewerDisplay().setFirstPicture(host.renderer().picture()); });
-    g.step(216, [&] { host.drawDisplay().setCountText(countText(s.DrawCount)); });
-    g.step(218, [&] { host.viewerDisplay().setCountText(countText(s.DrawCount)); });
+    g.step(214, [&] { host.fullScreenDisplay().setFirstPicture(host.renderer().picture()); });
+    g.step(216, [&] { host.drawDisplay().setCountText(countText(s.drawCount)); });
+    g.step(218, [&] { host.fullScreenDisplay().setCountText(countText(s.drawCount)); });
 }
 
 } // namespace
 
-std::int32_t RandomNumber(std::int32_t limit)
+std::int32_t randomNumber(std::int32_t limit)
 {
-    return shell::RandomPick(limit);
+    return shell::randomPick(limit);
 }
 
 void DrawCards(DrawHost &host)
 {
-    shell::Guarded g(shell::Location::Cards_DrawCards);
+    shell::Guarded g(shell::Location::DrawCards);
     PointerRestore restore(host);
     g.step(100, [&] { host.setPointer(shell::PointerHourglass); });
-    if (g.test(102, [&] { return host.option1Selected(); }))
+    if (g.test(102, [&] { return host.withoutPuttingBackChosen(); }))
         drawWithoutPuttingBack(g, host);
-    else if (g.test(194, [&] { return host.option2Selected(); }))
+    else if (g.test(194, [&] { return host.puttingBackChosen(); }))
         drawPuttingBack(g, host);
     g.step(220, [&] { host.setPointer(shell::PointerDefault); });
     restore.done();
@@ -199,25 +195,25 @@ void DrawCards(DrawHost &host)
 
 void ResetCards(DrawHost &host)
 {
-    shell::Guarded g(shell::Location::Cards_ResetCards);
+    shell::Guarded g(shell::Location::ResetCards);
     DrawState &s = state();
-    g.step(100, [&] { s.DrawCount = 0; });
+    g.step(100, [&] { s.drawCount = 0; });
     g.step(102, [&] {
-        if (s.DrawnCards)
-            s.DrawnCards->assign(1, 0);
+        if (s.drawnCards)
+            s.drawnCards->assign(1, 0);
         else
-            s.DrawnCards.emplace(1, std::int16_t(0));
+            s.drawnCards.emplace(1, std::int16_t(0));
     });
     g.step(104, [&] { history()[0] = Sentinel; });
     g.step(106, [&] { host.drawDisplay().clearPile(); });
     g.step(108, [&] { host.drawDisplay().clearFirst(); });
-    g.step(110, [&] { host.viewerDisplay().clearPile(); });
-    g.step(112, [&] { host.viewerDisplay().clearFirst(); });
-    g.step(114, [&] { host.drawDisplay().setCountText(countText(s.DrawCount)); });
+    g.step(110, [&] { host.fullScreenDisplay().clearPile(); });
+    g.step(112, [&] { host.fullScreenDisplay().clearFirst(); });
+    g.step(114, [&] { host.drawDisplay().setCountText(countText(s.drawCount)); });
     g.step(116, [&] { host.renderer().setChangeBack(0); });
-    g.step(118, [&] { host.viewerDisplay().setCountText(countText(s.DrawCount)); });
+    g.step(118, [&] { host.fullScreenDisplay().setCountText(countText(s.drawCount)); });
     g.step(120, [&] { host.drawDisplay().setPilePicture(host.renderer().picture()); });
-    g.step(122, [&] { host.viewerDisplay().setPilePicture(host.renderer().picture()); });
+    g.step(122, [&] { host.fullScreenDisplay().setPilePicture(host.renderer().picture()); });
 
     // Steps 124-128 and 130-134: the row elements from the last down to
     // element 1; element 0 is part of the design and stays.
@@ -225,14 +221,14 @@ void ResetCards(DrawHost &host)
     g.step(124, [&] { last = host.drawDisplay().rowCount() - 1; });
     for (int i = last; i >= 1; --i)
         g.step(126, [&] { host.drawDisplay().removeRowElement(i); });
-    g.step(130, [&] { last = host.viewerDisplay().rowCount() - 1; });
+    g.step(130, [&] { last = host.fullScreenDisplay().rowCount() - 1; });
     for (int i = last; i >= 1; --i)
-        g.step(132, [&] { host.viewerDisplay().removeRowElement(i); });
+        g.step(132, [&] { host.fullScreenDisplay().removeRowElement(i); });
 
     g.step(136, [&] { host.drawDisplay().clearRowPicture(0); });
     g.step(138, [&] { host.drawDisplay().setRowVisible(0, false); });
-    g.step(140, [&] { host.viewerDisplay().clearRowPicture(0); });
-    g.step(142, [&] { s.ViewerLaidOut = false; });
+    g.step(140, [&] { host.fullScreenDisplay().clearRowPicture(0); });
+    g.step(142, [&] { s.fullScreenLaidOut = false; });
 }
 
 } // namespace cards

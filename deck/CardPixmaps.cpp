@@ -62,7 +62,7 @@ QImage renderWith(ScalableDocument &document, const QSize &devicePixels)
 
 int roundHalfEven(qreal value)
 {
-    return int(shell::RoundHalfEven(double(value)));
+    return int(shell::roundHalfEven(double(value)));
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // Card pictures on screen at any size. A card-sized picture of the set
 // (faces, jokers, markers, backs) carries the name of its scalable source,
 // drawn by the same art generator as the 71 x 96 picture; wherever a card is
-// shown at another size in device pixels (the full-screen viewer, a screen
+// shown at another size in device pixels (the full-screen view, a screen
 // with a scale factor), it is rendered from that source at exactly that
 // size, so that edges and corner indices stay sharp. At its natural size on
 // a 1x screen the picture is shown pixel for pixel as it is.

@@ -9,15 +9,14 @@ namespace draw {
 QString drawAnnouncement()
 {
     const cards::DrawState &draw = cards::state();
-    if (!draw.DrawnCards || draw.DrawnCards->size() < 2 || draw.DrawCount < 1)
+    if (!draw.drawnCards || draw.drawnCards->size() < 2 || draw.drawCount < 1)
         return QString();
-    return deck::cardName(draw.DrawnCards->back()) + QStringLiteral(". Cards drawn: ")
-        + QString::number(draw.DrawCount);
+    return deck::cardName(draw.drawnCards->back()) + QStringLiteral(". ") + cards::countText(draw.drawCount);
 }
 
 void announceDraw(QWidget *focused, std::int32_t countBefore)
 {
-    if (cards::state().DrawCount == countBefore)
+    if (cards::state().drawCount == countBefore)
         return;
     const QString text = drawAnnouncement();
     if (!text.isEmpty())

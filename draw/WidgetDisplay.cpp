@@ -1,6 +1,6 @@
 #include "draw/WidgetDisplay.h"
 
-#include "draw/ImageBox.h"
+#include "deck/CardImage.h"
 #include "shell/Failure.h"
 #include "shell/Twips.h"
 
@@ -8,23 +8,23 @@
 
 namespace draw {
 
-WidgetDisplay::WidgetDisplay(ImageBox *image1, ImageBox *image2, ImageBox *image3, QLabel *label1)
-    : m_image1(image1), m_image2(image2), m_row{image3}, m_label1(label1)
+WidgetDisplay::WidgetDisplay(CardImage *firstCard, CardImage *pile, CardImage *row, QLabel *countLabel)
+    : m_firstCard(firstCard), m_pile(pile), m_row{row}, m_countLabel(countLabel)
 {
 }
 
 // The created elements are children of the window and go with it.
 WidgetDisplay::~WidgetDisplay() = default;
 
-void WidgetDisplay::setPilePicture(const QImage &picture) { m_image2->setPicture(picture); }
-void WidgetDisplay::clearPile() { m_image2->clear(); }
-void WidgetDisplay::setFirstPicture(const QImage &picture) { m_image1->setPicture(picture); }
-void WidgetDisplay::clearFirst() { m_image1->clear(); }
-int WidgetDisplay::firstLeft() const { return shell::twipsGeometry(m_image1).left; }
+void WidgetDisplay::setPilePicture(const QImage &picture) { m_pile->setPicture(picture); }
+void WidgetDisplay::clearPile() { m_pile->clear(); }
+void WidgetDisplay::setFirstPicture(const QImage &picture) { m_firstCard->setPicture(picture); }
+void WidgetDisplay::clearFirst() { m_firstCard->clear(); }
+int WidgetDisplay::firstLeft() const { return shell::twipsGeometry(m_firstCard).left; }
 
 int WidgetDisplay::rowCount() const { return int(m_row.size()); }
 
-ImageBox *WidgetDisplay::row(int index) const
+CardImage *WidgetDisplay::row(int index) const
 {
     if (index < 0 || index >= int(m_row.size()))
         throw shell::Failure(QStringLiteral("Control array element '%1' doesn't exist").arg(index));
@@ -39,8 +39,8 @@ void WidgetDisplay::createRowElement(int index)
         throw shell::Failure(QStringLiteral("Object already loaded"));
     if (index != int(m_row.size()))
         throw shell::Failure(QStringLiteral("Control array element '%1' doesn't exist").arg(index));
-    ImageBox *model = m_row.front();
-    auto *element = new ImageBox(model->parentWidget());
+    CardImage *model = m_row.front();
+    auto *element = new CardImage(model->parentWidget());
     element->setObjectName(model->objectName());
     element->setProperty("index", index);
     element->setStretch(model->stretch());
@@ -53,7 +53,7 @@ void WidgetDisplay::removeRowElement(int index)
 {
     if (index == 0)
         throw shell::Failure(QStringLiteral("Can't unload controls created at design time"));
-    ImageBox *element = row(index);
+    CardImage *element = row(index);
     if (index != int(m_row.size()) - 1)
         throw shell::Failure(QStringLiteral("Only the last element of the row can be removed"));
     m_row.pop_back();
@@ -74,6 +74,6 @@ void WidgetDisplay::setRowTop(int index, int twips) { shell::setTwipsTop(row(ind
 void WidgetDisplay::setRowWidth(int index, int twips) { shell::setTwipsWidth(row(index), twips); }
 void WidgetDisplay::setRowHeight(int index, int twips) { shell::setTwipsHeight(row(index), twips); }
 
-void WidgetDisplay::setCountText(const QString &text) { m_label1->setText(text); }
+void WidgetDisplay::setCountText(const QString &text) { m_countLabel->setText(text); }
 
 } // namespace draw

@@ -9,13 +9,17 @@
 
 class QLabel;
 
+namespace deck {
+class CardImage;
+}
+
 namespace draw {
 
-class ImageBox;
+using deck::CardImage;
 
 class WidgetDisplay : public cards::CardDisplay {
 public:
-    WidgetDisplay(ImageBox *image1, ImageBox *image2, ImageBox *image3, QLabel *label1);
+    WidgetDisplay(CardImage *firstCard, CardImage *pile, CardImage *row, QLabel *countLabel);
     ~WidgetDisplay() override;
     WidgetDisplay(const WidgetDisplay &) = delete;
     WidgetDisplay &operator=(const WidgetDisplay &) = delete;
@@ -45,18 +49,14 @@ public:
 
     void setCountText(const QString &text) override;
 
-    // The widgets, for the window that owns them.
-    ImageBox *image1() const { return m_image1; }
-    ImageBox *image2() const { return m_image2; }
-    ImageBox *row(int index) const;   // throws shell::Failure for a missing element
-    const std::vector<ImageBox *> &rowElements() const { return m_row; }
-    QLabel *label1() const { return m_label1; }
+    // A row element; throws shell::Failure for a missing one.
+    CardImage *row(int index) const;
 
 private:
-    ImageBox *m_image1;
-    ImageBox *m_image2;
-    std::vector<ImageBox *> m_row;
-    QLabel *m_label1;
+    CardImage *m_firstCard;
+    CardImage *m_pile;
+    std::vector<CardImage *> m_row;
+    QLabel *m_countLabel;
 };
 
 } // namespace draw

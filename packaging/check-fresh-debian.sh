@@ -12,7 +12,7 @@
 #      pull in every dependency from Debian's archive;
 #   4. inside the root, as an unprivileged user, runs dealwright --version, two
 #      headless batches (52 bitmaps, 5 large PNG files), the windows on Qt's
-#      offscreen platform (first the main window, then with a settings file
+#      offscreen platform (first the chooser, then with a settings file
 #      that opens the draw window first), and a start without any display,
 #      which must end with status 2 and one line on standard error;
 #   5. prints a summary: the package, its size, its installed size, the
@@ -336,10 +336,10 @@ ok "dealwright --batch 5 --out /tmp/png --format png --height 1050: 5 PNG files,
 # window), then with a settings file that opens the draw window first.
 run_as_user shown-main QT_QPA_PLATFORM=offscreen DEALWRIGHT_EXIT_AFTER_SHOW=1 XDG_CONFIG_HOME=/tmp/cfg \
     dealwright
-[[ $run_status -eq 0 ]] || run_fail shown-main "the main window (offscreen) exited with status $run_status"
+[[ $run_status -eq 0 ]] || run_fail shown-main "the chooser (offscreen) exited with status $run_status"
 shown=$(grep -m1 '^shown ' "$logs/shown-main.err" || true)
-[[ -n $shown ]] || run_fail shown-main "the main window (offscreen) printed no \"shown\" line"
-ok "main window painted offscreen, empty settings folder: $shown"
+[[ -n $shown ]] || run_fail shown-main "the chooser (offscreen) printed no \"shown\" line"
+ok "chooser painted offscreen, empty settings folder: $shown"
 
 in_root install -d -o "$user_uid" -g "$user_gid" /tmp/cfg2
 printf '[Dealwright]\nForm3Start=2\n' >"$root/tmp/cfg2/Marrowfen.ini"
@@ -350,7 +350,7 @@ run_as_user shown-draw QT_QPA_PLATFORM=offscreen DEALWRIGHT_EXIT_AFTER_SHOW=1 XD
 shown=$(grep -m1 '^shown ' "$logs/shown-draw.err" || true)
 [[ -n $shown ]] || run_fail shown-draw "the draw window (offscreen, Form3Start=2) printed no \"shown\" line"
 # The program reads the switch and then stores Form3Start=0, so that the next
-# start opens the main window again: the file was read and written.
+# start opens the chooser again: the file was read and written.
 grep -qx 'Form3Start=0' "$root/tmp/cfg2/Marrowfen.ini" ||
     { cat "$root/tmp/cfg2/Marrowfen.ini" >&2; fail "the settings file was not reset to Form3Start=0 after the start"; }
 ok "draw window painted offscreen, settings Form3Start=2 (then reset to 0): $shown"
@@ -374,10 +374,10 @@ if command -v Xvfb >/dev/null; then
     kill "$xvfb_pid" 2>/dev/null || true
     wait "$xvfb_pid" 2>/dev/null || true
     xvfb_pid=
-    [[ $run_status -eq 0 ]] || run_fail shown-x11 "the main window on X (Xvfb) exited with status $run_status"
+    [[ $run_status -eq 0 ]] || run_fail shown-x11 "the chooser on X (Xvfb) exited with status $run_status"
     shown=$(grep -m1 '^shown ' "$logs/shown-x11.err" || true)
-    [[ -n $shown ]] || run_fail shown-x11 "the main window on X (Xvfb) printed no \"shown\" line"
-    ok "main window painted on X through the xcb plugin (host Xvfb): $shown"
+    [[ -n $shown ]] || run_fail shown-x11 "the chooser on X (Xvfb) printed no \"shown\" line"
+    ok "chooser painted on X through the xcb plugin (host Xvfb): $shown"
 else
     notes+=("X11 run skipped: no Xvfb on this machine")
 fi

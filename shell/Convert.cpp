@@ -14,9 +14,8 @@ namespace {
 bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
 bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
-// The text without its surrounding blanks, if it is a number by the rules
-// in the header; also the position of the first digit of the mantissa
-// (after the sign).
+// Whether the text is a number by the rules in the header, and if so its
+// sign, mantissa and exponent without the surrounding blanks.
 struct Parsed {
     bool ok = false;
     QString body;  // sign, mantissa, exponent
@@ -31,32 +30,28 @@ Parsed parse(const QString &text)
     while (end > begin && isBlank(text[end - 1]))
         --end;
     int i = begin;
-    if (i < end && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
-        ++i;
-    int digits = 0;
-    while (i < end && isDigit(text[i])) {
-        ++i;
-        ++digits;
-    }
+    const auto skipSign = [&] {
+        if (i < end && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
+            ++i;
+    };
+    const auto skipDigits = [&] {
+        const int first = i;
+        while (i < end && isDigit(text[i]))
+            ++i;
+        return i - first;
+    };
+    skipSign();
+    int digits = skipDigits();
     if (i < end && text[i] == QLatin1Char('.')) {
         ++i;
-        while (i < end && isDigit(text[i])) {
-            ++i;
-            ++digits;
-        }
+        digits += skipDigits();
     }
     if (digits == 0)
         return {};
     if (i < end && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
         ++i;
-        if (i < end && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
-            ++i;
-        int expDigits = 0;
-        while (i < end && isDigit(text[i])) {
-            ++i;
-            ++expDigits;
-        }
-        if (expDigits == 0)
+        skipSign();
+        if (skipDigits() == 0)
             return {};
     }
     if (i != end)
@@ -181,12 +176,12 @@ double roundDecimal(const std::string &body)
 
 } // namespace
 
-bool IsNumber(const QString &text)
+bool isNumber(const QString &text)
 {
     return parse(text).ok;
 }
 
-double ToNumber(const QString &text)
+double toNumber(const QString &text)
 {
     const Parsed parsed = parse(text);
     if (!parsed.ok)
@@ -205,7 +200,7 @@ double ToNumber(const QString &text)
     return value;
 }
 
-double RoundHalfEven(double value)
+double roundHalfEven(double value)
 {
     if (!std::isfinite(value))
         return value;
@@ -218,7 +213,7 @@ double RoundHalfEven(double value)
     return std::fmod(below, 2.0) == 0 ? below : below + 1;
 }
 
-double ToWholeNumber(const QString &text)
+double toWholeNumber(const QString &text)
 {
     const Parsed parsed = parse(text);
     if (!parsed.ok)
@@ -226,15 +221,15 @@ double ToWholeNumber(const QString &text)
     return roundDecimal(parsed.body.toStdString());
 }
 
-std::int32_t ToInt32(const QString &text)
+std::int32_t toInt32(const QString &text)
 {
-    const double whole = ToWholeNumber(text);
+    const double whole = toWholeNumber(text);
     if (!(whole >= std::numeric_limits<std::int32_t>::min() && whole <= std::numeric_limits<std::int32_t>::max()))
         throw Failure(QStringLiteral("Overflow: %1 is too large for a whole number").arg(quoted(text)));
     return static_cast<std::int32_t>(whole);
 }
 
-bool ToBool(const QString &text)
+bool toBool(const QString &text)
 {
     // The same blanks as around a number: spaces and tabs.
     int begin = 0, end = text.size();
@@ -247,12 +242,12 @@ bool ToBool(const QString &text)
         return true;
     if (trimmed.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
         return false;
-    if (IsNumber(text))
-        return ToNumber(text) != 0.0;
+    if (isNumber(text))
+        return toNumber(text) != 0.0;
     throw Failure(QStringLiteral("Type mismatch: %1 is not a truth value").arg(quoted(text)));
 }
 
-QString FromBool(bool value)
+QString fromBool(bool value)
 {
     return value ? QStringLiteral("True") : QStringLiteral("False");
 }

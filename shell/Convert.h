@@ -12,28 +12,28 @@
 
 namespace shell {
 
-bool IsNumber(const QString &text);
+bool isNumber(const QString &text);
 
 // Throws Failure("Type mismatch: ...") for a text that is not a number.
-double ToNumber(const QString &text);
+double toNumber(const QString &text);
 
 // Rounds to the nearest whole number, halves to the even neighbour.
-double RoundHalfEven(double value);
+double roundHalfEven(double value);
 
 // Text to whole number, rounded on the text's own decimal digits (exponent
 // included), halves to even: "2.5" -> 2, "3.5" -> 4, "3.49999999999999999"
 // -> 3, "5.25e1" -> 52. The result is a double so that any size compares
 // safely ("1e400" -> +inf).
-double ToWholeNumber(const QString &text);
+double toWholeNumber(const QString &text);
 
 // Whole number that must fit 32 bits; throws Failure("Overflow: ...") when not.
-std::int32_t ToInt32(const QString &text);
+std::int32_t toInt32(const QString &text);
 
 // "True"/"False" (any case, blanks around allowed) or any number, non-zero
 // meaning true. Throws Failure("Type mismatch: ...") otherwise.
-bool ToBool(const QString &text);
+bool toBool(const QString &text);
 
 // The stored form of a truth value: "True" or "False".
-QString FromBool(bool value);
+QString fromBool(bool value);
 
 } // namespace shell

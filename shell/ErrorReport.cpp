@@ -54,10 +54,11 @@ QString errorReportText(const QString &description, const QString &location, int
         + QLatin1String(SupportAddress);
 }
 
-void ShowErrorReport(const QString &location, int step, const QString &description)
+void showErrorReport(Location location, int step, const QString &description)
 {
-    platform().messages->show(
-        Message{errorReportText(description, location, step), QStringLiteral("Application Error"), MessageIcon::Exclamation});
+    platform().messages->show(Message{errorReportText(description, locationText(location), step),
+                                      QStringLiteral("Application Error"), MessageIcon::Exclamation,
+                                      ReportOrigin{location, step}});
 }
 
 void Guarded::report(std::exception_ptr failure)
@@ -66,7 +67,7 @@ void Guarded::report(std::exception_ptr failure)
     const QString description = describeFailure(failure);
     // The report itself must never throw out of the handler.
     try {
-        ShowErrorReport(locationText(m_location), m_step, description);
+        showErrorReport(m_location, m_step, description);
     } catch (...) {
     }
 }

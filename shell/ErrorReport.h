@@ -7,38 +7,11 @@
 // failure (a C++ exception) pass to the guarded caller, which reports it with
 // its own step number.
 #include "Failure.h"
+#include "Location.h"
 #include <QString>
 #include <utility>
 
 namespace shell {
-
-// The twenty procedures that carry the error report.
-enum class Location {
-    Form1_Form_Load,
-    Form1_PushButton1_Click,
-    Form1_PushButton2_Click,
-    Form2_Form_Load,
-    Form2_PushButton1_Click,
-    Form2_PushButton2_Click,
-    Form2_PushButton3_Click,
-    Form2_PushButton4_Click,
-    Form2_PushButton5_Click,
-    Form2_PushButton9_Click,
-    Form3_Form_Load,
-    Form3_PushButton1_Click,
-    Form3_PushButton2_Click,
-    Form3_PushButton3_Click,
-    Form3_PushButton4_Click,
-    Form3_PushButton9_Click,
-    Form4_Form_Activate,
-    Form4_Form_Load,
-    Cards_DrawCards,
-    Cards_ResetCards,
-};
-constexpr int LocationCount = 20;
-
-// "in Kestrelby2021/08/31.<object>.<procedure> " (with the trailing blank).
-QString locationText(Location location);
 
 extern const char *const SupportAddress;
 extern const char *const WebSiteAddress;
@@ -47,12 +20,13 @@ extern const char *const WebSiteAddress;
 // and the request to e-mail a screenshot.
 QString errorReportText(const QString &description, const QString &location, int step);
 
-// Shows the report in a modal box: exclamation icon, caption "Application Error".
-void ShowErrorReport(const QString &location, int step, const QString &description);
+// Shows the report in a modal box: exclamation icon, caption "Application
+// Error". The message carries its location and step for those who record it.
+void showErrorReport(Location location, int step, const QString &description);
 
 // The numbered steps of one call of a guarded procedure.
 //
-//   Guarded g(Location::Form2_Form_Load);
+//   Guarded g(Location::DrawWindowLoad);
 //   g.step(100, [&] { ... });                 // failure: report, next step
 //   if (g.test(102, [&] { return ...; })) {   // failure: report, branch runs
 //       g.step(104, [&] { ... });
@@ -81,13 +55,7 @@ public:
     template <class F>
     bool test(int number, F &&condition)
     {
-        m_step = number;
-        try {
-            return static_cast<bool>(std::forward<F>(condition)());
-        } catch (...) {
-            report(std::current_exception());
-            return true;
-        }
+        return decide(number, std::forward<F>(condition), true);
     }
 
     // A test whose only action is a jump: a failing test is reported and
@@ -95,13 +63,7 @@ public:
     template <class F>
     bool jumpTest(int number, F &&condition)
     {
-        m_step = number;
-        try {
-            return static_cast<bool>(std::forward<F>(condition)());
-        } catch (...) {
-            report(std::current_exception());
-            return false;
-        }
+        return decide(number, std::forward<F>(condition), false);
     }
 
     int currentStep() const { return m_step; }
@@ -109,6 +71,14 @@ public:
 
 private:
     void report(std::exception_ptr failure);
+
+    template <class F>
+    bool decide(int number, F &&condition, bool whenFailed)
+    {
+        bool result = whenFailed;
+        step(number, [&] { result = static_cast<bool>(std::forward<F>(condition)()); });
+        return result;
+    }
 
     Location m_location;
     int m_step = 0;

@@ -7,7 +7,7 @@ namespace shell {
 
 void showMessage(const QString &text, MessageIcon icon)
 {
-    platform().messages->show(Message{text, AppTitle(), icon});
+    platform().messages->show(Message{text, appTitle(), icon, std::nullopt});
 }
 
 } // namespace shell

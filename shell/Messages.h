@@ -2,16 +2,28 @@
 // The one message-box service of the program. Every message goes through
 // shell::platform().messages, so that tests can record them instead of
 // blocking on a modal box.
+#include "Location.h"
+
 #include <QString>
+#include <optional>
 
 namespace shell {
 
 enum class MessageIcon { None, Error, Exclamation };
 
+// An error report's procedure and step.
+struct ReportOrigin {
+    Location location;
+    int step = 0;
+    bool operator==(const ReportOrigin &other) const { return location == other.location && step == other.step; }
+};
+
 struct Message {
     QString text;
     QString caption;
     MessageIcon icon = MessageIcon::None;
+    // Set for an error report only.
+    std::optional<ReportOrigin> origin;
 };
 
 class MessageService {

@@ -9,9 +9,9 @@ namespace shell {
 class Navigator {
 public:
     virtual ~Navigator() = default;
-    virtual void showMainWindow() = 0;   // Form1
-    virtual void showDrawWindow() = 0;   // Form2 (created and loaded on first use)
-    virtual void showBatchWindow() = 0;  // Form3 (created and loaded on first use)
+    virtual void showChooser() = 0;
+    virtual void showDrawWindow() = 0;   // created and loaded on first use
+    virtual void showBatchWindow() = 0;  // created and loaded on first use
 };
 
 } // namespace shell

@@ -2,7 +2,7 @@
 // Decodes a PNG file held in memory with libpng, without Qt's image reader:
 // that reader, even when told the format, loads and asks every image-format
 // plugin installed on the system whether it wants the file, which costs
-// more than the whole rest of the main window's start-up work. The window
+// more than the whole rest of the chooser's start-up work. The window
 // icon is decoded here for that reason.
 #include <QByteArrayView>
 #include <QImage>

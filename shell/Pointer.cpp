@@ -5,12 +5,27 @@
 #include "ShellHelpers.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QWidget>
 
 namespace shell {
 
-QCursor LoadHandCursor(const QString &path)
+BusyPointer::BusyPointer()
+{
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+        QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+        m_shown = true;
+    }
+}
+
+BusyPointer::~BusyPointer()
+{
+    if (m_shown)
+        QGuiApplication::restoreOverrideCursor();
+}
+
+QCursor loadHandCursor(const QString &path)
 {
     const std::optional<QCursor> cursor = loadCursorFile(path);
     if (!cursor)
@@ -18,15 +33,15 @@ QCursor LoadHandCursor(const QString &path)
     return *cursor;
 }
 
-void LoadWindowLook(Guarded &g, QWidget *window, PointerFeedback &pointer)
+void loadWindowLook(Guarded &g, QWidget *window, PointerFeedback &pointer)
 {
-    g.step(100, [&] { ApplyWindowColours(window); });
-    const QString cursorFile = HandCursorPath();
-    if (g.test(102, [&] { return FileExists(cursorFile); }))
-        g.step(104, [&] { pointer.setCustomCursor(LoadHandCursor(cursorFile)); });
+    g.step(100, [&] { applyWindowColours(window); });
+    const QString cursorFile = handCursorPath();
+    if (g.test(102, [&] { return fileExists(cursorFile); }))
+        g.step(104, [&] { pointer.setCustomCursor(loadHandCursor(cursorFile)); });
     g.step(106, [&] {
-        SetCaptionAndIcon(window);
-        SetAppTitle();
+        setCaptionAndIcon(window);
+        setAppTitle();
     });
 }
 

@@ -19,15 +19,28 @@ std::optional<QCursor> loadCursorFile(const QString &path);
 // The windows' hand pointer: throws Failure ("Invalid picture") for a file
 // that exists but is no cursor, so that the window's load reports it and
 // keeps the standard pointer.
-QCursor LoadHandCursor(const QString &path);
+QCursor loadHandCursor(const QString &path);
 
 class Guarded;
 class PointerFeedback;
 
+// The busy pointer over every window of the program while it lives (a
+// wait the user should see); nothing without a graphical application.
+class BusyPointer {
+public:
+    BusyPointer();
+    ~BusyPointer();
+    BusyPointer(const BusyPointer &) = delete;
+    BusyPointer &operator=(const BusyPointer &) = delete;
+
+private:
+    bool m_shown = false;
+};
+
 // The first steps that the drawing windows' loads share: 100 the window
 // colours, 102/104 the hand pointer when its file is beside the program,
 // 106 caption, icon and application title.
-void LoadWindowLook(Guarded &g, QWidget *window, PointerFeedback &pointer);
+void loadWindowLook(Guarded &g, QWidget *window, PointerFeedback &pointer);
 
 class PointerFeedback : public QObject {
     Q_OBJECT

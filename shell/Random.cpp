@@ -96,7 +96,7 @@ void resetProgramRandom(const RandomGenerator::Key *key)
         generator.reset();
 }
 
-std::int32_t RandomPick(std::int32_t limit)
+std::int32_t randomPick(std::int32_t limit)
 {
     if (limit < 1)
         throw Failure(QStringLiteral("Invalid procedure call or argument: the limit of a random pick must be at least 1"));

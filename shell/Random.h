@@ -38,6 +38,6 @@ void resetProgramRandom(const RandomGenerator::Key *key = nullptr);
 
 // Re-seed from the time of day, then a uniform whole number 0..limit-1.
 // Both drawing windows pick their cards with this.
-std::int32_t RandomPick(std::int32_t limit);
+std::int32_t randomPick(std::int32_t limit);
 
 } // namespace shell

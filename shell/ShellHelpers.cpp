@@ -57,11 +57,11 @@ void paintBackground(QWidget *widget, const QColor &colour, const QColor &text)
     widget->setAutoFillBackground(true);
 }
 
-// Labels that show a picture (image boxes, the card face control) are not
-// labels in the window's sense and keep their own background.
+// A label that shows a picture (the card face control's icon) is no label
+// in the window's sense and keeps its own background.
 bool isTextLabel(const QLabel *label)
 {
-    return !label->objectName().startsWith(QLatin1String("Image")) && !label->inherits("deck::Deck");
+    return label->pixmap().isNull();
 }
 
 // The style engine's complaint about a style sheet, caught from Qt's
@@ -101,16 +101,16 @@ QString styleSheetComplaint(F &&apply)
 
 } // namespace
 
-QString SpecialFolderPath(int folderId)
+QString specialFolderPath(int folderId)
 {
     if (folderId == DesktopFolderId)
         return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     return QString();
 }
 
-QString DesktopFolder()
+QString desktopFolder()
 {
-    QString path = SpecialFolderPath(DesktopFolderId);
+    QString path = specialFolderPath(DesktopFolderId);
     if (!path.isEmpty() && !QFileInfo(path).isDir())
         path = QDir::homePath();
     if (path.isEmpty())
@@ -118,12 +118,12 @@ QString DesktopFolder()
     return withOneTrailingSeparator(path);
 }
 
-bool FileExists(const QString &path)
+bool fileExists(const QString &path)
 {
     return !path.isEmpty() && QFileInfo::exists(path);
 }
 
-std::optional<bool> IsFolder(const QString &path)
+std::optional<bool> isFolder(const QString &path)
 {
     if (path.isEmpty())
         return std::nullopt;
@@ -133,7 +133,7 @@ std::optional<bool> IsFolder(const QString &path)
     return info.isDir();
 }
 
-QString ProgramFolder()
+QString programFolder()
 {
     const QByteArray overridden = qgetenv("DEALWRIGHT_PROGRAM_DIR");
     QString folder = overridden.isEmpty() ? QCoreApplication::applicationDirPath() : QString::fromLocal8Bit(overridden);
@@ -143,21 +143,21 @@ QString ProgramFolder()
     return folder;
 }
 
-QString ProgramFilePath(const QString &name)
+QString programFilePath(const QString &name)
 {
-    return ProgramFolder() + QDir::separator() + QDir::toNativeSeparators(name);
+    return programFolder() + QDir::separator() + QDir::toNativeSeparators(name);
 }
 
-void ApplySkin(QWidget *mainWindow)
+void applySkin(QWidget *mainWindow)
 {
-    const QFileInfo skin(ProgramFilePath(SkinFileName));
+    const QFileInfo skin(programFilePath(SkinFileName));
     if (!skin.exists() || skin.isHidden() || !skin.isFile())
         return;
     QFile file(skin.filePath());
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         throw Failure(QStringLiteral("The skin file %1 cannot be read: %2").arg(skin.filePath(), file.errorString()));
     const QString sheet = QString::fromUtf8(file.readAll());
-    ApplyWindowColours(mainWindow);
+    applyWindowColours(mainWindow);
     // Qt's style engine says only through a warning, while the sheet is
     // applied, that it could not parse it; it then ignores the sheet.
     const QString complaint = styleSheetComplaint([&] {
@@ -173,7 +173,7 @@ void ApplySkin(QWidget *mainWindow)
     }
 }
 
-void SetWhiteLabelBackground(QWidget *label)
+void setWhiteLabelBackground(QWidget *label)
 {
     // The system's window text is near white on a dark desktop: on white it
     // could not be read, so the text is black there.
@@ -184,7 +184,7 @@ void SetWhiteLabelBackground(QWidget *label)
     label->setAutoFillBackground(true);
 }
 
-void ApplyWindowColours(QWidget *window)
+void applyWindowColours(QWidget *window)
 {
     const QColor colour = buttonFace();
     const QColor text = buttonText();
@@ -198,7 +198,7 @@ void ApplyWindowColours(QWidget *window)
     }
 }
 
-QString AppTitleFor(const QString &productName)
+QString appTitleFor(const QString &productName)
 {
     QString title = productName;
     do {
@@ -210,22 +210,22 @@ QString AppTitleFor(const QString &productName)
     return title;
 }
 
-void SetAppTitle(const QString &productName)
+void setAppTitle(const QString &productName)
 {
     // Kept here rather than as Qt's application display name: X11 and
     // Wayland append that name to every window title not ending with it, so
     // the error report's "Application Error" would read "Application Error
     // - Dealwright". The windows themselves are captioned with the product
     // name, which is what task lists show.
-    g_appTitle = AppTitleFor(productName);
+    g_appTitle = appTitleFor(productName);
 }
 
-QString AppTitle()
+QString appTitle()
 {
     return g_appTitle;
 }
 
-bool MaybeOpenWebSite()
+bool maybeOpenWebSite()
 {
     RandomGenerator &generator = programRandom();
     generator.reseed(static_cast<float>(platform().clock->secondsSinceMidnight()));
@@ -236,7 +236,7 @@ bool MaybeOpenWebSite()
     return true;
 }
 
-QIcon ProgramIcon()
+QIcon programIcon()
 {
     // Window icons need only the small sizes (the large ones are installed
     // for the desktop's menus); decoding 128 and 256 pixels at every start
@@ -254,17 +254,17 @@ QIcon ProgramIcon()
     return icon;
 }
 
-void SetCaptionAndIcon(QWidget *window)
+void setCaptionAndIcon(QWidget *window)
 {
     // Screen readers present the window as a window named by its caption.
     installAccessibility();
     window->setWindowTitle(ProductName);
-    window->setWindowIcon(ProgramIcon());
+    window->setWindowIcon(programIcon());
 }
 
-QString HandCursorPath()
+QString handCursorPath()
 {
-    return ProgramFilePath(HandCursorFileName);
+    return programFilePath(HandCursorFileName);
 }
 
 } // namespace shell

@@ -14,58 +14,58 @@ inline const QString ProductName = QStringLiteral("Dealwright");
 inline const QString SkinFileName = QStringLiteral("x/o.cjs");
 inline const QString HandCursorFileName = QStringLiteral("HAND-M.CUR");
 
-// Folder ids understood by SpecialFolderPath.
+// Folder ids understood by specialFolderPath.
 constexpr int DesktopFolderId = 0;
 
 // The path of a special folder, or "" when the platform knows none.
-QString SpecialFolderPath(int folderId);
+QString specialFolderPath(int folderId);
 
 // The desktop folder with exactly one trailing separator; the home folder
 // stands in where the account has no desktop folder. Throws Failure when the
 // platform gives no path at all.
-QString DesktopFolder();
+QString desktopFolder();
 
 // True when the path names an existing file or folder. Never fails.
-bool FileExists(const QString &path);
+bool fileExists(const QString &path);
 
 // True for a folder, false for anything else that exists, empty when the
 // path cannot be examined. Never fails.
-std::optional<bool> IsFolder(const QString &path);
+std::optional<bool> isFolder(const QString &path);
 
 // The folder of the program file, without a trailing separator. The
 // environment variable DEALWRIGHT_PROGRAM_DIR overrides it (tests).
-QString ProgramFolder();
-// ProgramFolder() + separator + relative name (the name may hold '/').
-QString ProgramFilePath(const QString &name);
+QString programFolder();
+// programFolder() + separator + relative name (the name may hold '/').
+QString programFilePath(const QString &name);
 
 // Applies the skin file (a Qt style sheet beside the program) to the main
 // window; a missing or hidden file changes nothing. Throws Failure for a
 // skin file that exists but cannot be read.
-void ApplySkin(QWidget *mainWindow);
+void applySkin(QWidget *mainWindow);
 
 // The system button-face colour on the window and its option buttons, check
 // boxes, frames and labels, with the system's button text on it.
-void ApplyWindowColours(QWidget *window);
+void applyWindowColours(QWidget *window);
 // A label's background white (red, green and blue 255), its text black.
-void SetWhiteLabelBackground(QWidget *label);
+void setWhiteLabelBackground(QWidget *label);
 
 // Sets the application title from the product name by the cut rule:
 // drop the last word at least once, until at most 40 characters remain; a
 // name without blanks stays whole.
-QString AppTitleFor(const QString &productName);
-void SetAppTitle(const QString &productName = ProductName);
+QString appTitleFor(const QString &productName);
+void setAppTitle(const QString &productName = ProductName);
 // The caption of every message box without a caption of its own.
-QString AppTitle();
+QString appTitle();
 
 // One start in a hundred opens the maker's web site (through the web seam).
 // Returns true when it did.
-bool MaybeOpenWebSite();
+bool maybeOpenWebSite();
 
 // The program's common window icon.
-QIcon ProgramIcon();
+QIcon programIcon();
 // Every window's caption and icon: "Dealwright" and the program icon.
-void SetCaptionAndIcon(QWidget *window);
+void setCaptionAndIcon(QWidget *window);
 // Where the hand pointer file lies: beside the program.
-QString HandCursorPath();
+QString handCursorPath();
 
 } // namespace shell

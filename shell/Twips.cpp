@@ -95,33 +95,22 @@ TwipsRect twipsGeometry(const QWidget *widget)
                      pixelsToTwips(g.height(), perPixel)};
 }
 
-void setTwipsLeft(QWidget *widget, int left)
+namespace {
+
+// One side of the stored twips geometry changed, the others kept.
+void changeTwips(QWidget *widget, int TwipsRect::*side, int twips)
 {
     TwipsRect r = twipsGeometry(widget);
-    r.left = left;
+    r.*side = twips;
     setTwipsGeometry(widget, r);
 }
 
-void setTwipsTop(QWidget *widget, int top)
-{
-    TwipsRect r = twipsGeometry(widget);
-    r.top = top;
-    setTwipsGeometry(widget, r);
-}
+} // namespace
 
-void setTwipsWidth(QWidget *widget, int width)
-{
-    TwipsRect r = twipsGeometry(widget);
-    r.width = width;
-    setTwipsGeometry(widget, r);
-}
-
-void setTwipsHeight(QWidget *widget, int height)
-{
-    TwipsRect r = twipsGeometry(widget);
-    r.height = height;
-    setTwipsGeometry(widget, r);
-}
+void setTwipsLeft(QWidget *widget, int left) { changeTwips(widget, &TwipsRect::left, left); }
+void setTwipsTop(QWidget *widget, int top) { changeTwips(widget, &TwipsRect::top, top); }
+void setTwipsWidth(QWidget *widget, int width) { changeTwips(widget, &TwipsRect::width, width); }
+void setTwipsHeight(QWidget *widget, int height) { changeTwips(widget, &TwipsRect::height, height); }
 
 void reapplyTwips(QWidget *root)
 {

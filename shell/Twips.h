@@ -8,9 +8,10 @@
 // desktop font's size to 10 points, so that text, controls and cards grow
 // together and no caption is clipped. It never shrinks below the screen's
 // DPI, and a window that would not fit its screen's available area takes
-// the largest factor that fits. The full-screen viewer, which takes its
+// the largest factor that fits. The full-screen view, which takes its
 // screen's size whatever the font, keeps the plain DPI (keepPlainScale).
 #include <QRect>
+#include <QString>
 #include <cmath>
 
 class QWidget;
@@ -30,7 +31,7 @@ double twipsPerPixel(const QWidget *widget);
 double windowScale(const QWidget *widget);
 // The desktop font's size over the design's, at least 1.
 double fontScale();
-// For a window whose size is not its own design (the full-screen viewer).
+// For a window whose size is not its own design (the full-screen view).
 void keepPlainScale(QWidget *window);
 
 inline int twipsToPixels(double twips, double perPixel) { return int(std::lround(twips / perPixel)); }
@@ -70,5 +71,14 @@ void setTwipsHeight(QWidget *widget, int height);
 void reapplyTwips(QWidget *root);
 // Gives a window a client area of the given size in twips.
 void setClientSizeTwips(QWidget *window, int width, int height);
+
+// A new control with its designed name as object name, placed in twips.
+template <class W>
+W *placed(W *widget, const char *objectName, const TwipsRect &rect)
+{
+    widget->setObjectName(QString::fromLatin1(objectName));
+    setTwipsGeometry(widget, rect);
+    return widget;
+}
 
 } // namespace shell

@@ -1,4 +1,4 @@
-/* Dealwright skin: the main window's chooser. */
+/* Dealwright skin: the chooser. */
 QWidget#Form1 {
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1f7a46, stop:1 #0f4f2c);
 }

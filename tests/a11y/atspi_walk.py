@@ -23,13 +23,13 @@ from atspi_support import *  # noqa: F401,F403  (the walk's vocabulary)
 # ---------------------------------------------------------------- the walks
 
 def main_window(program):
-    run = Run(program, "main window", {})
+    run = Run(program, "chooser", {})
     try:
         window = run.wait_window()
-        if not check("main window: opens", window is not None):
+        if not check("chooser: opens", window is not None):
             return
         run.wait_active(window)
-        check_all_windows_presented(run, "main window")
+        check_all_windows_presented(run, "chooser")
 
         # The window itself holds the first focus: a screen reader presents
         # the window, no edit box (there is none to type into) and no button.
@@ -37,18 +37,18 @@ def main_window(program):
             return same(focused(window), window) and has_state(window, Atspi.StateType.ACTIVE)
         settled = wait_for(on_window, 3.0)
         f = focused(window)
-        check("main window: at opening the focus is on the window itself",
+        check("chooser: at opening the focus is on the window itself",
               bool(settled), f"focused: {describe(f)}; window states: "
               f"{'focused' if has_state(window, Atspi.StateType.FOCUSED) else 'not focused'}, "
               f"{'active' if has_state(window, Atspi.StateType.ACTIVE) else 'not active'}")
         fields = focused_text_fields(window)
-        check("main window: no text field has the focus at opening", not fields,
+        check("chooser: no text field has the focus at opening", not fields,
               "focused text fields: " + ", ".join(describe(o) for o in fields) if fields else "")
 
         press(KEY_TAB)
         new_method = wait_for(lambda: (lambda f: f if f is not None and role(f) == "push button"
                                        and name(f) == "New Method" else None)(focused(window)), 3.0)
-        check("main window: Tab puts the focus on the push button 'New Method'",
+        check("chooser: Tab puts the focus on the push button 'New Method'",
               new_method is not None, f"focused: {describe(focused(window))}")
 
         # The chooser's button, pressed from the keyboard, opens the draw
@@ -56,7 +56,7 @@ def main_window(program):
         if new_method is not None:
             press(KEY_SPACE)
             draw = run.wait_window(10.0, other_than=[window])
-            if check("main window: Space on 'New Method' opens the draw window", draw is not None,
+            if check("chooser: Space on 'New Method' opens the draw window", draw is not None,
                      "showing: " + ", ".join(describe(w) for w in run.showing_windows())):
                 check_all_windows_presented(run, "draw window from the chooser")
     finally:
@@ -128,42 +128,42 @@ def draw_window(program):
         check("draw window: the focus stays on 'Show Next Card' after the draw", on_draw_button(),
               f"focused: {describe(focused(window))}")
 
-        # The viewer: Space draws there too, announced on the viewer window.
+        # The full-screen view: Space draws there too, announced on the full-screen view window.
         full = find(window, "push button", "Show Cards On Full Screen")
         if not check("draw window: has 'Show Cards On Full Screen'", full is not None):
             return
         full.do_action(0)
-        viewer = run.wait_window(10.0, other_than=[window])
-        if not check("viewer: opens from 'Show Cards On Full Screen'", viewer is not None,
+        full_screen = run.wait_window(10.0, other_than=[window])
+        if not check("full-screen view: opens from 'Show Cards On Full Screen'", full_screen is not None,
                      "showing: " + ", ".join(describe(w) for w in run.showing_windows())):
             return
-        check_window_presented(viewer, "viewer")
-        if not run.wait_active(viewer):
-            note("the viewer is not active: keys may not reach it")
-        viewer_before = set(card_images(viewer))
+        check_window_presented(full_screen, "full-screen view")
+        if not run.wait_active(full_screen):
+            note("the full-screen view is not active: keys may not reach it")
+        viewer_before = set(card_images(full_screen))
         mark = events.mark()
         press(KEY_SPACE)
-        viewer_count = wait_for(lambda: find(viewer, "label", "Cards drawn: 2"), 10.0)
-        check("viewer: Space draws the next card ('Cards drawn: 2')", viewer_count is not None,
-              "labels: " + ", ".join(describe(o) for o in find_all(viewer, "label")))
-        new_cards = wait_for(lambda: set(card_images(viewer)) - viewer_before, 3.0) or set()
+        viewer_count = wait_for(lambda: find(full_screen, "label", "Cards drawn: 2"), 10.0)
+        check("full-screen view: Space draws the next card ('Cards drawn: 2')", viewer_count is not None,
+              "labels: " + ", ".join(describe(o) for o in find_all(full_screen, "label")))
+        new_cards = wait_for(lambda: set(card_images(full_screen)) - viewer_before, 3.0) or set()
         drawn = next(iter(new_cards)) if len(new_cards) == 1 else None
-        announced = events.wait(mark, lambda e: same(e["source"], viewer) and ANNOUNCEMENT.match(e["value"] or ""), 10.0)
+        announced = events.wait(mark, lambda e: same(e["source"], full_screen) and ANNOUNCEMENT.match(e["value"] or ""), 10.0)
         everything = events.since(mark)
         heard = "; ".join(f"{e['role']} '{e['name']}': '{e['value']}'" for e in everything) or "no description change"
         match = ANNOUNCEMENT.match(announced["value"]) if announced else None
-        check("viewer: the draw is announced on the viewer window as '<card>. Cards drawn: 2'",
+        check("full-screen view: the draw is announced on the full-screen view window as '<card>. Cards drawn: 2'",
               announced is not None and announced["role"] in WINDOW_ROLES and announced["name"] == PROGRAM
               and match is not None and match.group(1) in CARD_SET and match.group(2) == "2"
               and (drawn is None or match.group(1) == drawn),
-              f"heard: {heard}; new card shown in the viewer: {drawn}")
+              f"heard: {heard}; new card shown in the full-screen view: {drawn}")
         if announced is not None:
-            check_text_carried("viewer", events, mark, viewer, announced["value"])
-        f = focused(viewer)
-        check("viewer: the focus stays on the viewer window after the draw",
-              (f is None or same(f, viewer)) and has_state(viewer, Atspi.StateType.ACTIVE),
-              f"focused: {describe(f)}; viewer {'active' if has_state(viewer, Atspi.StateType.ACTIVE) else 'not active'}")
-        check_all_windows_presented(run, "with the viewer")
+            check_text_carried("full-screen view", events, mark, full_screen, announced["value"])
+        f = focused(full_screen)
+        check("full-screen view: the focus stays on the full-screen view window after the draw",
+              (f is None or same(f, full_screen)) and has_state(full_screen, Atspi.StateType.ACTIVE),
+              f"focused: {describe(f)}; full-screen view {'active' if has_state(full_screen, Atspi.StateType.ACTIVE) else 'not active'}")
+        check_all_windows_presented(run, "with the full-screen view")
     finally:
         run.finish()
 

@@ -2,10 +2,10 @@
 // Helpers of the whole-program tests: the settings file as the next start
 // will find it, the program's windows by name, and one simulated start of
 // the program (a fresh set of windows, the draw state as at program start).
-#include "app/Form1.h"
+#include "app/ChooserWindow.h"
 #include "app/Program.h"
 #include "cards/DrawState.h"
-#include "shell/IniText.h"
+#include "settings/IniText.h"
 #include "shell/Platform.h"
 
 #include <QApplication>
@@ -26,18 +26,18 @@ inline QByteArray bytesOf(const QString &path)
 // copy of a file replaced within the same second at the same size.)
 inline QString stored(const QString &settingsFile, const QString &key)
 {
-    return shell::ini::value(bytesOf(settingsFile), u"Dealwright", key).value_or(QString());
+    return settings::ini::value(bytesOf(settingsFile), u"Dealwright", key).value_or(QString());
 }
 
 inline void store(const QString &settingsFile, const QString &key, const QString &value)
 {
     QFile file(settingsFile);
-    const QByteArray updated = shell::ini::withValue(bytesOf(settingsFile), u"Dealwright", key, value);
+    const QByteArray updated = settings::ini::withValue(bytesOf(settingsFile), u"Dealwright", key, value);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(updated) != updated.size())
         qFatal("cannot write %s", qPrintable(settingsFile));
 }
 
-// A top-level window of the program by its name (Form1 ... Form4).
+// A top-level window of the program by its object name (Form1 ... Form4).
 inline QWidget *window(const QString &objectName)
 {
     for (QWidget *w : QApplication::topLevelWidgets()) {
@@ -68,7 +68,7 @@ protected:
 };
 
 // One start of the program: the module state as a new process has it, a
-// new set of windows, and the start-up sequence. The main window's shows
+// new set of windows, and the start-up sequence. The chooser's shows
 // are counted from its creation on.
 struct Start {
     Start()
@@ -76,7 +76,7 @@ struct Start {
         cards::state() = cards::DrawState{};
         shell::setEndRequested(false);
         program = std::make_unique<app::Program>();
-        program->form1().installEventFilter(&mainShows);
+        program->chooser().installEventFilter(&mainShows);
         program->start();
     }
     ~Start()
@@ -84,7 +84,7 @@ struct Start {
         program.reset();
         cards::state() = cards::DrawState{};
     }
-    app::Form1 &form1() { return program->form1(); }
+    app::ChooserWindow &chooser() { return program->chooser(); }
 
     ShowCounter mainShows;
     std::unique_ptr<app::Program> program;

@@ -4,12 +4,12 @@
 //
 //   QT_QPA_PLATFORM=offscreen:configfile=tests/support/screen-1920x1080.json
 //   <build>/tests/make_screenshots docs/screenshots
-#include "app/Form1.h"
+#include "app/ChooserWindow.h"
 #include "app/Program.h"
-#include "batch/Form3.h"
+#include "batch/BatchWindow.h"
 #include "cards/DrawState.h"
-#include "draw/Form2.h"
-#include "shell/Settings.h"
+#include "draw/DrawWindow.h"
+#include "settings/SettingsStore.h"
 #include "support/TestPlatform.h"
 
 #include <QAbstractButton>
@@ -80,38 +80,38 @@ int main(int argc, char *argv[])
     testsupport::TempConfig config;
     testsupport::TestPlatform platform;
     platform.clock.running = true;
-    shell::Settings::write(shell::keys::Text2, QStringLiteral("/home/ana/Pictures/Cards/"));
+    settings::write(settings::keys::Text2, QStringLiteral("/home/ana/Pictures/Cards/"));
 
     app::Program program;
     program.start();
-    save(&program.form1(), folder, QStringLiteral("main-window"));
+    save(&program.chooser(), folder, QStringLiteral("main-window"));
 
-    click(&program.form1(), "PushButton1");  // "New Method"
-    QWidget *form2 = program.form2();
+    click(&program.chooser(), "PushButton1");  // "New Method"
+    QWidget *drawWindow = program.drawWindow();
     for (int i = 0; i < 9; ++i)
-        click(form2, "PushButton2");  // "Show Next Card"
-    save(form2, folder, QStringLiteral("draw-window"));
+        click(drawWindow, "PushButton2");  // "Show Next Card"
+    save(drawWindow, folder, QStringLiteral("draw-window"));
 
-    click(form2, "PushButton5");  // "Show Cards On Full Screen"
+    click(drawWindow, "PushButton5");  // "Show Cards On Full Screen"
     QWidget *form4 = topLevel(QStringLiteral("Form4"));
     save(form4, folder, QStringLiteral("full-screen"));
     if (form4)
         QTest::keyClick(form4, Qt::Key_Escape);
 
-    click(form2, "PushButton4");  // "< Back"
-    click(&program.form1(), "PushButton2");  // "Old Method"
-    QWidget *form3 = program.form3();
-    if (auto *count = form3 ? form3->findChild<QLineEdit *>(QStringLiteral("Text1")) : nullptr)
+    click(drawWindow, "PushButton4");  // "< Back"
+    click(&program.chooser(), "PushButton2");  // "Old Method"
+    QWidget *batchWindow = program.batchWindow();
+    if (auto *count = batchWindow ? batchWindow->findChild<QLineEdit *>(QStringLiteral("Text1")) : nullptr)
         count->setText(QStringLiteral("12"));
-    click(form3, "PushButton2");  // "Start Generate Random Playing Cards"
-    if (auto *list = form3 ? form3->findChild<QTreeWidget *>(QStringLiteral("ListView1")) : nullptr) {
+    click(batchWindow, "PushButton2");  // "Start Generate Random Playing Cards"
+    if (auto *list = batchWindow ? batchWindow->findChild<QTreeWidget *>(QStringLiteral("ListView1")) : nullptr) {
         if (list->topLevelItemCount() > 3) {
             QTreeWidgetItem *entry = list->topLevelItem(3);
             list->scrollToItem(entry);
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(entry).center());
         }
     }
-    save(form3, folder, QStringLiteral("batch-generator"));
+    save(batchWindow, folder, QStringLiteral("batch-generator"));
 
     if (!platform.messages.shown.isEmpty()) {
         for (const shell::Message &m : platform.messages.shown)

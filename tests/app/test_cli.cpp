@@ -170,7 +170,7 @@ private slots:
         for (const QString &line : printed) {
             const QStringList fields = line.split(QLatin1Char('\t'));
             QCOMPARE(fields.size(), 3);
-            const int card = batch::cardOfEntry(fields[0]);
+            const int card = testsupport::cardOfEntryText(fields[0]);
             QVERIFY(card >= 0 && card < 52);
             QCOMPARE(fields[1], deck::cardName(card));
             QCOMPARE(fields[2], dir.filePath(fields[0] + QStringLiteral(".bmp")));
@@ -220,7 +220,7 @@ private slots:
         // Distinct cards, one file each.
         QSet<int> cardsSeen;
         for (const QString &name : written)
-            cardsSeen.insert(batch::cardOfEntry(name.chopped(4)));
+            cardsSeen.insert(testsupport::cardOfEntryText(name.chopped(4)));
         QCOMPARE(cardsSeen.size(), files);
         QCOMPARE(platform.messages.shown.size(), 0);
     }
@@ -264,7 +264,7 @@ private slots:
         QCOMPARE(printed.size(), 26);
         for (const QString &line : printed) {
             const QString path = line.section(QLatin1Char('\t'), 2);
-            checkBitmap(path, deck::PictureSet::instance().card(batch::cardOfEntry(line.section(QLatin1Char('\t'), 0, 0))));
+            checkBitmap(path, deck::PictureSet::instance().card(testsupport::cardOfEntryText(line.section(QLatin1Char('\t'), 0, 0))));
         }
     }
 
@@ -287,7 +287,7 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 4);
         const QString first = lines(good.out).first();
         checkBitmap(first.section(QLatin1Char('\t'), 2),
-                    deck::PictureSet::instance().card(batch::cardOfEntry(first.section(QLatin1Char('\t'), 0, 0))));
+                    deck::PictureSet::instance().card(testsupport::cardOfEntryText(first.section(QLatin1Char('\t'), 0, 0))));
 
         const Run tooMany = runProgram({QStringLiteral("--batch"), QStringLiteral("60"), QStringLiteral("--out"), dir.path()});
         QCOMPARE(tooMany.status, 2);

@@ -61,7 +61,7 @@ QString sameCard(const QImage &shown, const QImage &expected)
 }
 
 // The card of a printed line, and its file.
-int cardOf(const QString &line) { return batch::cardOfEntry(line.section(QLatin1Char('\t'), 0, 0)); }
+int cardOf(const QString &line) { return testsupport::cardOfEntryText(line.section(QLatin1Char('\t'), 0, 0)); }
 QString fileOf(const QString &line) { return line.section(QLatin1Char('\t'), 2); }
 
 } // namespace

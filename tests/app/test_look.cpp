@@ -5,12 +5,13 @@
 // comes from DEALWRIGHT_TEST_FONT_POINTS.
 #include "AppTestSupport.h"
 
-#include "app/Form1.h"
+#include "app/ChooserWindow.h"
 #include "app/Program.h"
-#include "batch/Form3.h"
-#include "draw/Form2.h"
-#include "draw/Form4.h"
+#include "batch/BatchWindow.h"
+#include "draw/DrawWindow.h"
+#include "draw/FullScreenView.h"
 #include "shell/Twips.h"
+#include "support/Controls.h"
 #include "support/TestPlatform.h"
 
 #include <QGroupBox>
@@ -38,18 +39,18 @@ struct AllWindows {
         program.start();
         program.showDrawWindow();
         program.showBatchWindow();
-        QTest::mouseClick(program.form2()->findChild<QPushButton *>(QStringLiteral("PushButton2")), Qt::LeftButton);
-        QTest::mouseClick(program.form2()->findChild<QPushButton *>(QStringLiteral("PushButton2")), Qt::LeftButton);
-        program.form2()->PushButton5_Click();
-        QTRY_VERIFY(program.form2()->viewer().isVisible());
-        QTest::mouseClick(program.form3()->findChild<QPushButton *>(QStringLiteral("PushButton2")), Qt::LeftButton);
-        program.showMainWindow();
+        QTest::mouseClick(testsupport::control<QPushButton>(program.drawWindow(), "PushButton2"), Qt::LeftButton);
+        QTest::mouseClick(testsupport::control<QPushButton>(program.drawWindow(), "PushButton2"), Qt::LeftButton);
+        QTest::mouseClick(testsupport::control<QPushButton>(program.drawWindow(), "PushButton5"), Qt::LeftButton);
+        QTRY_VERIFY(program.drawWindow()->fullScreenView().isVisible());
+        QTest::mouseClick(testsupport::control<QPushButton>(program.batchWindow(), "PushButton2"), Qt::LeftButton);
+        program.showChooser();
     }
     ~AllWindows() { cards::state() = cards::DrawState{}; }
 
     QList<QWidget *> windows()
     {
-        return {&program.form1(), program.form2(), program.form3(), &program.form2()->viewer()};
+        return {&program.chooser(), program.drawWindow(), program.batchWindow(), &program.drawWindow()->fullScreenView()};
     }
 
     testsupport::TempConfig config;
@@ -183,7 +184,7 @@ private slots:
                                    .arg(control->width()).arg(control->height());
             }
             // The list's header in its column.
-            if (auto *list = window->findChild<QTreeWidget *>(QStringLiteral("ListView1"))) {
+            if (auto *list = window->findChild<QTreeWidget *>(QStringLiteral("ListView1"))) {  // the batch window only
                 const QString header = list->headerItem()->text(0);
                 if (list->header()->fontMetrics().horizontalAdvance(header) + 8 > list->header()->sectionSize(0))
                     clipped << QStringLiteral("the list's header");

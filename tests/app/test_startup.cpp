@@ -1,12 +1,13 @@
-// The start-up sequence and the main window: which window a start opens for
+// The start-up sequence and the chooser: which window a start opens for
 // each stored Form3Start, the reset to "0", the pointer file, the skin, the
 // caption and the two buttons.
 #include "AppTestSupport.h"
 #include "shell/ErrorReport.h"
 #include "shell/Pointer.h"
-#include "shell/Settings.h"
+#include "settings/SettingsStore.h"
 #include "shell/ShellHelpers.h"
 #include "shell/Twips.h"
+#include "support/Controls.h"
 #include "support/TestPlatform.h"
 
 #include <QLineEdit>
@@ -22,7 +23,7 @@ using apptest::stored;
 
 namespace {
 
-const QString Form3Start = shell::keys::Form3Start;
+const QString Form3Start = settings::keys::Form3Start;
 
 // Points the program folder somewhere else for as long as it lives.
 class ProgramFolderOverride {
@@ -55,25 +56,26 @@ private slots:
         testsupport::TempConfig config;
         testsupport::TestPlatform platform;
         Start start;
-        app::Form1 &form1 = start.form1();
+        app::ChooserWindow &chooser = start.chooser();
 
-        QVERIFY(QTest::qWaitForWindowExposed(&form1));
-        QVERIFY(!start.program->form2());
-        QVERIFY(!start.program->form3());
+        QVERIFY(QTest::qWaitForWindowExposed(&chooser));
+        QVERIFY(!start.program->drawWindow());
+        QVERIFY(!start.program->batchWindow());
         QCOMPARE(platform.messages.shown.size(), 0);
         QCOMPARE(stored(config.settingsFile(), Form3Start), QStringLiteral("0"));
 
-        QCOMPARE(form1.windowTitle(), QStringLiteral("Dealwright"));
-        QCOMPARE(shell::AppTitle(), QStringLiteral("Dealwright"));
-        QCOMPARE(form1.windowIcon().cacheKey(), shell::ProgramIcon().cacheKey());
-        QCOMPARE(form1.size(), QSize(536, 76));
+        QCOMPARE(chooser.windowTitle(), QStringLiteral("Dealwright"));
+        QCOMPARE(shell::appTitle(), QStringLiteral("Dealwright"));
+        QCOMPARE(chooser.windowIcon().cacheKey(), shell::programIcon().cacheKey());
+        QCOMPARE(chooser.size(), QSize(536, 76));
 
-        auto *newMethod = form1.findChild<QPushButton *>(QStringLiteral("PushButton1"));
-        auto *oldMethod = form1.findChild<QPushButton *>(QStringLiteral("PushButton2"));
+        auto *newMethod = testsupport::control<QPushButton>(&chooser, "PushButton1");
+        auto *oldMethod = testsupport::control<QPushButton>(&chooser, "PushButton2");
         QVERIFY(newMethod && oldMethod);
         // The hidden box comes once the first frame is shown.
-        QTRY_VERIFY(form1.findChild<QLineEdit *>(QStringLiteral("Text1")));
-        auto *text1 = form1.findChild<QLineEdit *>(QStringLiteral("Text1"));
+        // The hidden box is made after the first frame: wait for it to exist.
+        QTRY_VERIFY(chooser.findChild<QLineEdit *>(QStringLiteral("Text1")));
+        auto *text1 = testsupport::control<QLineEdit>(&chooser, "Text1");
         QCOMPARE(newMethod->text(), QStringLiteral("New Method"));
         QCOMPARE(oldMethod->text(), QStringLiteral("Old Method"));
         // The designed places: the skin must not change them.
@@ -87,23 +89,23 @@ private slots:
         }
         const shell::TwipsRect t = shell::twipsGeometry(text1);
         QCOMPARE(QList<int>({t.left, t.top, t.width, t.height}), QList<int>({1680, 1440, 1215, 690}));
-        QVERIFY(text1->geometry().top() >= form1.height());  // out of sight
+        QVERIFY(text1->geometry().top() >= chooser.height());  // out of sight
         QCOMPARE(text1->text(), QStringLiteral("Text1"));
 
         // The window itself has the first focus, not the hidden box (which
         // took typing and was announced to screen readers); neither button
         // starts with a focus mark, typing changes nothing, and Tab reaches
         // the buttons in order.
-        form1.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form1));
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(&form1));
+        chooser.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&chooser));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(&chooser));
         QVERIFY(!newMethod->hasFocus() && !oldMethod->hasFocus());
         QVERIFY(!text1->isVisible());
         QCOMPARE(text1->focusPolicy(), Qt::NoFocus);
-        QTest::keyClicks(&form1, QStringLiteral("typed"));
+        QTest::keyClicks(&chooser, QStringLiteral("typed"));
         QCOMPARE(text1->text(), QStringLiteral("Text1"));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(&form1));
-        QTest::keyClick(&form1, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(&chooser));
+        QTest::keyClick(&chooser, Qt::Key_Tab);
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(newMethod));
         QTest::keyClick(newMethod, Qt::Key_Tab);
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(oldMethod));
@@ -120,7 +122,7 @@ private slots:
         QTest::addColumn<QString>("opens");
         QTest::addColumn<int>("reportStep");  // 0: no report
         QTest::newRow("2 reopens the draw window") << "2" << "Form2" << 0;
-        QTest::newRow("3 reopens the batch generator") << "3" << "Form3" << 0;
+        QTest::newRow("3 reopens the batch window") << "3" << "Form3" << 0;
         QTest::newRow("5 is a first run") << "5" << "Form1" << 0;
         QTest::newRow("0 is a first run") << "0" << "Form1" << 0;
         QTest::newRow("2.0 is the number 2") << "2.0" << "Form2" << 0;
@@ -149,23 +151,16 @@ private slots:
             QCOMPARE(showing(name), name == opens);
         // A reopened window is the only one the user ever sees.
         QCOMPARE(start.mainShows.shows, opens == QLatin1String("Form1") ? 1 : 0);
-        QCOMPARE(start.program->form2() != nullptr, opens == QLatin1String("Form2"));
-        QCOMPARE(start.program->form3() != nullptr, opens == QLatin1String("Form3"));
+        QCOMPARE(start.program->drawWindow() != nullptr, opens == QLatin1String("Form2"));
+        QCOMPARE(start.program->batchWindow() != nullptr, opens == QLatin1String("Form3"));
         QCOMPARE(stored(config.settingsFile(), Form3Start), QStringLiteral("0"));
 
-        QStringList reports;
-        for (const shell::Message &m : platform.messages.shown) {
-            if (m.caption == QLatin1String("Application Error"))
-                reports << m.text;
-        }
         if (reportStep == 0) {
             QCOMPARE(platform.messages.shown.size(), 0);
         } else {
-            QCOMPARE(reports.size(), 1);
-            QVERIFY2(reports.first().contains(QStringLiteral("\r\nin Kestrelby2021/08/31.Form1.Form_Load at line %1\r\r")
-                                                  .arg(reportStep)),
-                     qPrintable(reports.first()));
-            QCOMPARE(platform.messages.shown.first().icon, shell::MessageIcon::Exclamation);
+            QCOMPARE(platform.messages.reports(),
+                     QList<shell::ReportOrigin>({shell::ReportOrigin{shell::Location::ChooserLoad, reportStep}}));
+            QCOMPARE(platform.messages.shown.size(), 1);
         }
     }
 
@@ -179,37 +174,37 @@ private slots:
         {
             // Missing: no report, and no hand over the buttons.
             Start start;
-            QVERIFY(!start.form1().pointer().hasCustomCursor());
+            QVERIFY(!start.chooser().pointer().hasCustomCursor());
             QCOMPARE(platform.messages.shown.size(), 0);
         }
         {
             // Present (the program's own file): the hand shows over the buttons.
             QVERIFY(QFile::copy(builtHand, folder.filePath(QStringLiteral("HAND-M.CUR"))));
             Start start;
-            app::Form1 &form1 = start.form1();
-            QVERIFY(form1.pointer().hasCustomCursor());
+            app::ChooserWindow &chooser = start.chooser();
+            QVERIFY(chooser.pointer().hasCustomCursor());
             QCOMPARE(platform.messages.shown.size(), 0);
-            QVERIFY(QTest::qWaitForWindowExposed(&form1));
-            auto *button = form1.findChild<QPushButton *>(QStringLiteral("PushButton2"));
+            QVERIFY(QTest::qWaitForWindowExposed(&chooser));
+            auto *button = testsupport::control<QPushButton>(&chooser, "PushButton2");
             QMouseEvent overButton(QEvent::MouseMove, QPointF(10, 10), button->mapToGlobal(QPointF(10, 10)), Qt::NoButton,
                                    Qt::NoButton, Qt::NoModifier);
             QApplication::sendEvent(button, &overButton);
-            QCOMPARE(form1.pointer().style(), int(shell::PointerCustom));
-            QCOMPARE(form1.cursor().shape(), Qt::BitmapCursor);
-            QMouseEvent overSurface(QEvent::MouseMove, QPointF(2, 2), form1.mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+            QCOMPARE(chooser.pointer().style(), int(shell::PointerCustom));
+            QCOMPARE(chooser.cursor().shape(), Qt::BitmapCursor);
+            QMouseEvent overSurface(QEvent::MouseMove, QPointF(2, 2), chooser.mapToGlobal(QPointF(2, 2)), Qt::NoButton,
                                     Qt::NoButton, Qt::NoModifier);
-            QApplication::sendEvent(&form1, &overSurface);
-            QCOMPARE(form1.pointer().style(), int(shell::PointerDefault));
-            form1.pointer().setStyle(shell::PointerHourglass);
+            QApplication::sendEvent(&chooser, &overSurface);
+            QCOMPARE(chooser.pointer().style(), int(shell::PointerDefault));
+            chooser.pointer().setStyle(shell::PointerHourglass);
             QApplication::sendEvent(button, &overButton);
-            QCOMPARE(form1.pointer().style(), int(shell::PointerHourglass));
+            QCOMPARE(chooser.pointer().style(), int(shell::PointerHourglass));
         }
         {
             // Present but not a cursor file: step 104 is reported, start-up goes on.
             writeFile(folder.filePath(QStringLiteral("HAND-M.CUR")), "not a cursor");
             platform.messages.clear();
             Start start;
-            QVERIFY(!start.form1().pointer().hasCustomCursor());
+            QVERIFY(!start.chooser().pointer().hasCustomCursor());
             QCOMPARE(platform.messages.shown.size(), 1);
             QVERIFY(platform.messages.shown.first().text.contains(QLatin1String("Form1.Form_Load at line 104")));
             QVERIFY(showing(QStringLiteral("Form1")));
@@ -225,13 +220,13 @@ private slots:
         ProgramFolderOverride programFolder(folder.path());
         {
             Start start;
-            QVERIFY(start.form1().styleSheet().isEmpty());
+            QVERIFY(start.chooser().styleSheet().isEmpty());
         }
         const QByteArray sheet = "QPushButton { color: rgb(1, 2, 3); }";
         writeFile(folder.filePath(QStringLiteral("x/o.cjs")), sheet);
         Start start;
-        QCOMPARE(start.form1().styleSheet(), QString::fromUtf8(sheet));
-        auto *button = start.form1().findChild<QPushButton *>(QStringLiteral("PushButton1"));
+        QCOMPARE(start.chooser().styleSheet(), QString::fromUtf8(sheet));
+        auto *button = testsupport::control<QPushButton>(&start.chooser(), "PushButton1");
         QCOMPARE(button->palette().color(QPalette::ButtonText), QColor(1, 2, 3));
         QCOMPARE(platform.messages.shown.size(), 0);
     }
@@ -247,12 +242,12 @@ private slots:
         writeFile(folder.filePath(QStringLiteral("x/o.cjs")), "QPushButton { color: rgb(1, 2, 3); ");
         Start start;
         QCOMPARE(platform.messages.shown.size(), 1);
+        QCOMPARE(platform.messages.reports(),
+                 QList<shell::ReportOrigin>({shell::ReportOrigin{shell::Location::ChooserLoad, 100}}));
         const shell::Message report = platform.messages.shown.first();
-        QCOMPARE(report.caption, QStringLiteral("Application Error"));
         QVERIFY2(report.text.contains(QLatin1String("o.cjs")), qPrintable(report.text));
-        QVERIFY(report.text.contains(QLatin1String("in Kestrelby2021/08/31.Form1.Form_Load at line 100")));
-        QVERIFY(start.form1().styleSheet().isEmpty());
-        QVERIFY(start.form1().windowTitle() == QLatin1String("Dealwright"));  // step 106 ran
+        QVERIFY(start.chooser().styleSheet().isEmpty());
+        QVERIFY(start.chooser().windowTitle() == QLatin1String("Dealwright"));  // step 106 ran
         QVERIFY(showing(QStringLiteral("Form1")));
         QCOMPARE(stored(config.settingsFile(), Form3Start), QStringLiteral("0"));
     }
@@ -275,9 +270,8 @@ private slots:
                 continue;
             }
             QCOMPARE(platform.messages.shown.size(), 1);
-            QVERIFY(platform.messages.shown.first().text.contains(QLatin1String("could not be opened")));
-            QVERIFY(platform.messages.shown.first().text.contains(
-                QLatin1String("in Kestrelby2021/08/31.Form1.Form_Load at line 108")));
+            QCOMPARE(platform.messages.reports(),
+                     QList<shell::ReportOrigin>({shell::ReportOrigin{shell::Location::ChooserLoad, 108}}));
             QVERIFY(showing(QStringLiteral("Form3")));
             QCOMPARE(stored(config.settingsFile(), Form3Start), QStringLiteral("0"));
         }
@@ -291,7 +285,7 @@ private slots:
         Start start;
         const QByteArray before = apptest::bytesOf(config.settingsFile());
         QVERIFY(!before.isEmpty());
-        QVERIFY(start.form1().close());
+        QVERIFY(start.chooser().close());
         QCOMPARE(platform.ender.ends, 1);
         QCOMPARE(apptest::bytesOf(config.settingsFile()), before);
     }

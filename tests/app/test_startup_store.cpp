@@ -2,7 +2,7 @@
 // write is reported by its own step, start-up goes on, and the first window
 // comes up without waiting on the store.
 #include "AppTestSupport.h"
-#include "shell/Settings.h"
+#include "settings/SettingsStore.h"
 #include "support/TestPlatform.h"
 
 #include <QtTest>
@@ -25,23 +25,28 @@ std::unique_ptr<Start> guardedStart()
     return start;
 }
 
-// The "Application Error" reports shown, as "Form1 128 Form3Start" (window,
-// step, and the key the description names).
+// The messages shown: each error report as "ChooserLoad 128 Form3Start"
+// (procedure, step, and the key its description names), anything else
+// as its text.
 QStringList reports(const testsupport::RecordingMessages &messages)
 {
-    const QStringList keys = {shell::keys::Form3Start, shell::keys::Option1, shell::keys::Option2, shell::keys::Text2};
+    const QStringList keys = {settings::keys::Form3Start, settings::keys::Option1, settings::keys::Option2, settings::keys::Text2};
+    const auto procedure = [](shell::Location location) {
+        switch (location) {
+        case shell::Location::ChooserLoad: return QStringLiteral("ChooserLoad");
+        case shell::Location::DrawWindowLoad: return QStringLiteral("DrawWindowLoad");
+        default: return QStringLiteral("elsewhere");
+        }
+    };
     QStringList seen;
     for (const shell::Message &m : messages.shown) {
-        const QRegularExpressionMatch at =
-            QRegularExpression(QStringLiteral("\\.(Form\\d)\\.Form_Load at line (\\d+)\r\r")).match(m.text);
         QString key;
         for (const QString &k : keys) {
             if (m.text.contains(QLatin1Char('"') + k + QLatin1Char('"')) && m.text.contains(QLatin1String("Marrowfen.ini")))
                 key = k;
         }
-        seen << (m.caption == QLatin1String("Application Error") && at.hasMatch()
-                     ? QStringLiteral("%1 %2 %3").arg(at.captured(1), at.captured(2), key)
-                     : m.caption + QStringLiteral(": ") + m.text);
+        seen << (m.origin ? QStringLiteral("%1 %2 %3").arg(procedure(m.origin->location)).arg(m.origin->step).arg(key)
+                          : m.text);
     }
     return seen;
 }
@@ -71,9 +76,9 @@ private slots:
             QVERIFY(QDir().mkpath(config.settingsFile()));
         const std::unique_ptr<Start> start = guardedStart();
         QCOMPARE(reports(platform.messages),
-                 QStringList({QStringLiteral("Form1 128 Form3Start"), QStringLiteral("Form2 108 Text2"),
-                              QStringLiteral("Form2 110 Option1"), QStringLiteral("Form2 112 Option2"),
-                              QStringLiteral("Form1 140 Form3Start")}));
+                 QStringList({QStringLiteral("ChooserLoad 128 Form3Start"), QStringLiteral("DrawWindowLoad 108 Text2"),
+                              QStringLiteral("DrawWindowLoad 110 Option1"), QStringLiteral("DrawWindowLoad 112 Option2"),
+                              QStringLiteral("ChooserLoad 140 Form3Start")}));
         QVERIFY(QTest::qWaitForWindowExposed(apptest::window(QStringLiteral("Form2")), 5000));
         QVERIFY(!showing(QStringLiteral("Form1")));
     }
@@ -89,9 +94,8 @@ private slots:
         file.close();
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocker + QStringLiteral("/config")));
         const std::unique_ptr<Start> start = guardedStart();
-        QCOMPARE(reports(platform.messages), QStringList({QStringLiteral("Form1 140 Form3Start")}));
-        QVERIFY(platform.messages.shown.first().text.contains(QLatin1String("could not be saved")));
-        QVERIFY(QTest::qWaitForWindowExposed(&start->form1(), 5000));
+        QCOMPARE(reports(platform.messages), QStringList({QStringLiteral("ChooserLoad 140 Form3Start")}));
+        QVERIFY(QTest::qWaitForWindowExposed(&start->chooser(), 5000));
     }
 };
 

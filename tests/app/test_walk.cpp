@@ -2,9 +2,10 @@
 // is the real start-up on a fresh set of windows, and what the settings file
 // holds after one start is what the next start finds.
 #include "AppTestSupport.h"
-#include "draw/Form2.h"
-#include "batch/Form3.h"
-#include "shell/Settings.h"
+#include "draw/DrawWindow.h"
+#include "batch/BatchWindow.h"
+#include "settings/SettingsStore.h"
+#include "support/Controls.h"
 #include "support/TestPlatform.h"
 
 #include <QAbstractButton>
@@ -19,20 +20,13 @@ using apptest::stored;
 
 namespace {
 
-const QString Form3Start = shell::keys::Form3Start;
+const QString Form3Start = settings::keys::Form3Start;
 
-template <class T = QWidget>
-T *child(QWidget *window, const char *name)
-{
-    T *found = window ? window->findChild<T *>(QLatin1String(name)) : nullptr;
-    if (!found)
-        qWarning("no %s in %s", name, window ? qPrintable(window->objectName()) : "(no window)");
-    return found;
-}
+using testsupport::control;
 
 void click(QWidget *window, const char *button)
 {
-    auto *b = child<QAbstractButton>(window, button);
+    auto *b = control<QAbstractButton>(window, button);
     QVERIFY(b);
     QVERIFY2(b->isVisible(), button);
     QTest::mouseClick(b, Qt::LeftButton);
@@ -40,24 +34,19 @@ void click(QWidget *window, const char *button)
 
 QString countText(QWidget *window)
 {
-    auto *label = child<QLabel>(window, "Label1");
+    auto *label = control<QLabel>(window, "Label1");
     return label ? label->text() : QString();
 }
 
-int listEntries(QWidget *form3)
+int listEntries(QWidget *batchWindow)
 {
-    auto *list = child<QAbstractItemView>(form3, "ListView1");
+    auto *list = control<QAbstractItemView>(batchWindow, "ListView1");
     return list ? list->model()->rowCount() : -1;
 }
 
-QStringList reports(const testsupport::TestPlatform &platform)
+QList<shell::ReportOrigin> reports(const testsupport::TestPlatform &platform)
 {
-    QStringList texts;
-    for (const shell::Message &m : platform.messages.shown) {
-        if (m.caption == QLatin1String("Application Error"))
-            texts << m.text;
-    }
-    return texts;
+    return platform.messages.reports();
 }
 
 } // namespace
@@ -75,73 +64,73 @@ private slots:
             QVERIFY(showing(QStringLiteral("Form1")));
             QCOMPARE(stored(file, Form3Start), QStringLiteral("0"));
 
-            click(&start.form1(), "PushButton1");  // "New Method"
-            QWidget *form2 = start.program->form2();
-            QVERIFY(form2);
-            QTRY_VERIFY(form2->isVisible());
-            QVERIFY(!start.form1().isVisible());
-            QCOMPARE(countText(form2), QStringLiteral("Cards drawn: 0"));
+            click(&start.chooser(), "PushButton1");  // "New Method"
+            QWidget *drawWindow = start.program->drawWindow();
+            QVERIFY(drawWindow);
+            QTRY_VERIFY(drawWindow->isVisible());
+            QVERIFY(!start.chooser().isVisible());
+            QCOMPARE(countText(drawWindow), QStringLiteral("Cards drawn: 0"));
             // The draw window's first load stored its defaults.
-            QCOMPARE(stored(file, shell::keys::Option1), QStringLiteral("True"));
-            QCOMPARE(stored(file, shell::keys::Option2), QStringLiteral("False"));
+            QCOMPARE(stored(file, settings::keys::Option1), QStringLiteral("True"));
+            QCOMPARE(stored(file, settings::keys::Option2), QStringLiteral("False"));
 
-            click(form2, "PushButton2");  // "Show Next Card"
-            click(form2, "PushButton2");
-            QCOMPARE(countText(form2), QStringLiteral("Cards drawn: 2"));
-            const auto drawn = *cards::state().DrawnCards;
+            click(drawWindow, "PushButton2");  // "Show Next Card"
+            click(drawWindow, "PushButton2");
+            QCOMPARE(countText(drawWindow), QStringLiteral("Cards drawn: 2"));
+            const auto drawn = *cards::state().drawnCards;
 
-            click(form2, "PushButton4");  // "< Back"
-            QTRY_VERIFY(start.form1().isVisible());
-            QVERIFY(!form2->isVisible());
+            click(drawWindow, "PushButton4");  // "< Back"
+            QTRY_VERIFY(start.chooser().isVisible());
+            QVERIFY(!drawWindow->isVisible());
             QCOMPARE(stored(file, Form3Start), QStringLiteral("0"));  // "< Back" stores nothing
 
-            click(&start.form1(), "PushButton1");  // the same window, as left
-            QCOMPARE(static_cast<QWidget *>(start.program->form2()), form2);
-            QTRY_VERIFY(form2->isVisible());
-            QCOMPARE(countText(form2), QStringLiteral("Cards drawn: 2"));
-            QCOMPARE(*cards::state().DrawnCards, drawn);
+            click(&start.chooser(), "PushButton1");  // the same window, as left
+            QCOMPARE(static_cast<QWidget *>(start.program->drawWindow()), drawWindow);
+            QTRY_VERIFY(drawWindow->isVisible());
+            QCOMPARE(countText(drawWindow), QStringLiteral("Cards drawn: 2"));
+            QCOMPARE(*cards::state().drawnCards, drawn);
 
             // Full screen, Space draws, Esc comes back.
-            click(form2, "PushButton5");
+            click(drawWindow, "PushButton5");
             QWidget *form4 = apptest::window(QStringLiteral("Form4"));
             QVERIFY(form4);
             QTRY_VERIFY(form4->isVisible());
-            QVERIFY(!form2->isVisible());
+            QVERIFY(!drawWindow->isVisible());
             QCOMPARE(countText(form4), QStringLiteral("Cards drawn: 2"));
             QTest::keyClick(form4, Qt::Key_Space);
             QCOMPARE(countText(form4), QStringLiteral("Cards drawn: 3"));
-            QCOMPARE(countText(form2), QStringLiteral("Cards drawn: 3"));
+            QCOMPARE(countText(drawWindow), QStringLiteral("Cards drawn: 3"));
             QTest::keyClick(form4, Qt::Key_Escape);
-            QTRY_VERIFY(form2->isVisible());
+            QTRY_VERIFY(drawWindow->isVisible());
             QVERIFY(!form4->isVisible());
-            QVERIFY(!start.form1().isVisible());
+            QVERIFY(!start.chooser().isVisible());
 
             // Closing the draw window records it and ends the program.
-            QVERIFY(form2->close());
+            QVERIFY(drawWindow->close());
             QCOMPARE(platform.ender.ends, 1);
             QCOMPARE(stored(file, Form3Start), QStringLiteral("2"));
         }
         platform.ender.ends = 0;
         {
             Start start;  // opens the draw window directly, freshly loaded
-            QWidget *form2 = start.program->form2();
-            QVERIFY(form2 && form2->isVisible());
+            QWidget *drawWindow = start.program->drawWindow();
+            QVERIFY(drawWindow && drawWindow->isVisible());
             QCOMPARE(start.mainShows.shows, 0);
-            QCOMPARE(countText(form2), QStringLiteral("Cards drawn: 0"));
+            QCOMPARE(countText(drawWindow), QStringLiteral("Cards drawn: 0"));
             QCOMPARE(stored(file, Form3Start), QStringLiteral("0"));
-            // Ending from the main window leaves "0".
-            click(form2, "PushButton4");
-            QTRY_VERIFY(start.form1().isVisible());
-            QVERIFY(start.form1().close());
+            // Ending from the chooser leaves "0".
+            click(drawWindow, "PushButton4");
+            QTRY_VERIFY(start.chooser().isVisible());
+            QVERIFY(start.chooser().close());
             QCOMPARE(platform.ender.ends, 1);
             QCOMPARE(stored(file, Form3Start), QStringLiteral("0"));
         }
         {
-            Start start;  // the start after that opens the main window
+            Start start;  // the start after that opens the chooser
             QVERIFY(showing(QStringLiteral("Form1")));
-            QVERIFY(!start.program->form2());
+            QVERIFY(!start.program->drawWindow());
         }
-        QCOMPARE(reports(platform), QStringList());
+        QVERIFY(reports(platform).isEmpty());
     }
 
     void theBatchGeneratorAcrossStarts()
@@ -151,46 +140,46 @@ private slots:
         const QString file = config.settingsFile();
         {
             Start start;
-            click(&start.form1(), "PushButton2");  // "Old Method"
-            QWidget *form3 = start.program->form3();
-            QVERIFY(form3);
-            QTRY_VERIFY(form3->isVisible());
-            QVERIFY(!start.form1().isVisible());
-            auto *count = child<QLineEdit>(form3, "Text1");
+            click(&start.chooser(), "PushButton2");  // "Old Method"
+            QWidget *batchWindow = start.program->batchWindow();
+            QVERIFY(batchWindow);
+            QTRY_VERIFY(batchWindow->isVisible());
+            QVERIFY(!start.chooser().isVisible());
+            auto *count = control<QLineEdit>(batchWindow, "Text1");
             QVERIFY(count);
             QCOMPARE(count->text(), QStringLiteral("52"));
             count->setText(QStringLiteral("5"));
-            QCOMPARE(stored(file, shell::keys::NumberOfCards), QStringLiteral("5"));
-            click(form3, "PushButton2");  // "Start Generate Random Playing Cards"
-            QTRY_COMPARE(listEntries(form3), 5);
+            QCOMPARE(stored(file, settings::keys::NumberOfCards), QStringLiteral("5"));
+            click(batchWindow, "PushButton2");  // "Start Generate Random Playing Cards"
+            QTRY_COMPARE(listEntries(batchWindow), 5);
 
-            click(form3, "PushButton4");  // "< Back"
-            QTRY_VERIFY(start.form1().isVisible());
-            click(&start.form1(), "PushButton2");
-            QCOMPARE(static_cast<QWidget *>(start.program->form3()), form3);
-            QTRY_VERIFY(form3->isVisible());
-            QCOMPARE(listEntries(form3), 5);
+            click(batchWindow, "PushButton4");  // "< Back"
+            QTRY_VERIFY(start.chooser().isVisible());
+            click(&start.chooser(), "PushButton2");
+            QCOMPARE(static_cast<QWidget *>(start.program->batchWindow()), batchWindow);
+            QTRY_VERIFY(batchWindow->isVisible());
+            QCOMPARE(listEntries(batchWindow), 5);
 
-            QVERIFY(form3->close());
+            QVERIFY(batchWindow->close());
             QCOMPARE(platform.ender.ends, 1);
             QCOMPARE(stored(file, Form3Start), QStringLiteral("3"));
         }
         {
-            Start start;  // the batch generator first, with an empty list
-            QWidget *form3 = start.program->form3();
-            QVERIFY(form3 && form3->isVisible());
+            Start start;  // the batch window first, with an empty list
+            QWidget *batchWindow = start.program->batchWindow();
+            QVERIFY(batchWindow && batchWindow->isVisible());
             QCOMPARE(start.mainShows.shows, 0);
-            QVERIFY(!start.program->form2());
-            QCOMPARE(listEntries(form3), 0);
-            QCOMPARE(child<QLineEdit>(form3, "Text1")->text(), QStringLiteral("5"));
+            QVERIFY(!start.program->drawWindow());
+            QCOMPARE(listEntries(batchWindow), 0);
+            QCOMPARE(control<QLineEdit>(batchWindow, "Text1")->text(), QStringLiteral("5"));
             QCOMPARE(stored(file, Form3Start), QStringLiteral("0"));
         }
         {
-            Start start;  // "0" was left: the main window
+            Start start;  // "0" was left: the chooser
             QVERIFY(showing(QStringLiteral("Form1")));
-            QVERIFY(!start.program->form3());
+            QVERIFY(!start.program->batchWindow());
         }
-        QCOMPARE(reports(platform), QStringList());
+        QVERIFY(reports(platform).isEmpty());
     }
 
     void wronglyFormedDrawOptions_data()
@@ -218,46 +207,43 @@ private slots:
         testsupport::TestPlatform platform;
         const QString file = config.settingsFile();
         apptest::store(file, Form3Start, QStringLiteral("2"));
-        apptest::store(file, shell::keys::Option1, option1);
-        apptest::store(file, shell::keys::Option2, option2);
+        apptest::store(file, settings::keys::Option1, option1);
+        apptest::store(file, settings::keys::Option2, option2);
         Start start;
-        QWidget *form2 = start.program->form2();
-        QVERIFY(form2 && form2->isVisible());
-        const QStringList texts = reports(platform);
-        QCOMPARE(texts.size(), 1);
-        QVERIFY2(texts.first().contains(QStringLiteral("in Kestrelby2021/08/31.Form2.Form_Load at line %1\r\r").arg(step)),
-                 qPrintable(texts.first()));
+        QWidget *drawWindow = start.program->drawWindow();
+        QVERIFY(drawWindow && drawWindow->isVisible());
+        QCOMPARE(reports(platform), QList<shell::ReportOrigin>({shell::ReportOrigin{shell::Location::DrawWindowLoad, step}}));
         QCOMPARE(stored(file, Form3Start), QStringLiteral("0"));
-        QCOMPARE(stored(file, shell::keys::Option1), option1);
-        QCOMPARE(stored(file, shell::keys::Option2), option2);
+        QCOMPARE(stored(file, settings::keys::Option1), option1);
+        QCOMPARE(stored(file, settings::keys::Option2), option2);
 
-        click(form2, qPrintable(choose));
+        click(drawWindow, qPrintable(choose));
         const bool first = choose == QLatin1String("Option1");
-        QCOMPARE(stored(file, shell::keys::Option1), first ? QStringLiteral("True") : QStringLiteral("False"));
-        QCOMPARE(stored(file, shell::keys::Option2), first ? QStringLiteral("False") : QStringLiteral("True"));
-        click(form2, "PushButton2");
-        QCOMPARE(countText(form2), QStringLiteral("Cards drawn: 1"));
+        QCOMPARE(stored(file, settings::keys::Option1), first ? QStringLiteral("True") : QStringLiteral("False"));
+        QCOMPARE(stored(file, settings::keys::Option2), first ? QStringLiteral("False") : QStringLiteral("True"));
+        click(drawWindow, "PushButton2");
+        QCOMPARE(countText(drawWindow), QStringLiteral("Cards drawn: 1"));
         QCOMPARE(reports(platform).size(), 1);
     }
 
     void wronglyFormedBatchCount()
     {
         // A stored count that is not a number is put back into the box as
-        // it is; the batch generator opens without a report, and a start
+        // it is; the batch window opens without a report, and a start
         // with that count draws nothing and tells why.
         testsupport::TempConfig config;
         testsupport::TestPlatform platform;
         apptest::store(config.settingsFile(), Form3Start, QStringLiteral("3"));
-        apptest::store(config.settingsFile(), shell::keys::NumberOfCards, QStringLiteral("many"));
+        apptest::store(config.settingsFile(), settings::keys::NumberOfCards, QStringLiteral("many"));
         Start start;
-        QWidget *form3 = start.program->form3();
-        QVERIFY(form3 && form3->isVisible());
-        QCOMPARE(child<QLineEdit>(form3, "Text1")->text(), QStringLiteral("many"));
+        QWidget *batchWindow = start.program->batchWindow();
+        QVERIFY(batchWindow && batchWindow->isVisible());
+        QCOMPARE(control<QLineEdit>(batchWindow, "Text1")->text(), QStringLiteral("many"));
         QCOMPARE(platform.messages.shown.size(), 0);
-        click(form3, "PushButton2");
-        QCOMPARE(listEntries(form3), 0);
+        click(batchWindow, "PushButton2");
+        QCOMPARE(listEntries(batchWindow), 0);
         QCOMPARE(platform.messages.texts(), QStringList{QStringLiteral("Must be a numerical value.")});
-        QCOMPARE(stored(config.settingsFile(), shell::keys::NumberOfCards), QStringLiteral("many"));
+        QCOMPARE(stored(config.settingsFile(), settings::keys::NumberOfCards), QStringLiteral("many"));
         QCOMPARE(stored(config.settingsFile(), Form3Start), QStringLiteral("0"));
     }
 
@@ -269,27 +255,27 @@ private slots:
         testsupport::TestPlatform platform;
         const QString notAFolder = config.settingsFile();  // a file
         apptest::store(config.settingsFile(), Form3Start, QStringLiteral("2"));
-        apptest::store(config.settingsFile(), shell::keys::Text2, notAFolder);
+        apptest::store(config.settingsFile(), settings::keys::Text2, notAFolder);
         Start start;
-        QWidget *form2 = start.program->form2();
-        QVERIFY(form2);
-        QCOMPARE(child<QLineEdit>(form2, "Text2")->text(), notAFolder);
-        click(form2, "PushButton3");  // "Save Card As Image"
+        QWidget *drawWindow = start.program->drawWindow();
+        QVERIFY(drawWindow);
+        QCOMPARE(control<QLineEdit>(drawWindow, "Text2")->text(), notAFolder);
+        click(drawWindow, "PushButton3");  // "Save Card As Image"
         QCOMPARE(platform.messages.texts(),
                  QStringList{QStringLiteral("Folder does not exist. Please select another folder.")});
-        QCOMPARE(stored(config.settingsFile(), shell::keys::Text2), notAFolder);
+        QCOMPARE(stored(config.settingsFile(), settings::keys::Text2), notAFolder);
 
         // LastFolderDot naming no folder: the picker still opens with it, and
         // a cancel changes nothing.
         const QString gone = config.path() + QStringLiteral("/gone");
-        apptest::store(config.settingsFile(), shell::keys::LastFolderDot, gone);
-        click(form2, "PushButton9");  // "..."
+        apptest::store(config.settingsFile(), settings::keys::LastFolderDot, gone);
+        click(drawWindow, "PushButton9");  // "..."
         QCOMPARE(platform.folders.calls.size(), 1);
         QCOMPARE(platform.folders.calls.first().startFolder, gone);
         QCOMPARE(platform.folders.calls.first().title, QStringLiteral("Please select folder:"));
-        QCOMPARE(child<QLineEdit>(form2, "Text2")->text(), notAFolder);
-        QCOMPARE(stored(config.settingsFile(), shell::keys::LastFolderDot), gone);
-        QCOMPARE(stored(config.settingsFile(), shell::keys::Text2), notAFolder);
+        QCOMPARE(control<QLineEdit>(drawWindow, "Text2")->text(), notAFolder);
+        QCOMPARE(stored(config.settingsFile(), settings::keys::LastFolderDot), gone);
+        QCOMPARE(stored(config.settingsFile(), settings::keys::Text2), notAFolder);
     }
 };
 

@@ -109,7 +109,7 @@ finish() {
 
 no_messages() { grep -q '^message:' "$work/err" && fail "$1: unexpected message: $(grep '^message:' "$work/err")"; }
 
-# 1. First start with an empty store: the main window; closing it ends the
+# 1. First start with an empty store: the chooser; closing it ends the
 #    program and writes nothing more.
 rm -f "$settings"
 start "first start" "$MAIN"
@@ -127,23 +127,23 @@ no_messages "draw window reopened"
 [ "$(stored Option2)" = True ] || fail "the mode was not kept: Option2=$(stored Option2)"
 
 # 3. What run 2 left: the draw window again; this run is ended by the session
-#    (not by a window), so "0" stays and the next start is the main window.
+#    (not by a window), so "0" stays and the next start is the chooser.
 start "draw window again" "$DRAW"
 finish "draw window again" kill "$DRAW"
 [ "$(stored Form3Start)" = 0 ] || fail "draw window again: Form3Start $(stored Form3Start)"
-start "main window after that" "$MAIN"
-finish "main window after that" close "$MAIN"
+start "chooser after that" "$MAIN"
+finish "chooser after that" close "$MAIN"
 
-# 4. The batch generator, with a count of the wrong form in the store.
+# 4. The batch window, with a count of the wrong form in the store.
 prepare Form3Start=3 "Number%20Of%20Cards=many"
-start "batch generator reopened" "$BATCH"
-finish "batch generator reopened" close "$BATCH"
-no_messages "batch generator reopened"
-[ "$(stored Form3Start)" = 3 ] || fail "closing the batch generator stored $(stored Form3Start)"
+start "batch window reopened" "$BATCH"
+finish "batch window reopened" close "$BATCH"
+no_messages "batch window reopened"
+[ "$(stored Form3Start)" = 3 ] || fail "closing the batch window stored $(stored Form3Start)"
 # The load stores the box's text again, under the key as it is named.
 [ "$(stored 'Number Of Cards')" = many ] || fail "the count changed: $(stored 'Number Of Cards')"
-start "batch generator again" "$BATCH"
-finish "batch generator again" close "$BATCH"
+start "batch window again" "$BATCH"
+finish "batch window again" close "$BATCH"
 
 # 5. A Form3Start that is not a number: one report (step 128), then the draw
 #    window only, and "0".

@@ -27,47 +27,47 @@ private slots:
 
     void theHistoryStartsWithoutStorage()
     {
-        QVERIFY(!state().DrawnCards.has_value());
-        QCOMPARE(state().DrawCount, 0);
-        QVERIFY(!state().ViewerLaidOut);
-        QVERIFY_THROWS_EXCEPTION(shell::Failure, IsCardDrawn(5));
+        QVERIFY(!state().drawnCards.has_value());
+        QCOMPARE(state().drawCount, 0);
+        QVERIFY(!state().fullScreenLaidOut);
+        QVERIFY_THROWS_EXCEPTION(shell::Failure, isCardDrawn(5));
     }
 
     void initGivesTheSentinelOnceAndIsNoReset()
     {
-        InitDrawnCards();
-        QCOMPARE(*state().DrawnCards, std::vector<std::int16_t>{Sentinel});
-        state().DrawnCards->push_back(17);
-        state().DrawCount = 1;
-        InitDrawnCards();
-        QCOMPARE(*state().DrawnCards, (std::vector<std::int16_t>{Sentinel, 17}));
-        QCOMPARE(state().DrawCount, 1);
+        initDrawnCards();
+        QCOMPARE(*state().drawnCards, std::vector<std::int16_t>{Sentinel});
+        state().drawnCards->push_back(17);
+        state().drawCount = 1;
+        initDrawnCards();
+        QCOMPARE(*state().drawnCards, (std::vector<std::int16_t>{Sentinel, 17}));
+        QCOMPARE(state().drawCount, 1);
     }
 
     void isCardDrawnSearchesTheWholeHistory()
     {
-        InitDrawnCards();
+        initDrawnCards();
         for (int c = 0; c < 52; ++c)
-            QVERIFY(!IsCardDrawn(std::int16_t(c)));
+            QVERIFY(!isCardDrawn(std::int16_t(c)));
         // The sentinel is compared but is never a card.
-        QVERIFY(IsCardDrawn(Sentinel));
+        QVERIFY(isCardDrawn(Sentinel));
         for (std::int16_t c : {51, 0, 26})
-            state().DrawnCards->push_back(c);
-        QVERIFY(IsCardDrawn(0));
-        QVERIFY(IsCardDrawn(26));
-        QVERIFY(IsCardDrawn(51));
-        QVERIFY(!IsCardDrawn(1));
+            state().drawnCards->push_back(c);
+        QVERIFY(isCardDrawn(0));
+        QVERIFY(isCardDrawn(26));
+        QVERIFY(isCardDrawn(51));
+        QVERIFY(!isCardDrawn(1));
     }
 
     // A put-back draw keeps every card; past 32767 entries a 16-bit position
     // counter would overflow. The search still reaches the end.
     void aHistoryLongerThanASixteenBitCounter()
     {
-        InitDrawnCards();
-        state().DrawnCards->resize(40000, 3);
-        state().DrawnCards->push_back(44);
-        QVERIFY(IsCardDrawn(44));
-        QVERIFY(!IsCardDrawn(45));
+        initDrawnCards();
+        state().drawnCards->resize(40000, 3);
+        state().drawnCards->push_back(44);
+        QVERIFY(isCardDrawn(44));
+        QVERIFY(!isCardDrawn(45));
     }
 };
 

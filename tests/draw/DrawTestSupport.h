@@ -1,12 +1,13 @@
 #pragma once
 // What the draw window tests share: a recording navigator, a fresh draw
-// state and settings per test, and finding the card images of a window.
+// state and settings per test, and the card images of a window.
 #include "cards/DrawState.h"
-#include "draw/Form2.h"
-#include "draw/Form4.h"
-#include "draw/ImageBox.h"
+#include "deck/CardImage.h"
+#include "draw/DrawWindow.h"
+#include "draw/FullScreenView.h"
 #include "shell/Navigator.h"
 #include "shell/Twips.h"
+#include "support/Controls.h"
 #include "support/TestPlatform.h"
 
 #include <QLabel>
@@ -17,6 +18,7 @@
 
 namespace drawtest {
 
+using testsupport::control;
 using testsupport::RecordingNavigator;
 
 // One test's world: recording platform, empty settings, a new draw.
@@ -31,30 +33,21 @@ struct World {
     RecordingNavigator navigator;
 };
 
-inline std::unique_ptr<draw::Form2> openForm2(World &world)
+inline std::unique_ptr<draw::DrawWindow> openDrawWindow(World &world)
 {
-    auto form = std::make_unique<draw::Form2>(world.navigator);
-    form->Form_Load();
-    form->show();
-    return form;
+    auto window = std::make_unique<draw::DrawWindow>(world.navigator);
+    window->load();
+    window->show();
+    return window;
 }
 
-template <class T = QWidget>
-T *child(QWidget *window, const char *name)
-{
-    T *found = window->findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
-
-inline draw::ImageBox *image(QWidget *window, const char *name) { return child<draw::ImageBox>(window, name); }
+inline deck::CardImage *image(QWidget *window, const char *name) { return control<deck::CardImage>(window, name); }
 
 // The Image3 row of a window, by element index.
-inline QList<draw::ImageBox *> row(QWidget *window)
+inline QList<deck::CardImage *> row(QWidget *window)
 {
-    QList<draw::ImageBox *> elements = window->findChildren<draw::ImageBox *>(QStringLiteral("Image3"));
-    std::sort(elements.begin(), elements.end(), [](draw::ImageBox *a, draw::ImageBox *b) {
+    QList<deck::CardImage *> elements = window->findChildren<deck::CardImage *>(QStringLiteral("Image3"));
+    std::sort(elements.begin(), elements.end(), [](deck::CardImage *a, deck::CardImage *b) {
         return a->property("index").toInt() < b->property("index").toInt();
     });
     return elements;
@@ -62,16 +55,21 @@ inline QList<draw::ImageBox *> row(QWidget *window)
 
 inline shell::TwipsRect twips(const QWidget *widget) { return shell::twipsGeometry(widget); }
 
-inline void clickDraw(draw::Form2 &form, int times = 1)
+inline void click(QWidget *window, const char *button)
 {
-    auto *button = child<QPushButton>(&form, "PushButton2");
+    QTest::mouseClick(control<QPushButton>(window, button), Qt::LeftButton);
+}
+
+inline void clickDraw(draw::DrawWindow &window, int times = 1)
+{
+    auto *button = control<QPushButton>(&window, "PushButton2");
     for (int i = 0; i < times; ++i)
         QTest::mouseClick(button, Qt::LeftButton);
 }
 
 inline QString countText(QWidget *window)
 {
-    return child<QLabel>(window, "Label1")->text();
+    return control<QLabel>(window, "Label1")->text();
 }
 
 } // namespace drawtest

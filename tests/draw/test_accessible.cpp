@@ -22,7 +22,7 @@ QString heard(QWidget *widget)
 
 QString lastCardName()
 {
-    return deck::cardName(cards::state().DrawnCards->back());
+    return deck::cardName(cards::state().drawnCards->back());
 }
 
 } // namespace
@@ -33,9 +33,9 @@ private slots:
     void windowsArePresentedAsWindowsNamedByTheirCaption()
     {
         World world;
-        auto form = openForm2(world);
-        form->viewer().Form_Load();
-        for (QWidget *window : {static_cast<QWidget *>(form.get()), static_cast<QWidget *>(&form->viewer())}) {
+        auto form = openDrawWindow(world);
+        form->fullScreenView().load();
+        for (QWidget *window : {static_cast<QWidget *>(form.get()), static_cast<QWidget *>(&form->fullScreenView())}) {
             QAccessibleInterface *presented = QAccessible::queryAccessibleInterface(window);
             QCOMPARE(presented->role(), QAccessible::Window);
             QCOMPARE(presented->text(QAccessible::Name), QStringLiteral("Dealwright"));
@@ -43,8 +43,8 @@ private slots:
         // The pile is the deck, whatever it shows; the other images say their card.
         QCOMPARE(image(form.get(), "Image2")->accessibleName(), QStringLiteral("Deck"));
         QCOMPARE(QAccessible::queryAccessibleInterface(image(form.get(), "Image2"))->role(), QAccessible::Graphic);
-        QCOMPARE(image(&form->viewer(), "Image2")->accessibleName(), QStringLiteral("Deck"));
-        QCOMPARE(child(form.get(), "PushButton9")->accessibleName(), QStringLiteral("Choose the output folder"));
+        QCOMPARE(image(&form->fullScreenView(), "Image2")->accessibleName(), QStringLiteral("Deck"));
+        QCOMPARE(control(form.get(), "PushButton9")->accessibleName(), QStringLiteral("Choose the output folder"));
     }
 
     // Space draws from the first moment: the focus starts on "Show Next
@@ -52,13 +52,13 @@ private slots:
     void theFirstSpaceDrawsAndIsHeard()
     {
         World world;
-        auto form = openForm2(world);
+        auto form = openDrawWindow(world);
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        auto *next = child<QPushButton>(form.get(), "PushButton2");
+        auto *next = control<QPushButton>(form.get(), "PushButton2");
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(next));
         QCOMPARE(heard(next), QString());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QCOMPARE(cards::state().DrawCount, 1);
+        QCOMPARE(cards::state().drawCount, 1);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(next));
         QCOMPARE(heard(next), lastCardName() + QStringLiteral(". Cards drawn: 1"));
         QTest::keyClick(next, Qt::Key_Return);
@@ -66,23 +66,23 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(next)->text(QAccessible::Name), QStringLiteral("Show Next Card"));
     }
 
-    // In the viewer the window keeps the focus and its name; each Space is
+    // In the full-screen view the window keeps the focus and its name; each Space is
     // heard through it. A refused draw says nothing: its message box speaks.
     void theViewerSaysEachDraw()
     {
         World world;
-        auto form = openForm2(world);
-        QTest::mouseClick(child<QPushButton>(form.get(), "PushButton5"), Qt::LeftButton);
-        draw::Form4 &viewer = form->viewer();
-        QTRY_VERIFY(viewer.isVisible());
+        auto form = openDrawWindow(world);
+        QTest::mouseClick(control<QPushButton>(form.get(), "PushButton5"), Qt::LeftButton);
+        draw::FullScreenView &fullScreenView = form->fullScreenView();
+        QTRY_VERIFY(fullScreenView.isVisible());
         for (int i = 1; i <= 52; ++i) {
-            QTest::keyClick(&viewer, Qt::Key_Space);
-            QCOMPARE(heard(&viewer), lastCardName() + QStringLiteral(". Cards drawn: ") + QString::number(i));
+            QTest::keyClick(&fullScreenView, Qt::Key_Space);
+            QCOMPARE(heard(&fullScreenView), lastCardName() + QStringLiteral(". Cards drawn: ") + QString::number(i));
         }
-        QCOMPARE(QAccessible::queryAccessibleInterface(&viewer)->text(QAccessible::Name), QStringLiteral("Dealwright"));
-        QTest::keyClick(&viewer, Qt::Key_Space);
+        QCOMPARE(QAccessible::queryAccessibleInterface(&fullScreenView)->text(QAccessible::Name), QStringLiteral("Dealwright"));
+        QTest::keyClick(&fullScreenView, Qt::Key_Space);
         QCOMPARE(world.platform.messages.texts(), QStringList{QStringLiteral("No more cards, please reset.")});
-        QVERIFY(heard(&viewer).endsWith(QLatin1String("Cards drawn: 52")));
+        QVERIFY(heard(&fullScreenView).endsWith(QLatin1String("Cards drawn: 52")));
     }
 };
 

@@ -1,13 +1,13 @@
 // Cards as the screen shows them: rendered from their scalable source at the
 // box's size in device pixels wherever they are shown larger than 71 x 96
-// device pixels (the viewer, a 2x screen), pixel for pixel at their natural
+// device pixels (the full-screen view, a 2x screen), pixel for pixel at their natural
 // size on a 1x screen, never rendered twice for the same size; and the
-// viewer's layout on a 32:9 screen. Three screens: 1920 x 1080, 3840 x 1080
+// full-screen view's layout on a 32:9 screen. Three screens: 1920 x 1080, 3840 x 1080
 // and a 2x screen of 1920 x 1080 logical pixels.
 #include "DrawTestSupport.h"
 
-#include "batch/Form3.h"
-#include "deck/CardLabel.h"
+#include "batch/BatchWindow.h"
+#include "deck/CardImage.h"
 #include "deck/CardPixmaps.h"
 #include "deck/PictureSet.h"
 
@@ -31,22 +31,22 @@ QScreen *screenNamed(const char *name)
     return nullptr;
 }
 
-std::unique_ptr<draw::Form2> openOn(World &world, const char *screen)
+std::unique_ptr<draw::DrawWindow> openOn(World &world, const char *screen)
 {
-    auto form = std::make_unique<draw::Form2>(world.navigator);
+    auto form = std::make_unique<draw::DrawWindow>(world.navigator);
     form->setScreen(screenNamed(screen));
     form->move(form->screen()->geometry().topLeft() + QPoint(20, 20));
-    form->Form_Load();
+    form->load();
     form->show();
     return form;
 }
 
-void showViewer(draw::Form2 &form)
+void showFullScreenView(draw::DrawWindow &form)
 {
-    QTest::mouseClick(child<QPushButton>(&form, "PushButton5"), Qt::LeftButton);
-    QTRY_VERIFY(form.viewer().isVisible());
-    QTRY_COMPARE(form.viewer().size(), form.viewer().screen()->geometry().size());
-    QTRY_VERIFY(cards::state().ViewerLaidOut);
+    QTest::mouseClick(control<QPushButton>(&form, "PushButton5"), Qt::LeftButton);
+    QTRY_VERIFY(form.fullScreenView().isVisible());
+    QTRY_COMPARE(form.fullScreenView().size(), form.fullScreenView().screen()->geometry().size());
+    QTRY_VERIFY(cards::state().fullScreenLaidOut);
 }
 
 // "" when every fully opaque pixel of `expected` is the same in `shown`.
@@ -71,7 +71,7 @@ QString sameOpaquePixels(const QImage &shown, const QImage &expected)
 }
 
 // What an image box shows, in device pixels.
-QImage shown(draw::ImageBox *box)
+QImage shown(deck::CardImage *box)
 {
     QPixmap shot = box->grab();
     QImage image = shot.toImage();
@@ -93,17 +93,17 @@ private slots:
     {
         World world;
         auto form = openOn(world, "big");
-        QTest::mouseClick(child<QRadioButton>(form.get(), "Option2"), Qt::LeftButton);
+        QTest::mouseClick(control<QRadioButton>(form.get(), "Option2"), Qt::LeftButton);
         clickDraw(*form);
-        showViewer(*form);
-        draw::ImageBox *first = image(&form->viewer(), "Image1");
+        showFullScreenView(*form);
+        deck::CardImage *first = image(&form->fullScreenView(), "Image1");
         QCOMPARE(first->pictureRect().size(), QSize(248, 335));
         const QString source = deck::scalableSourceOf(first->picture());
-        QCOMPARE(source, QStringLiteral("Card%1").arg(cards::state().DrawnCards->back(), 2, 10, QLatin1Char('0')));
+        QCOMPARE(source, QStringLiteral("Card%1").arg(cards::state().drawnCards->back(), 2, 10, QLatin1Char('0')));
         const QImage rendering = deck::renderScalable(source, QSize(248, 335));
         QVERIFY(!rendering.isNull());
         QCOMPARE(sameOpaquePixels(shown(first), rendering), QString());
-        QCOMPARE(sameOpaquePixels(shown(image(&form->viewer(), "Image2")), deck::renderScalable(QStringLiteral("Back00"), QSize(248, 335))),
+        QCOMPARE(sameOpaquePixels(shown(image(&form->fullScreenView(), "Image2")), deck::renderScalable(QStringLiteral("Back00"), QSize(248, 335))),
                  QString());
         // Stretching the small picture would have looked otherwise.
         const QImage stretched = first->picture().convertToFormat(QImage::Format_ARGB32).scaled(248, 335, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -117,7 +117,7 @@ private slots:
         World world;
         auto normal = openOn(world, "big");
         clickDraw(*normal);
-        draw::ImageBox *box = image(normal.get(), "Image1");
+        deck::CardImage *box = image(normal.get(), "Image1");
         QCOMPARE(box->devicePixelRatioF(), 1.0);
         QCOMPARE(sameOpaquePixels(shown(box), box->picture()), QString());
         QCOMPARE(deck::scalableCacheStats().renders, 0);  // nothing rendered at natural size
@@ -140,23 +140,23 @@ private slots:
     void theBatchPreviewOnADoubleScreen()
     {
         World world;
-        batch::Form3 form(world.navigator);
+        batch::BatchWindow form(world.navigator);
         form.setScreen(screenNamed("double"));
         form.move(form.screen()->geometry().topLeft() + QPoint(20, 20));
-        form.Form_Load();
+        form.load();
         form.show();
-        child<QLineEdit>(&form, "Text1")->setText(QStringLiteral("3"));
-        QTest::mouseClick(child<QPushButton>(&form, "PushButton2"), Qt::LeftButton);
-        auto *list = child<QTreeWidget>(&form, "ListView1");
+        control<QLineEdit>(&form, "Text1")->setText(QStringLiteral("3"));
+        QTest::mouseClick(control<QPushButton>(&form, "PushButton2"), Qt::LeftButton);
+        auto *list = control<QTreeWidget>(&form, "ListView1");
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(0)).center());
-        auto *preview = child<deck::CardLabel>(&form, "Image1");
-        QVERIFY(!preview->card().isNull());
-        QCOMPARE(preview->pixmap().size(), QSize(71, 96));
+        auto *preview = control<deck::CardImage>(&form, "Image1");
+        QVERIFY(!preview->picture().isNull());
+        QCOMPARE(preview->picture().size(), QSize(71, 96));
         QPixmap shot = preview->grab();
         QCOMPARE(shot.devicePixelRatio(), 2.0);
         QImage device = shot.toImage();
         device.setDevicePixelRatio(1);
-        QCOMPARE(sameOpaquePixels(device, deck::renderScalable(deck::scalableSourceOf(preview->card()), QSize(142, 192))),
+        QCOMPARE(sameOpaquePixels(device, deck::renderScalable(deck::scalableSourceOf(preview->picture()), QSize(142, 192))),
                  QString());
     }
 
@@ -166,18 +166,18 @@ private slots:
     {
         World world;
         auto form = openOn(world, "big");
-        showViewer(*form);
+        showFullScreenView(*form);
         for (int i = 0; i < 52; ++i)
-            QTest::keyClick(&form->viewer(), Qt::Key_Space);
-        form->viewer().grab();
+            QTest::keyClick(&form->fullScreenView(), Qt::Key_Space);
+        form->fullScreenView().grab();
         const deck::ScalableCacheStats first = deck::scalableCacheStats();
         QVERIFY2(first.renders <= 53 + 1, qPrintable(QString::number(first.renders)));  // 52 cards and the back
         QVERIFY(first.bytes > 0);
-        QTest::mouseClick(child<QPushButton>(form.get(), "PushButton1"), Qt::LeftButton);  // reset
+        QTest::mouseClick(control<QPushButton>(form.get(), "PushButton1"), Qt::LeftButton);  // reset
         for (int i = 0; i < 52; ++i)
-            QTest::keyClick(&form->viewer(), Qt::Key_Space);
-        form->viewer().grab();
-        form->viewer().grab();
+            QTest::keyClick(&form->fullScreenView(), Qt::Key_Space);
+        form->fullScreenView().grab();
+        form->fullScreenView().grab();
         QCOMPARE(deck::scalableCacheStats().renders, first.renders);
     }
 
@@ -188,21 +188,21 @@ private slots:
     {
         World world;
         auto form = openOn(world, "wide");
-        showViewer(*form);
-        draw::Form4 &viewer = form->viewer();
+        showFullScreenView(*form);
+        draw::FullScreenView &fullScreenView = form->fullScreenView();
         for (int i = 0; i < 52; ++i)
-            QTest::keyClick(&viewer, Qt::Key_Space);
-        QCOMPARE(cards::state().DrawCount, 52);
-        const QRect screenRect(QPoint(0, 0), viewer.size());
-        const int countTop = child<QLabel>(&viewer, "Label1")->geometry().top();
-        QList<draw::ImageBox *> cards = row(&viewer);
-        cards << image(&viewer, "Image1");
+            QTest::keyClick(&fullScreenView, Qt::Key_Space);
+        QCOMPARE(cards::state().drawCount, 52);
+        const QRect screenRect(QPoint(0, 0), fullScreenView.size());
+        const int countTop = control<QLabel>(&fullScreenView, "Label1")->geometry().top();
+        QList<deck::CardImage *> cards = row(&fullScreenView);
+        cards << image(&fullScreenView, "Image1");
         QCOMPARE(cards.size(), 52);
-        for (draw::ImageBox *card : cards) {
+        for (deck::CardImage *card : cards) {
             QVERIFY(screenRect.contains(card->geometry()));
             QVERIFY2(card->geometry().bottom() < countTop, qPrintable(QString::number(card->geometry().bottom())));
         }
-        const shell::TwipsRect size = twips(image(&viewer, "Image2"));
+        const shell::TwipsRect size = twips(image(&fullScreenView, "Image2"));
         QCOMPARE((QList<int>{size.width, size.height}), (QList<int>{2762, 3735}));
     }
 };

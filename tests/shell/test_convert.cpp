@@ -57,12 +57,12 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, number);
         QFETCH(double, value);
-        QCOMPARE(IsNumber(text), number);
+        QCOMPARE(isNumber(text), number);
         if (number) {
-            QCOMPARE(ToNumber(text), value);
+            QCOMPARE(toNumber(text), value);
         } else {
             try {
-                ToNumber(text);
+                toNumber(text);
                 QFAIL("a text that is not a number converted");
             } catch (const Failure &f) {
                 QVERIFY(f.description().startsWith(QLatin1String("Type mismatch")));
@@ -100,16 +100,16 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(double, whole);
-        QCOMPARE(ToWholeNumber(text), whole);
+        QCOMPARE(toWholeNumber(text), whole);
     }
 
     void int32Overflows()
     {
-        QCOMPARE(ToInt32(QStringLiteral("2147483647")), 2147483647);
-        QCOMPARE(ToInt32(QStringLiteral("-2147483648")), -2147483647 - 1);
+        QCOMPARE(toInt32(QStringLiteral("2147483647")), 2147483647);
+        QCOMPARE(toInt32(QStringLiteral("-2147483648")), -2147483647 - 1);
         for (const char *text : {"2147483648", "1e10", "1e400", "-1e400"}) {
             try {
-                ToInt32(QString::fromLatin1(text));
+                toInt32(QString::fromLatin1(text));
                 QFAIL(text);
             } catch (const Failure &f) {
                 QVERIFY(f.description().startsWith(QLatin1String("Overflow")));
@@ -119,19 +119,19 @@ private slots:
 
     void truthValues()
     {
-        QCOMPARE(ToBool(QStringLiteral("True")), true);
-        QCOMPARE(ToBool(QStringLiteral("false")), false);
-        QCOMPARE(ToBool(QStringLiteral(" TRUE ")), true);
-        QCOMPARE(ToBool(QStringLiteral("1")), true);
-        QCOMPARE(ToBool(QStringLiteral("0")), false);
-        QCOMPARE(ToBool(QStringLiteral("-1")), true);
-        QCOMPARE(ToBool(QStringLiteral("0.0")), false);
-        QCOMPARE(ToBool(QStringLiteral("2.5")), true);
-        QCOMPARE(FromBool(true), QStringLiteral("True"));
-        QCOMPARE(FromBool(false), QStringLiteral("False"));
+        QCOMPARE(toBool(QStringLiteral("True")), true);
+        QCOMPARE(toBool(QStringLiteral("false")), false);
+        QCOMPARE(toBool(QStringLiteral(" TRUE ")), true);
+        QCOMPARE(toBool(QStringLiteral("1")), true);
+        QCOMPARE(toBool(QStringLiteral("0")), false);
+        QCOMPARE(toBool(QStringLiteral("-1")), true);
+        QCOMPARE(toBool(QStringLiteral("0.0")), false);
+        QCOMPARE(toBool(QStringLiteral("2.5")), true);
+        QCOMPARE(fromBool(true), QStringLiteral("True"));
+        QCOMPARE(fromBool(false), QStringLiteral("False"));
         for (const char *text : {"", "yes", "Tru", "Truee", "on", "\nTrue"}) {
             try {
-                ToBool(QString::fromLatin1(text));
+                toBool(QString::fromLatin1(text));
                 QFAIL(text);
             } catch (const Failure &f) {
                 QVERIFY(f.description().startsWith(QLatin1String("Type mismatch")));
@@ -149,10 +149,10 @@ private slots:
             QSKIP("the de_DE.UTF-8 locale is not installed (the test command generates it)");
         QCOMPARE(std::strtod("2.5", nullptr), 2.0);  // the locale really reads commas
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        QCOMPARE(ToNumber(QStringLiteral("2.5")), 2.5);
-        QVERIFY(!IsNumber(QStringLiteral("2,5")));
-        QCOMPARE(ToWholeNumber(QStringLiteral("52.5")), 52.0);
-        QCOMPARE(ToBool(QStringLiteral("0.5")), true);
+        QCOMPARE(toNumber(QStringLiteral("2.5")), 2.5);
+        QVERIFY(!isNumber(QStringLiteral("2,5")));
+        QCOMPARE(toWholeNumber(QStringLiteral("52.5")), 52.0);
+        QCOMPARE(toBool(QStringLiteral("0.5")), true);
         QLocale::setDefault(QLocale::c());
         std::setlocale(LC_ALL, saved.constData());
     }

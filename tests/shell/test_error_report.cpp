@@ -27,7 +27,7 @@ private slots:
     void reportTextByteForByte()
     {
         const QString text = errorReportText(QStringLiteral("Type mismatch"),
-                                             locationText(Location::Form1_Form_Load), 128);
+                                             locationText(Location::ChooserLoad), 128);
         const QByteArray expected = "Type mismatch\r\nin Kestrelby2021/08/31.Form1.Form_Load at line 128\r\r"
                                     "Please email screenshot of this message to support@dealwright.example";
         QCOMPARE(text.toUtf8(), expected);
@@ -44,16 +44,17 @@ private slots:
             seen.insert(text);
         }
         QCOMPARE(seen.size(), LocationCount);
-        QCOMPARE(locationText(Location::Cards_ResetCards), QStringLiteral("in Kestrelby2021/08/31.Cards.ResetCards "));
-        QCOMPARE(locationText(Location::Form4_Form_Activate), QStringLiteral("in Kestrelby2021/08/31.Form4.Form_Activate "));
-        QCOMPARE(locationText(Location::Form3_PushButton9_Click), QStringLiteral("in Kestrelby2021/08/31.Form3.PushButton9_Click "));
+        QCOMPARE(locationText(Location::ResetCards), QStringLiteral("in Kestrelby2021/08/31.Cards.ResetCards "));
+        QCOMPARE(locationText(Location::FullScreenArrange), QStringLiteral("in Kestrelby2021/08/31.Form4.Form_Activate "));
+        QCOMPARE(locationText(Location::BatchWindowBrowse), QStringLiteral("in Kestrelby2021/08/31.Form3.PushButton9_Click "));
     }
 
     void showErrorReportUsesExclamationAndCaption()
     {
         testsupport::TestPlatform p;
-        ShowErrorReport(locationText(Location::Form2_Form_Load), 108, QStringLiteral("Overflow"));
+        showErrorReport(Location::DrawWindowLoad, 108, QStringLiteral("Overflow"));
         QCOMPARE(p.messages.shown.size(), 1);
+        QCOMPARE(p.messages.reports(), QList<ReportOrigin>({ReportOrigin{Location::DrawWindowLoad, 108}}));
         QCOMPARE(p.messages.shown[0].caption, QStringLiteral("Application Error"));
         QCOMPARE(p.messages.shown[0].icon, MessageIcon::Exclamation);
         QVERIFY(p.messages.shown[0].text.startsWith(QLatin1String("Overflow\r\nin Kestrelby2021/08/31.Form2.Form_Load at line 108\r\r")));
@@ -66,8 +67,8 @@ private slots:
     void theBoxShowsPlainText()
     {
         const QString text = errorReportText(QStringLiteral("Path not found: <b>x</b> & <i>y</i>"),
-                                             locationText(Location::Form2_Form_Load), 108);
-        const auto box = buildMessageBox(Message{text, QStringLiteral("Application Error"), MessageIcon::Exclamation},
+                                             locationText(Location::DrawWindowLoad), 108);
+        const auto box = buildMessageBox(Message{text, QStringLiteral("Application Error"), MessageIcon::Exclamation, std::nullopt},
                                          nullptr);
         QCOMPARE(box->textFormat(), Qt::PlainText);
         QCOMPARE(box->icon(), QMessageBox::Warning);
@@ -87,7 +88,7 @@ private slots:
     {
         testsupport::TestPlatform p;
         QStringList ran;
-        Guarded g(Location::Form3_PushButton2_Click);
+        Guarded g(Location::BatchWindowStart);
         g.step(100, [&] { ran << "100"; });
         g.step(102, [&] { ran << "102"; throw Failure(QStringLiteral("first")); });
         g.step(104, [&] { ran << "104"; });
@@ -103,7 +104,7 @@ private slots:
     void failingTestEntersTheBranch()
     {
         testsupport::TestPlatform p;
-        Guarded g(Location::Form1_Form_Load);
+        Guarded g(Location::ChooserLoad);
         bool branch = false;
         if (g.test(128, [&]() -> bool { throw Failure(QStringLiteral("Type mismatch")); }))
             branch = true;
@@ -118,7 +119,7 @@ private slots:
     void failingJumpTestDoesNotJump()
     {
         testsupport::TestPlatform p;
-        Guarded g(Location::Cards_DrawCards);
+        Guarded g(Location::DrawCards);
         int attempts = 0;
         // "if drawn, go back to step 104": a failing test falls through.
         do {
@@ -132,7 +133,7 @@ private slots:
     void helperFailureIsReportedWithTheCallersStep()
     {
         testsupport::TestPlatform p;
-        Guarded g(Location::Form2_Form_Load);
+        Guarded g(Location::DrawWindowLoad);
         g.step(106, [] { failingHelper(); });
         QCOMPARE(p.messages.shown.size(), 1);
         const QString text = p.messages.shown[0].text;
@@ -143,7 +144,7 @@ private slots:
     void unknownFailuresStillHaveADescription()
     {
         testsupport::TestPlatform p;
-        Guarded g(Location::Form1_PushButton1_Click);
+        Guarded g(Location::ChooserNewMethod);
         g.step(100, [] { throw 42; });
         QVERIFY(p.messages.shown[0].text.startsWith(QLatin1String("Unknown failure\r\n")));
     }
@@ -163,7 +164,7 @@ private slots:
     {
         testsupport::TestPlatform p;
         p.messages.onShow = [](const Message &) { throw std::runtime_error("box failed"); };
-        Guarded g(Location::Form1_Form_Load);
+        Guarded g(Location::ChooserLoad);
         bool next = false;
         g.step(100, [] { throw Failure(QStringLiteral("x")); });
         g.step(102, [&] { next = true; });

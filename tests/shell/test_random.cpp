@@ -92,9 +92,9 @@ private slots:
         testsupport::TestPlatform p;
         p.clock.running = clockRunning;
         std::vector<long> single(52), pairs(52 * 52);
-        int previous = RandomPick(52);
+        int previous = randomPick(52);
         for (int i = 0; i < Picks; ++i) {
-            const int card = RandomPick(52);
+            const int card = randomPick(52);
             QVERIFY(card >= 0 && card < 52);
             ++single[card];
             ++pairs[previous * 52 + card];
@@ -132,8 +132,8 @@ private slots:
     void badLimitsAreFailures()
     {
         testsupport::TestPlatform p;
-        QVERIFY_THROWS_EXCEPTION(Failure, RandomPick(0));
-        QVERIFY_THROWS_EXCEPTION(Failure, RandomPick(-5));
+        QVERIFY_THROWS_EXCEPTION(Failure, randomPick(0));
+        QVERIFY_THROWS_EXCEPTION(Failure, randomPick(-5));
         RandomGenerator g(testsupport::fixedKey());
         QVERIFY_THROWS_EXCEPTION(Failure, g.uniform(0));
     }
@@ -152,11 +152,11 @@ private slots:
         const auto second = run();
         QVERIFY(first != second);
         // Successive single picks with a standing clock still differ: the
-        // batch generator's retry loop depends on it.
+        // batch window's retry loop depends on it.
         testsupport::TestPlatform p;
         std::vector<int> picks;
         for (int i = 0; i < 64; ++i)
-            picks.push_back(RandomPick(52));
+            picks.push_back(randomPick(52));
         QVERIFY(std::set<int>(picks.begin(), picks.end()).size() > 30);
     }
 
@@ -185,7 +185,7 @@ private slots:
         resetProgramRandom(nullptr);
         std::vector<long> counts(52);
         for (int i = 0; i < Picks; ++i)
-            ++counts[RandomPick(52)];
+            ++counts[randomPick(52)];
         const double p = chiSquareP(chiSquare(counts, Picks / 52.0), 51);
         resetProgramRandom(nullptr);
         platform() = saved;

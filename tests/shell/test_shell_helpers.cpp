@@ -48,8 +48,8 @@ private slots:
         QVERIFY(QDir().mkpath(desktop));
         writeFile(config.path() + QStringLiteral("/user-dirs.dirs"),
                   QByteArray("XDG_DESKTOP_DIR=\"") + desktop.toUtf8() + "//\"\n");
-        QCOMPARE(DesktopFolder(), desktop + QLatin1Char('/'));
-        QVERIFY(!DesktopFolder().endsWith(QLatin1String("//")));
+        QCOMPARE(desktopFolder(), desktop + QLatin1Char('/'));
+        QVERIFY(!desktopFolder().endsWith(QLatin1String("//")));
     }
 
     void homeStandsInForAMissingDesktop()
@@ -59,7 +59,7 @@ private slots:
         const QByteArray savedHome = qgetenv("HOME");
         qputenv("HOME", home.path().toLocal8Bit());
         writeFile(config.path() + QStringLiteral("/user-dirs.dirs"), "XDG_DESKTOP_DIR=\"$HOME/Nowhere\"\n");
-        const QString folder = DesktopFolder();
+        const QString folder = desktopFolder();
         qputenv("HOME", savedHome);
         QCOMPARE(folder, home.path() + QLatin1Char('/'));
     }
@@ -69,16 +69,16 @@ private slots:
         QTemporaryDir dir;
         const QString file = dir.path() + QStringLiteral("/a file.txt");
         writeFile(file, "x");
-        QVERIFY(FileExists(file));
-        QVERIFY(FileExists(dir.path()));
-        QVERIFY(!FileExists(dir.path() + QStringLiteral("/missing")));
-        QVERIFY(!FileExists(QString()));
-        QCOMPARE(IsFolder(dir.path()), std::optional<bool>(true));
-        QCOMPARE(IsFolder(file), std::optional<bool>(false));
-        QCOMPARE(IsFolder(dir.path() + QStringLiteral("/missing")), std::nullopt);
-        QCOMPARE(IsFolder(file + QStringLiteral("/below a file")), std::nullopt);
-        QCOMPARE(IsFolder(QString()), std::nullopt);
-        QCOMPARE(IsFolder(QStringLiteral("/proc/self")), std::optional<bool>(true));
+        QVERIFY(fileExists(file));
+        QVERIFY(fileExists(dir.path()));
+        QVERIFY(!fileExists(dir.path() + QStringLiteral("/missing")));
+        QVERIFY(!fileExists(QString()));
+        QCOMPARE(isFolder(dir.path()), std::optional<bool>(true));
+        QCOMPARE(isFolder(file), std::optional<bool>(false));
+        QCOMPARE(isFolder(dir.path() + QStringLiteral("/missing")), std::nullopt);
+        QCOMPARE(isFolder(file + QStringLiteral("/below a file")), std::nullopt);
+        QCOMPARE(isFolder(QString()), std::nullopt);
+        QCOMPARE(isFolder(QStringLiteral("/proc/self")), std::optional<bool>(true));
     }
 
     void folderDialogRules()
@@ -113,51 +113,53 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, title);
-        QCOMPARE(AppTitleFor(name), title);
+        QCOMPARE(appTitleFor(name), title);
     }
 
     void setAppTitleNamesTheApplication()
     {
-        SetAppTitle(QStringLiteral("Deal Wright"));
-        QCOMPARE(AppTitle(), QStringLiteral("Deal"));
+        setAppTitle(QStringLiteral("Deal Wright"));
+        QCOMPARE(appTitle(), QStringLiteral("Deal"));
         // Not Qt's display name, which the window system would append to
         // the "Application Error" caption.
         QVERIFY(QGuiApplication::applicationDisplayName() != QLatin1String("Deal"));
-        SetAppTitle();
-        QCOMPARE(AppTitle(), QStringLiteral("Dealwright"));
+        setAppTitle();
+        QCOMPARE(appTitle(), QStringLiteral("Dealwright"));
     }
 
     void skinIsAppliedOnlyWhenTheFileIsThere()
     {
         ProgramDir program;
         QWidget missing;
-        ApplySkin(&missing);
+        applySkin(&missing);
         QVERIFY(missing.styleSheet().isEmpty());
 
         QDir().mkpath(program.dir.path() + QStringLiteral("/x/o.cjs"));  // a folder, not a skin
         QWidget folder;
-        ApplySkin(&folder);
+        applySkin(&folder);
         QVERIFY(folder.styleSheet().isEmpty());
         QDir(program.dir.path() + QStringLiteral("/x/o.cjs")).removeRecursively();
 
         writeFile(program.dir.path() + QStringLiteral("/x/o.cjs"), "QWidget { color: #123456; }");
         QWidget skinned;
-        ApplySkin(&skinned);
+        applySkin(&skinned);
         QCOMPARE(skinned.styleSheet(), QStringLiteral("QWidget { color: #123456; }"));
-        QCOMPARE(ProgramFilePath(QStringLiteral("x/o.cjs")), program.dir.path() + QStringLiteral("/x/o.cjs"));
+        QCOMPARE(programFilePath(QStringLiteral("x/o.cjs")), program.dir.path() + QStringLiteral("/x/o.cjs"));
     }
 
     void windowColoursReachTheRightControls()
     {
         QWidget window;
         auto *label = new QLabel(QStringLiteral("Cards drawn: 0"), &window);
+        // A label that shows a picture (the card face control's icon) keeps
+        // its own background.
         auto *image = new QLabel(&window);
-        image->setObjectName(QStringLiteral("Image1"));
+        image->setPixmap(QPixmap(4, 4));
         auto *frame = new QGroupBox(QStringLiteral("Card Area"), &window);
         auto *option = new QRadioButton(frame);
         auto *check = new QCheckBox(&window);
         auto *button = new QPushButton(&window);
-        ApplyWindowColours(&window);
+        applyWindowColours(&window);
         const QColor face = QApplication::palette().color(QPalette::Button);
         for (QWidget *w : std::initializer_list<QWidget *>{&window, label, frame, option, check}) {
             QCOMPARE(w->palette().color(QPalette::Window), face);
@@ -173,7 +175,7 @@ private slots:
         p.clock.running = true;
         int opened = 0;
         for (int i = 0; i < 20000; ++i)
-            opened += MaybeOpenWebSite();
+            opened += maybeOpenWebSite();
         QCOMPARE(p.web.opened.size(), opened);
         QVERIFY2(opened > 140 && opened < 260, qPrintable(QString::number(opened)));
         QCOMPARE(p.web.opened.first(), QUrl(QString::fromLatin1(WebSiteAddress)));
@@ -239,7 +241,7 @@ private slots:
             QCOMPARE(ours.size(), QSize(size, size));
             QCOMPARE(ours, qts);
             QVERIFY(ours.pixelColor(0, 0).alpha() < 255);  // the rounded corner
-            QVERIFY(ProgramIcon().availableSizes().contains(QSize(size, size)));
+            QVERIFY(programIcon().availableSizes().contains(QSize(size, size)));
         }
         QVERIFY(decodePng(QByteArray("not a picture")).isNull());
         QFile file(QStringLiteral(":/dealwright/icon/dealwright-16.png"));

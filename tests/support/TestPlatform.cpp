@@ -60,6 +60,26 @@ void RecordingMessages::show(const shell::Message &message)
         onShow(message);
 }
 
+QList<shell::ReportOrigin> RecordingMessages::reports() const
+{
+    QList<shell::ReportOrigin> found;
+    for (const shell::Message &message : shown) {
+        if (message.origin)
+            found.append(*message.origin);
+    }
+    return found;
+}
+
+QStringList RecordingMessages::plainTexts() const
+{
+    QStringList found;
+    for (const shell::Message &message : shown) {
+        if (!message.origin)
+            found.append(message.text);
+    }
+    return found;
+}
+
 QStringList RecordingMessages::texts() const
 {
     QStringList result;
@@ -126,6 +146,15 @@ shell::RandomGenerator::Key fixedKey(unsigned char seed)
     for (std::size_t i = 0; i < key.size(); ++i)
         key[i] = static_cast<unsigned char>(seed * 17 + i * 13 + 5);
     return key;
+}
+
+int cardOfEntryText(const QString &text)
+{
+    if (!text.startsWith(QLatin1String("Card ")))
+        return -1;
+    bool ok = false;
+    const int number = text.mid(5).toInt(&ok);
+    return ok && number >= 1 && number <= 52 ? number - 1 : -1;
 }
 
 QString sourceDir()

@@ -23,6 +23,10 @@ public:
     // Runs while the "box" is open (a test can act as the modal box's user).
     std::function<void(const shell::Message &)> onShow;
     QStringList texts() const;
+    // The error reports shown, by procedure and step, in order.
+    QList<shell::ReportOrigin> reports() const;
+    // The other messages (plain boxes), by their texts.
+    QStringList plainTexts() const;
     void clear() { shown.clear(); }
 };
 
@@ -83,10 +87,10 @@ private:
 // Counts which window a window asked to show.
 class RecordingNavigator : public shell::Navigator {
 public:
-    void showMainWindow() override { ++mainShown; }
+    void showChooser() override { ++chooserShown; }
     void showDrawWindow() override { ++drawShown; }
     void showBatchWindow() override { ++batchShown; }
-    int mainShown = 0;
+    int chooserShown = 0;
     int drawShown = 0;
     int batchShown = 0;
 };
@@ -106,6 +110,10 @@ private:
 
 // A fixed generator key, so statistical tests never flake.
 shell::RandomGenerator::Key fixedKey(unsigned char seed = 1);
+
+// The card an entry's text names ("Card 1" is card 0, the ace of spades),
+// as the command line prints it; -1 for any other text.
+int cardOfEntryText(const QString &text);
 
 // The folder of the checked-out sources and of the built program.
 QString sourceDir();

@@ -1,18 +1,19 @@
 // The program's windows on a real Wayland compositor (weston, started by
-// wayland_session.sh): the windows open, the viewer covers its output as
+// wayland_session.sh): the windows open, the full-screen view covers its output as
 // the compositor places it, Space draws and Esc returns, and the hand
 // pointer shows over the push buttons. Input comes through Qt's window
 // system interface, as the compositor's events do; where the compositor
 // places the windows comes from weston itself (weston-debug's scene graph).
-#include "app/Form1.h"
+#include "app/ChooserWindow.h"
 #include "app/Program.h"
-#include "batch/Form3.h"
+#include "batch/BatchWindow.h"
 #include "cards/DrawState.h"
-#include "draw/Form2.h"
-#include "draw/Form4.h"
+#include "draw/DrawWindow.h"
+#include "draw/FullScreenView.h"
 #include "shell/Platform.h"
 #include "shell/Pointer.h"
 #include "shell/ShellHelpers.h"
+#include "support/Controls.h"
 #include "support/TestPlatform.h"
 
 #include <QFile>
@@ -28,14 +29,7 @@
 
 namespace {
 
-template <class T = QWidget>
-T *child(QWidget *window, const char *name)
-{
-    T *found = window->findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control %s in %s", name, qPrintable(window->objectName()));
-    return found;
-}
+using testsupport::control;
 
 // A point of `widget` in its window's coordinates.
 QPoint inWindow(QWidget *widget, QPoint point)
@@ -187,21 +181,21 @@ private slots:
     {
         World world;
         world.program->start();
-        app::Form1 &main = world.program->form1();
+        app::ChooserWindow &main = world.program->chooser();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         QTRY_VERIFY2(shownAsWindow(compositorViews(), QStringLiteral("Dealwright")),
                      qPrintable(describe(compositorViews())));
 
-        click(child<QPushButton>(&main, "PushButton1"));  // "New Method"
-        QVERIFY(world.program->form2());
-        QVERIFY(QTest::qWaitForWindowExposed(world.program->form2()));
+        click(control<QPushButton>(&main, "PushButton1"));  // "New Method"
+        QVERIFY(world.program->drawWindow());
+        QVERIFY(QTest::qWaitForWindowExposed(world.program->drawWindow()));
         QTRY_VERIFY(!main.isVisible());
 
-        world.program->form2()->PushButton4_Click();  // "< Back"
+        QTest::mouseClick(control<QPushButton>(world.program->drawWindow(), "PushButton4"), Qt::LeftButton);
         QVERIFY(QTest::qWaitForWindowExposed(&main));
-        click(child<QPushButton>(&main, "PushButton2"));  // "Old Method"
-        QVERIFY(world.program->form3());
-        QVERIFY(QTest::qWaitForWindowExposed(world.program->form3()));
+        click(control<QPushButton>(&main, "PushButton2"));  // "Old Method"
+        QVERIFY(world.program->batchWindow());
+        QVERIFY(QTest::qWaitForWindowExposed(world.program->batchWindow()));
         QVERIFY2(world.platform.messages.shown.isEmpty(), qPrintable(world.platform.messages.texts().join(" | ")));
     }
 
@@ -209,21 +203,21 @@ private slots:
     {
         World world;
         world.program->showDrawWindow();
-        draw::Form2 *form = world.program->form2();
+        draw::DrawWindow *form = world.program->drawWindow();
         QVERIFY(form);
         QVERIFY(QTest::qWaitForWindowExposed(form));
         QTRY_VERIFY2(nothingFullScreen(compositorViews()), qPrintable(describe(compositorViews())));
 
-        click(child<QPushButton>(form, "PushButton5"));  // "Show Cards On Full Screen"
-        draw::Form4 &viewer = form->viewer();
-        QTRY_VERIFY(viewer.isVisible());
-        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
-        QScreen *screen = viewer.screen();
+        click(control<QPushButton>(form, "PushButton5"));  // "Show Cards On Full Screen"
+        draw::FullScreenView &fullScreenView = form->fullScreenView();
+        QTRY_VERIFY(fullScreenView.isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(&fullScreenView));
+        QScreen *screen = fullScreenView.screen();
         QVERIFY(screen);
         const QRect output = screen->geometry();
         // As the compositor configured it: full screen, the output's size...
-        QTRY_VERIFY(viewer.windowHandle()->windowStates() & Qt::WindowFullScreen);
-        QTRY_COMPARE(viewer.size(), output.size());
+        QTRY_VERIFY(fullScreenView.windowHandle()->windowStates() & Qt::WindowFullScreen);
+        QTRY_COMPARE(fullScreenView.size(), output.size());
         // ... and as the compositor shows it: in its full-screen layer,
         // over the whole output.
         QTRY_VERIFY2_WITH_TIMEOUT(coversOutput(compositorViews(), QStringLiteral("Dealwright"), output),
@@ -236,57 +230,57 @@ private slots:
         QTRY_VERIFY(!form->isVisible());
 
         // Space draws, another key does nothing, Esc goes back.
-        QWindow *window = viewer.windowHandle();
-        const int before = cards::state().DrawCount;
+        QWindow *window = fullScreenView.windowHandle();
+        const int before = cards::state().drawCount;
         QTest::keyClick(window, Qt::Key_Space);
-        QTRY_COMPARE(cards::state().DrawCount, before + 1);
-        QTRY_COMPARE(child<QLabel>(&viewer, "Label1")->text(), QStringLiteral("Cards drawn: %1").arg(before + 1));
+        QTRY_COMPARE(cards::state().drawCount, before + 1);
+        QTRY_COMPARE(control<QLabel>(&fullScreenView, "Label1")->text(), QStringLiteral("Cards drawn: %1").arg(before + 1));
         QTest::keyClick(window, Qt::Key_Space);
-        QTRY_COMPARE(cards::state().DrawCount, before + 2);
+        QTRY_COMPARE(cards::state().drawCount, before + 2);
         QTest::keyClick(window, Qt::Key_A);
         QTest::keyClick(window, Qt::Key_Return);
-        QCOMPARE(cards::state().DrawCount, before + 2);
-        QVERIFY(viewer.isVisible());
+        QCOMPARE(cards::state().drawCount, before + 2);
+        QVERIFY(fullScreenView.isVisible());
 
         QTest::keyClick(window, Qt::Key_Escape);
-        QTRY_VERIFY(!viewer.isVisible());
+        QTRY_VERIFY(!fullScreenView.isVisible());
         QTRY_VERIFY(form->isVisible());
         QVERIFY(QTest::qWaitForWindowExposed(form));
-        QCOMPARE(cards::state().DrawCount, before + 2);
-        QCOMPARE(child<QLabel>(form, "Label1")->text(), QStringLiteral("Cards drawn: %1").arg(before + 2));
+        QCOMPARE(cards::state().drawCount, before + 2);
+        QCOMPARE(control<QLabel>(form, "Label1")->text(), QStringLiteral("Cards drawn: %1").arg(before + 2));
         QTRY_VERIFY2_WITH_TIMEOUT(nothingFullScreen(compositorViews())
                                       && shownAsWindow(compositorViews(), QStringLiteral("Dealwright")),
                                   qPrintable(describe(compositorViews())), 10000);
 
-        // And once more: the viewer covers the output again.
-        click(child<QPushButton>(form, "PushButton5"));
-        QTRY_VERIFY(viewer.isVisible());
-        QTRY_COMPARE(viewer.size(), output.size());
+        // And once more: the full-screen view covers the output again.
+        click(control<QPushButton>(form, "PushButton5"));
+        QTRY_VERIFY(fullScreenView.isVisible());
+        QTRY_COMPARE(fullScreenView.size(), output.size());
         QTRY_VERIFY2_WITH_TIMEOUT(coversOutput(compositorViews(), QStringLiteral("Dealwright"), output),
                                   qPrintable(describe(compositorViews())), 10000);
-        QTest::keyClick(viewer.windowHandle(), Qt::Key_Escape);
+        QTest::keyClick(fullScreenView.windowHandle(), Qt::Key_Escape);
         QTRY_VERIFY(form->isVisible());
         QVERIFY2(world.platform.messages.shown.isEmpty(), qPrintable(world.platform.messages.texts().join(" | ")));
     }
 
     void handPointerOverPushButtons()
     {
-        const QString cursorFile = shell::HandCursorPath();
+        const QString cursorFile = shell::handCursorPath();
         QVERIFY2(QFile::exists(cursorFile), qPrintable(cursorFile + " is not beside the program"));
         const std::optional<QCursor> hand = shell::loadCursorFile(cursorFile);
         QVERIFY2(hand.has_value(), qPrintable(cursorFile + " is no cursor"));
 
         World world;
         world.program->showDrawWindow();
-        draw::Form2 *form = world.program->form2();
+        draw::DrawWindow *form = world.program->drawWindow();
         QVERIFY(form);
         QVERIFY(QTest::qWaitForWindowExposed(form));
         QVERIFY(form->pointer().hasCustomCursor());
         QWindow *window = form->windowHandle();
 
-        auto *frame = child<QWidget>(form, "Frame2");  // the card area
+        auto *frame = control<QWidget>(form, "Frame2");  // the card area
         for (const char *name : {"PushButton2", "PushButton1", "PushButton5", "PushButton4"}) {
-            auto *button = child<QPushButton>(form, name);
+            auto *button = control<QPushButton>(form, name);
             QTest::mouseMove(window, inWindow(button, button->rect().center()));
             QTRY_VERIFY2(sameCursor(form->cursor(), *hand), name);
             QVERIFY2(sameCursor(window->cursor(), *hand), name);

@@ -2,7 +2,7 @@
 # The program on Wayland: a headless weston of its own (its debug extension
 # on, so that the tests can read where it shows the windows), then
 #   1. the real program started natively on Wayland, once for each window
-#      it can open with (the main window, the draw window, the batch
+#      it can open with (the chooser, the draw window, the batch
 #      generator), until its first window is exposed;
 #   2. the in-process test of the windows (test_wayland) on the same
 #      compositor.
@@ -102,9 +102,9 @@ start() {  # start NAME [SETTINGS LINE...]
         fail "$name: unexpected message: $(grep '^message:' "$work/err" | tr '\n' ' ')"
     fi
 }
-start "main window"
+start "chooser"
 start "draw window (Form3Start=2)" Form3Start=2 Option1=True Option2=False
-start "batch generator (Form3Start=3)" Form3Start=3
+start "batch window (Form3Start=3)" Form3Start=3
 
 # 2. The windows driven in-process on the same compositor.
 export DEALWRIGHT_WESTON_DEBUG

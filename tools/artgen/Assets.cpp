@@ -1,4 +1,5 @@
 // Palette reduction, the list of committed files and the contact sheet.
+#include "files/AtomicFile.h"
 #include "tools/artgen/ArtGen.h"
 #include "tools/artgen/Encoders.h"
 
@@ -6,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
-#include <QSaveFile>
 #include <algorithm>
 #include <climits>
 #include <map>
@@ -153,7 +153,7 @@ QImage reduce(const QImage &art, int maxColours, bool transparentSlot, int table
 QString skinText()
 {
     return QStringLiteral(
-        "/* Dealwright skin: the main window's chooser. */\n"
+        "/* Dealwright skin: the chooser. */\n"
         "QWidget#Form1 {\n"
         "    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1f7a46, stop:1 #0f4f2c);\n"
         "}\n"
@@ -267,9 +267,11 @@ QString writeAssets(const QString &folder)
         const QString path = QDir(folder).filePath(file.path);
         if (!QDir().mkpath(QFileInfo(path).absolutePath()))
             return QStringLiteral("cannot create the folder of %1").arg(path);
-        QSaveFile out(path);
-        if (!out.open(QIODevice::WriteOnly) || out.write(file.bytes) != file.bytes.size() || !out.commit())
-            return QStringLiteral("cannot write %1: %2").arg(path, out.errorString());
+        try {
+            files::writeWhole(QFile::encodeName(path), file.bytes);
+        } catch (const files::Error &error) {
+            return QStringLiteral("cannot write %1: %2").arg(path, error.reason());
+        }
     }
     return QString();
 }

@@ -1,0 +1,266 @@
+#include "batch/BatchWindow.h"
+
+#include "batch/CardExport.h"
+#include "batch/EntryList.h"
+#include "batch/FocusLeaveCheck.h"
+#include "batch/Generation.h"
+#include "batch/PaintThrottle.h"
+#include "deck/CardFaceControl.h"
+#include "deck/CardImage.h"
+#include "deck/PictureSet.h"
+#include "settings/SettingsStore.h"
+#include "shell/ErrorReport.h"
+#include "shell/Messages.h"
+#include "shell/Navigator.h"
+#include "shell/Platform.h"
+#include "shell/Pointer.h"
+#include "shell/ShellHelpers.h"
+#include "shell/Twips.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScopedValueRollback>
+
+namespace batch {
+namespace {
+
+using shell::placed;
+
+// The window's client area and the list's column, in twips.
+constexpr int ClientWidth = 8100;
+constexpr int ClientHeight = 6600;
+constexpr int ListColumnWidth = 3500;
+
+const QString ProgressText = QStringLiteral("Progress Bar");
+
+} // namespace
+
+BatchWindow::BatchWindow(shell::Navigator &navigator, QWidget *parent) : QWidget(parent), m_navigator(navigator)
+{
+    setObjectName(QStringLiteral("Form3"));
+    createControls();
+    connectHandlers();
+}
+
+BatchWindow::~BatchWindow() = default;
+
+void BatchWindow::createControls()
+{
+    // The window's size first: it decides how large the controls are shown.
+    // The list is wide enough for its 3500-twip column beside its scroll bar.
+    shell::setClientSizeTwips(this, ClientWidth, ClientHeight);
+    // Created in the window's tab order: ProgressBar1, PushButton2, Frame1,
+    // Text1, Frame2, PushButton1, PushButton3, Frame4, Text2, PushButton9,
+    // ListView1, PushButton4. The bar and the frames take no focus, so the
+    // focus starts on the Start button, not in the count box.
+    m_progressBar = placed(new QProgressBar(this), "ProgressBar1", {120, 6090, 7860, 390});
+    m_progressBar->setRange(0, 100);
+    m_progressBar->setValue(0);
+    m_progressBar->setFormat(ProgressText);
+    m_progressBar->setTextVisible(true);
+    m_progressBar->setAlignment(Qt::AlignCenter);
+    m_progressBar->setAccessibleName(QStringLiteral("Generation progress"));
+    m_startButton = placed(new QPushButton(QStringLiteral("Start Generate Random Playing Cards"), this), "PushButton2",
+                           {120, 1560, 7860, 450});
+    m_countFrame = placed(new QGroupBox(QStringLiteral("Number To Generate"), this), "Frame1", {120, 690, 7860, 750});
+    m_countBox = placed(new QLineEdit(m_countFrame), "Text1", {120, 330, 7620, 315});
+    m_countBox->setAccessibleName(QStringLiteral("Number To Generate"));
+    m_previewFrame = placed(new QGroupBox(QStringLiteral("Preview"), this), "Frame2", {4140, 2130, 3840, 2400});
+    // Not stretched: the preview takes the picture's own size (71 x 96
+    // pixels, 1065 x 1440 twips).
+    m_preview = placed(new deck::CardImage(m_previewFrame), "Image1", {240, 360, 1065, 1440});
+    m_preview->setAccessibleName(QStringLiteral("Preview"));
+    m_saveAllButton =
+        placed(new QPushButton(QStringLiteral("Save All Cards To Image"), this), "PushButton1", {120, 5520, 3900, 450});
+    m_saveSelectedButton = placed(new QPushButton(QStringLiteral("Save Selected Card As Image"), this), "PushButton3",
+                                  {4140, 5520, 3840, 450});
+    m_folderFrame =
+        placed(new QGroupBox(QStringLiteral("Save Results To This Folder"), this), "Frame4", {120, 4650, 7860, 750});
+    m_folderBox = placed(new QLineEdit(m_folderFrame), "Text2", {120, 330, 7020, 315});
+    m_folderBox->setAccessibleName(QStringLiteral("Save Results To This Folder"));
+    m_browseButton = placed(new QPushButton(QStringLiteral("..."), m_folderFrame), "PushButton9", {7260, 315, 480, 345});
+    m_browseButton->setAccessibleName(QStringLiteral("Choose the output folder"));
+    auto *list = placed(new EntryList(this), "ListView1", {120, 2130, 3900, 2400});
+    connect(list, &EntryList::previewRequested, this, &BatchWindow::onListClicked);
+    m_list = list;
+    m_list->setAccessibleName(QStringLiteral("Generated cards"));
+    m_backButton = placed(new QPushButton(QStringLiteral("< Back"), this), "PushButton4", {120, 120, 7860, 450});
+    // The card face control sits behind "< Back", out of sight: only its
+    // pictures are used.
+    m_faceControl = placed(new deck::CardFaceControl(this), "Deck1", {120, 120, 480, 585});
+    m_faceControl->InitProperties();  // a new control shows back 0
+    m_faceControl->stackUnder(m_backButton);
+    m_faceControl->hide();
+
+    QWidget *order[] = {m_startButton, m_countBox,     m_saveAllButton, m_saveSelectedButton,
+                        m_folderBox,   m_browseButton, m_list,          m_backButton};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    m_startButton->setFocus(Qt::OtherFocusReason);
+
+    m_pointer = new shell::PointerFeedback(this);
+    for (QWidget *area : {static_cast<QWidget *>(m_countFrame), static_cast<QWidget *>(m_previewFrame),
+                          static_cast<QWidget *>(m_folderFrame), static_cast<QWidget *>(m_list), m_list->viewport()})
+        m_pointer->addDefaultArea(area);
+    for (QPushButton *button : {m_saveAllButton, m_startButton, m_saveSelectedButton, m_backButton, m_browseButton}) {
+        m_pointer->addHandArea(button);
+        // Space and Enter press the button that has the focus.
+        button->setAutoDefault(true);
+    }
+}
+
+void BatchWindow::connectHandlers()
+{
+    // The change handlers are in place before the load fills the boxes.
+    connect(m_countBox, &QLineEdit::textChanged, this, &BatchWindow::onCountTextChanged);
+    connect(m_folderBox, &QLineEdit::textChanged, this, &BatchWindow::onFolderTextChanged);
+    m_countCheck = new FocusLeaveCheck(m_countBox, [this] { onCountBoxLeft(); });
+    connect(m_saveAllButton, &QPushButton::clicked, this, &BatchWindow::onSaveAllClicked);
+    connect(m_startButton, &QPushButton::clicked, this, &BatchWindow::onStartClicked);
+    connect(m_saveSelectedButton, &QPushButton::clicked, this, &BatchWindow::onSaveSelectedClicked);
+    connect(m_backButton, &QPushButton::clicked, this, &BatchWindow::onBackClicked);
+    connect(m_browseButton, &QPushButton::clicked, this, &BatchWindow::onBrowseClicked);
+}
+
+void BatchWindow::load()
+{
+    shell::Guarded g(shell::Location::BatchWindowLoad);
+    shell::loadWindowLook(g, this, *m_pointer);
+    g.step(108, [&] { m_countBox->setText(settings::read(settings::keys::NumberOfCards, QStringLiteral("52"))); });
+    g.step(110, [&] { m_folderBox->setText(settings::read(settings::keys::Text2, &shell::desktopFolder)); });
+    g.step(112, [&] {
+        m_list->setHeaderLabels({QStringLiteral("Card/s Generated")});
+        const double perPixel = shell::twipsPerPixel(m_list);
+        m_list->header()->resizeSection(0, shell::twipsToPixels(ListColumnWidth, perPixel));
+    });
+}
+
+void BatchWindow::onCountTextChanged()
+{
+    shell::safely([&] { settings::write(settings::keys::NumberOfCards, m_countBox->text()); });
+}
+
+void BatchWindow::onFolderTextChanged()
+{
+    shell::safely([&] { storeOutputFolder(m_folderBox->text()); });
+}
+
+void BatchWindow::onCountBoxLeft()
+{
+    // A window left by "< Back" has nothing to say about its box.
+    if (!isVisible())
+        return;
+    shell::safely([&] {
+        const CountProblem problem = checkCount(m_countBox->text());
+        if (problem == CountProblem::None)
+            return;
+        shell::showMessage(countMessage(problem));
+        m_countBox->setFocus(Qt::OtherFocusReason);
+    });
+}
+
+void BatchWindow::onStartClicked()
+{
+    // A Start while a batch is being drawn (its events are processed once per
+    // card) would mix two batches in one list: the running one goes on.
+    if (m_generating)
+        return;
+    // Start checks the count itself; the focus-leave check of the same text
+    // would say it a second time.
+    m_countCheck->cancelPending();
+    shell::Guarded g(shell::Location::BatchWindowStart);
+
+    // A count that could never finish, or no count at all, draws nothing and
+    // keeps the last batch.
+    CountProblem problem = CountProblem::None;
+    g.step(100, [&] { problem = checkCount(m_countBox->text()); });
+    if (problem != CountProblem::None) {
+        g.step(102, [&] {
+            shell::showMessage(countMessage(problem));
+            m_countBox->setFocus(Qt::OtherFocusReason);
+        });
+        return;
+    }
+    g.step(104, [&] { m_list->clear(); });
+    int count = 0;
+    g.step(106, [&] { count = batchCount(m_countBox->text()); });
+    g.step(108, [&] {
+        const QScopedValueRollback<bool> running(m_generating, true);
+        PaintThrottle throttle({m_list, m_progressBar});
+        generateBatch(
+            count,
+            [&](int i) {
+                m_progressBar->setValue(progressValue(i, m_countBox->text(), count));
+                throttle.beforeEvents();
+                QCoreApplication::processEvents();
+                return !shell::endRequested();
+            },
+            [&](int, int card) { appendEntry(card); });
+    });
+    // The window was closed while the batch ran: the program is ending.
+    if (shell::endRequested())
+        return;
+    g.step(110, [&] {
+        if (QTreeWidgetItem *first = m_list->topLevelItem(0)) {
+            m_list->setCurrentItem(first);
+            first->setSelected(true);
+        }
+    });
+    g.step(112, [&] {
+        m_pointer->setStyle(shell::PointerDefault);
+        m_progressBar->setValue(0);
+        m_progressBar->setFormat(ProgressText);
+    });
+}
+
+void BatchWindow::appendEntry(int card)
+{
+    auto *entry = new QTreeWidgetItem(m_list, QStringList{entryText(card)});
+    entry->setData(0, CardRole, card);
+    entry->setData(0, Qt::AccessibleTextRole, deck::cardName(card));
+}
+
+QTreeWidgetItem *BatchWindow::selectedEntry() const
+{
+    const QList<QTreeWidgetItem *> selected = m_list->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
+void BatchWindow::onListClicked()
+{
+    shell::safely([&] {
+        const QTreeWidgetItem *entry = selectedEntry();
+        if (m_list->topLevelItemCount() == 0 || !entry)
+            return;
+        m_faceControl->setChangeCard(entry->data(0, CardRole).toInt());
+        m_preview->setPicture(m_faceControl->Picture());
+    });
+}
+
+void BatchWindow::onBackClicked()
+{
+    // A batch still being drawn goes on while the window is hidden, and is
+    // complete when the window is shown again.
+    shell::Guarded g(shell::Location::BatchWindowBack);
+    g.step(100, [&] { hide(); });
+    g.step(102, [&] { m_navigator.showChooser(); });
+}
+
+void BatchWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    // Once the program is ending (this window's close, or another's), a
+    // further close must not store another window's number.
+    if (m_unloaded || shell::endRequested())
+        return;
+    m_unloaded = true;
+    shell::safely([] { settings::write(settings::keys::Form3Start, QStringLiteral("3")); });
+    shell::platform().ender->endProgram();
+}
+
+} // namespace batch

@@ -1,0 +1,53 @@
+#pragma once
+// The one widget that shows a card picture (an image box): one picture or
+// nothing. Either it takes its picture's size (the draw window, the batch
+// window's preview) or it stretches the picture to its own size, keeping
+// the picture's proportions (the full-screen view). At the picture's
+// natural size in device pixels it shows the picture pixel for pixel, at
+// any other size the picture rendered sharp from its scalable source
+// (deck/CardPixmaps.h). Its size and place are kept in twips
+// (shell/Twips.h). Its accessible name says what it shows ("Ace of
+// Spades", "Card back").
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+namespace deck {
+
+class CardImage : public QWidget {
+    Q_OBJECT
+public:
+    explicit CardImage(QWidget *parent = nullptr);
+
+    // A copy of the picture is kept: later changes of the source do not show.
+    void setPicture(const QImage &picture);
+    void clear();
+    const QImage &picture() const { return m_picture; }
+    bool hasPicture() const { return !m_picture.isNull(); }
+
+    // A box with a role of its own (the pile: "Deck") keeps that name; what
+    // it shows is then its description ("Card back", or "" when empty).
+    void setFixedName(const QString &name);
+
+    void setStretch(bool stretch);
+    bool stretch() const { return m_stretch; }
+
+    // Where the picture is painted inside the box, in pixels.
+    QRect pictureRect() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void takePictureSize();
+
+    QImage m_picture;
+    QPixmap m_scaled;    // the picture as painted at the current size
+    QSize m_scaledFor;   // ... in device pixels
+    QSize m_sizedTo;     // the picture size this box last took
+    bool m_stretch = false;
+    QString m_fixedName;
+};
+
+} // namespace deck

@@ -1,0 +1,46 @@
+#pragma once
+// The per-user settings store: the INI file "Marrowfen.ini" in the user's
+// configuration folder ($XDG_CONFIG_HOME, else ~/.config), section
+// [Dealwright]. Keys are matched without regard to case. Every read opens
+// and reads the file (another copy of the program may have written); every
+// write is on disk when it returns and changes only its key's line.
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace settings {
+
+// The keys are the names of the controls whose values they keep.
+namespace keys {
+inline const QString Form3Start = QStringLiteral("Form3Start");
+inline const QString Option1 = QStringLiteral("Option1");
+inline const QString Option2 = QStringLiteral("Option2");
+inline const QString Text2 = QStringLiteral("Text2");
+inline const QString NumberOfCards = QStringLiteral("Number Of Cards");
+inline const QString LastFolderDot = QStringLiteral("LastFolderDot");
+} // namespace keys
+
+// The stored text, or the default when the key does not exist. A key that
+// exists with an empty value is not missing. A missing file or folder gives
+// the default; a file that cannot be read (not a regular file, no
+// permission) throws shell::Failure.
+QString read(const QString &key, const QString &defaultValue);
+QString read(const QString &key, int defaultValue);
+// The default is worked out only when the key is missing (the desktop
+// folder may not be known at all).
+QString read(const QString &key, const std::function<QString()> &makeDefault);
+// The stored text, or nothing when the key does not exist.
+std::optional<QString> find(const QString &key);
+
+// Replaces the value (whatever the case of the stored key) and syncs it to
+// disk. Throws shell::Failure when the store cannot be written.
+void write(const QString &key, const QString &value);
+
+QString filePath();
+
+// For tests: called during a write once the new file is complete on disk,
+// just before it replaces the old one (nullptr: nothing is called).
+using ReplaceHook = void (*)(const QString &newFile);
+void setBeforeReplaceHook(ReplaceHook hook);
+
+} // namespace settings
