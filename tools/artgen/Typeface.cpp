@@ -9,15 +9,15 @@ namespace artgen {
 namespace {
 
 // The centre lines of the letters in their box (x 0..advance, y 0..9), as
-// absolute SVG-like commands: M x y, L x y, Q cx cy x y, C c1x c1y c2x c2y
-// x y, Z. The pen is an oval two units wide and one high, so that upright
-// strokes are two units wide and level ones one: upright strokes run on
-// whole units (x 1 and 6 for the stems of a seven-wide letter), level ones
-// through the middle of their unit (y .5 at the top, 8.5 at the bottom),
-// which puts every straight edge on a pixel's edge at the natural size.
-// Strokes end flat where their centre line ends, and whatever reaches
-// past the base line or the cap line is cut off there. Bowls and arches
-// are round throughout; "9" is "6" turned.
+// absolute SVG-like commands: M x y, L x y, C c1x c1y c2x c2y x y, Z. The
+// pen is an oval two units wide and one high, so that upright strokes are
+// two units wide and level ones one: upright strokes run on whole units
+// (x 1 and 6 for the stems of a seven-wide letter), level ones through the
+// middle of their unit (y .5 at the top, 8.5 at the bottom), which puts
+// every straight edge on a pixel's edge at the natural size. Strokes end
+// flat where their centre line ends, and whatever reaches past the base
+// line or the cap line is cut off there. Bowls and arches are round
+// throughout; "9" is "6" turned.
 struct Design {
     char letter;
     int advance;
@@ -72,9 +72,6 @@ QPainterPath parse(const char *commands)
             path.moveTo(next());
         } else if (command == QLatin1Char('L')) {
             path.lineTo(next());
-        } else if (command == QLatin1Char('Q')) {
-            const QPointF control = next();
-            path.quadTo(control, next());
         } else {
             const QPointF first = next();
             const QPointF second = next();
@@ -138,7 +135,6 @@ Typeface::Typeface()
             letter.outline = QTransform(-1, 0, 0, -1, six.advance, Height).map(six.outline);
         }
         letter.pixels = pixelsOf(letter.outline, letter.advance);
-        letters += QLatin1Char(design.letter);
         designs.emplace(QLatin1Char(design.letter), letter);
     }
 }

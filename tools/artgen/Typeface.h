@@ -31,9 +31,8 @@ public:
     // The typeface of the card pictures.
     static const Typeface &cards();
 
-    // The letters it holds: A E J K O Q R and the figures 0-9.
-    QString alphabet() const { return letters; }
-    // The letter, or nullptr for one the typeface does not hold.
+    // The letter, or nullptr for one the typeface does not hold (it holds
+    // A E J K O Q R and the figures 0-9).
     const Letter *letter(QChar c) const;
 
     // The width of `text` laid out letter by letter with LetterGap between
@@ -47,7 +46,6 @@ public:
 
 private:
     Typeface();
-    QString letters;
     std::map<QChar, Letter> designs;
 };
 
