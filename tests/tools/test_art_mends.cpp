@@ -1,10 +1,16 @@
-// Details of single pictures, read from their pixels: the tens' "10" is a
-// "1" and a "0" with a blank column between them, in the GIF and in the
-// enlarged SVG; back 1 is a regular grid of identical round dots.
+// Details of single pictures: the tens' "10" is a "1" and a "0" with a
+// blank column between them, in the GIF and in the enlarged SVG; the
+// corner letters of both forms are drawn from the one typeface of the set;
+// back 1 is a regular grid of identical round dots.
 #include "PictureMeasures.h"
 #include "deck/GifDecode.h"
 #include "tools/artgen/ArtGen.h"
+#include "tools/artgen/Glyphs.h"
+#include "tools/artgen/SvgWriter.h"
+#include "tools/artgen/Typeface.h"
 
+#include <QRegularExpression>
+#include <QXmlStreamReader>
 #include <QtTest>
 #include <set>
 
@@ -55,12 +61,121 @@ QString tenProblem(const QImage &picture, int scale, bool turned, int ink)
     return QString();
 }
 
+// The points of SVG path data as written by the generator ("M x y l dx dy
+// ..."), in hundredths of a unit.
+QList<QPoint> pathPoints(const QString &data)
+{
+    static const QRegularExpression token(QStringLiteral("[Ml]|-?(?:\\d+(?:\\.\\d+)?|\\.\\d+)"));
+    QList<QPoint> points;
+    QList<int> numbers;
+    bool relative = false;
+    for (auto it = token.globalMatch(data); it.hasNext();) {
+        const QString t = it.next().captured();
+        if (t == QLatin1String("M") || t == QLatin1String("l")) {
+            relative = t == QLatin1String("l");
+            continue;
+        }
+        numbers << qRound(t.toDouble() * 100);
+        if (numbers.size() < 2)
+            continue;
+        const QPoint p(numbers[0], numbers[1]);
+        points << (relative ? points.last() + p : p);
+        numbers.clear();
+    }
+    return points;
+}
+
+// The fill colour and path data of every <path> of an SVG document.
+QList<QPair<QString, QString>> svgPaths(const QByteArray &svg)
+{
+    QList<QPair<QString, QString>> paths;
+    QXmlStreamReader xml(svg);
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("path"))
+            paths.append({xml.attributes().value(QLatin1String("fill")).toString(),
+                          xml.attributes().value(QLatin1String("d")).toString()});
+    }
+    return paths;
+}
+
+// How often `outline`, moved by whole units, is one of `paths` exactly.
+int placementsOf(const QPainterPath &outline, const QList<QPair<QString, QString>> &paths, const QString &fill)
+{
+    const QList<QPoint> own = pathPoints(QString::fromLatin1(artgen::svgPathData(outline)));
+    int found = 0;
+    for (const auto &[colour, data] : paths) {
+        const QList<QPoint> points = pathPoints(data);
+        if (colour != fill || points.size() != own.size() || points.isEmpty())
+            continue;
+        const QPoint offset = points[0] - own[0];
+        if (offset.x() % 100 != 0 || offset.y() % 100 != 0)
+            continue;
+        found += artgen::svgPathData(outline.translated(offset.x() / 100, offset.y() / 100)) == data.toLatin1();
+    }
+    return found;
+}
+
+// How many of `paths` in `fill` lie wholly within `box` (in units).
+int pathsWithin(const QList<QPair<QString, QString>> &paths, const QString &fill, const QRect &box)
+{
+    int within = 0;
+    for (const auto &[colour, data] : paths) {
+        QRect bounds;
+        for (const QPoint &p : pathPoints(data))
+            bounds |= QRect(p, QSize(1, 1));
+        within += colour == fill && QRect(box.topLeft() * 100, box.size() * 100).contains(bounds);
+    }
+    return within;
+}
+
+// The pixels of `text` set by the typeface, in a picture of their own.
+QImage typefacePixels(const QString &text)
+{
+    QImage pixels(artgen::Typeface::cards().textWidth(text), artgen::Typeface::Height, QImage::Format_ARGB32);
+    pixels.fill(Qt::white);
+    artgen::Typeface::cards().drawText(pixels, text, 0, 0, Qt::black);
+    return pixels;
+}
+
+// The bounds of the pixels of `area` for which `inked` holds.
+template <typename Inked> QRect inkBounds(const QRect &area, Inked inked)
+{
+    QRect bounds;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (inked(x, y))
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+// True when the ink of `area` in `picture` is exactly the ink of `pixels`
+// at one place: every dark pixel of the area the typeface's, and the other
+// way round.
+bool inkIsExactly(const QImage &picture, const QRect &area, const QImage &pixels)
+{
+    const auto inPicture = [&](int x, int y) {
+        return qAlpha(picture.pixel(x, y)) && luminance(picture.pixel(x, y)) < 160;
+    };
+    const auto inPixels = [&](int x, int y) { return pixels.rect().contains(x, y) && qGray(pixels.pixel(x, y)) < 128; };
+    const QRect ink = inkBounds(area, inPicture);
+    const QRect own = inkBounds(pixels.rect(), inPixels);
+    if (ink.size() != own.size() || own.isEmpty())
+        return false;
+    const QPoint shift = own.topLeft() - ink.topLeft();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (inPicture(x, y) != inPixels(x + shift.x(), y + shift.y()))
+                return false;
+    return true;
+}
+
 } // namespace
 
 class TestArtMends : public QObject {
     Q_OBJECT
 private slots:
     void tensShowAGapBetweenOneAndZero();
+    void indexLettersComeFromTheCardTypeface();
     void dottedBackIsAGridOfIdenticalDots();
 };
 
@@ -69,10 +184,8 @@ void TestArtMends::tensShowAGapBetweenOneAndZero()
     for (int suit = 0; suit < 4; ++suit) {
         const int index = suit * 13 + 9;
         const QString name = artgen::cardPictureName(index);
-        const QImage gif = deck::decodeGif(readCommitted(QStringLiteral("pictures/") + name + QStringLiteral(".gif")))
-                               .convertToFormat(QImage::Format_ARGB32);
-        const QImage svg = renderSvg(readCommitted(QStringLiteral("scalable/") + artgen::scalableFile(index)),
-                                     QSize(4 * Width, 4 * Height));
+        const QImage gif = committedGif(index);
+        const QImage svg = renderSvg(committedSvg(index), QSize(4 * Width, 4 * Height));
         QVERIFY2(!gif.isNull() && !svg.isNull(), qPrintable(name));
         for (bool turned : {false, true}) {
             // In the GIF every letter pixel is ink; in the enlarged SVG a
@@ -82,6 +195,63 @@ void TestArtMends::tensShowAGapBetweenOneAndZero()
             const QString inSvg = tenProblem(svg, 4, turned, 230);
             QVERIFY2(inSvg.isEmpty(), qPrintable(name + QStringLiteral(".svg: ") + inSvg));
         }
+    }
+}
+
+void TestArtMends::indexLettersComeFromTheCardTypeface()
+{
+    const artgen::Typeface &typeface = artgen::Typeface::cards();
+    // Every letter of the indices is designed in the typeface, and its
+    // pixels are the pixels its outline covers at least half (measured
+    // here by filling the outline 16 times enlarged, which estimates the
+    // cover to a few hundredths: near the half either is right).
+    for (int rank = 1; rank <= 13; ++rank) {
+        for (QChar c : artgen::rankText(rank)) {
+            const artgen::Typeface::Letter *letter = typeface.letter(c);
+            QVERIFY2(letter && !letter->outline.isEmpty(), qPrintable(QString(c)));
+            QCOMPARE(letter->pixels.size(), QSize(letter->advance, artgen::Typeface::Height));
+            QImage fine(letter->advance * 16, artgen::Typeface::Height * 16, QImage::Format_ARGB32_Premultiplied);
+            fine.fill(Qt::transparent);
+            QPainter painter(&fine);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.scale(16, 16);
+            painter.fillPath(letter->outline, Qt::black);
+            painter.end();
+            for (int y = 0; y < artgen::Typeface::Height; ++y) {
+                for (int x = 0; x < letter->advance; ++x) {
+                    double cover = 0;
+                    for (int sy = 0; sy < 16; ++sy)
+                        for (int sx = 0; sx < 16; ++sx)
+                            cover += qAlpha(fine.pixel(x * 16 + sx, y * 16 + sy)) / 255.0 / 256;
+                    const QString at = QStringLiteral("%1 at %2, %3: %4").arg(c).arg(x).arg(y).arg(cover);
+                    if (qAbs(cover - 0.5) > 0.05)
+                        QVERIFY2((letter->pixels.pixelIndex(x, y) == 1) == (cover > 0.5), qPrintable(at));
+                }
+            }
+        }
+    }
+    // Each face's scalable picture holds the rank's outline from the
+    // typeface twice (upright and turned) and nothing else in the letters'
+    // corners, and its picture at the natural size has the typeface's
+    // pixels in both corners and no other ink there.
+    for (int number = 0; number < 52; ++number) {
+        const QString name = artgen::cardPictureName(number);
+        const QString text = artgen::rankText(artgen::rankOf(number));
+        const QString fill = artgen::suitColour(artgen::suitOf(number)).name();
+        const QList<QPair<QString, QString>> paths = svgPaths(committedSvg(number));
+        const QPainterPath outline = typeface.textOutline(text);
+        const int upright = placementsOf(outline, paths, fill);
+        const int turned = placementsOf(QTransform(-1, 0, 0, -1, 0, 0).map(outline), paths, fill);
+        QVERIFY2(upright == 1 && turned == 1, qPrintable(name + QStringLiteral(": %1 and %2").arg(upright).arg(turned)));
+        const QRect letters(0, 0, 14, 14);
+        QCOMPARE(pathsWithin(paths, fill, letters), 1);
+        QCOMPARE(pathsWithin(paths, fill, letters.translated(Width - 14, Height - 14)), 1);
+        const QImage gif = committedGif(number);
+        // The letters' corner: left of a court card's frame (column 12)
+        // and above the suit sign.
+        const QRect corner(2, 2, 10, 12);
+        QVERIFY2(inkIsExactly(gif, corner, typefacePixels(text)), qPrintable(name));
+        QVERIFY2(inkIsExactly(gif.mirrored(true, true), corner, typefacePixels(text)), qPrintable(name + QStringLiteral(" turned")));
     }
 }
 

@@ -11,13 +11,6 @@ using namespace picturemeasures;
 
 namespace {
 
-QImage committedGif(int index)
-{
-    return deck::decodeGif(readCommitted(QStringLiteral("pictures/") + artgen::cardPictureName(index) + QStringLiteral(".gif")));
-}
-
-QByteArray committedSvg(int index) { return readCommitted(QStringLiteral("scalable/") + artgen::scalableFile(index)); }
-
 QString percent(double share) { return QString::number(share * 100, 'f', 2) + QLatin1Char('%'); }
 
 } // namespace
@@ -47,17 +40,19 @@ void TestScalablePictures::initTestCase()
 void TestScalablePictures::eachSvgIsItsOwnGifAtNaturalSize()
 {
     // Every SVG is within the threshold of its own GIF and clearly beyond
-    // it from every other GIF, and every GIF from every other SVG.
+    // it from every other GIF, and every GIF from every other SVG, inside
+    // the outline (one pixel wide in a GIF, a fine line in an SVG).
     std::vector<Softened> rendered;
     std::vector<Softened> natural;
     for (int i = 0; i < svgs.size(); ++i) {
         const QImage picture = renderSvg(svgs[i], QSize(Width, Height));
         QVERIFY2(!picture.isNull(), qPrintable(artgen::cardPictureName(i)));
-        rendered.push_back(soften(picture));
-        natural.push_back(soften(gifs[i]));
+        rendered.push_back(soften(withoutOutline(picture)));
+        natural.push_back(soften(withoutOutline(gifs[i])));
     }
     double worstOwn = 0;
     double nearestOther = 1;
+    QString nearestPair;
     QStringList failures;
     for (int i = 0; i < int(rendered.size()); ++i) {
         const double own = designDifference(rendered[size_t(i)], natural[size_t(i)]);
@@ -68,14 +63,18 @@ void TestScalablePictures::eachSvgIsItsOwnGifAtNaturalSize()
             if (j == i)
                 continue;
             const double other = designDifference(rendered[size_t(i)], natural[size_t(j)]);
-            nearestOther = qMin(nearestOther, other);
+            if (other < nearestOther) {
+                nearestOther = other;
+                nearestPair = artgen::cardPictureName(i) + QStringLiteral(" against ") + artgen::cardPictureName(j);
+            }
             if (other < 1.25 * SameDesign) {
                 failures << QStringLiteral("%1 passes for %2 (%3)")
                                 .arg(artgen::cardPictureName(i), artgen::cardPictureName(j), percent(other));
             }
         }
     }
-    qInfo("own GIF at most %s, any other GIF at least %s", qPrintable(percent(worstOwn)), qPrintable(percent(nearestOther)));
+    qInfo("own GIF at most %s, any other GIF at least %s (%s)", qPrintable(percent(worstOwn)),
+          qPrintable(percent(nearestOther)), qPrintable(nearestPair));
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
 }
 
@@ -106,7 +105,7 @@ void TestScalablePictures::enlargedSvgStaysSharpWhereTheGifBlurs()
     double worst = 0;
     for (int i = 0; i < svgs.size(); ++i) {
         const QImage reduced = renderSvg(svgs[i], large).scaled(Width, Height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        const double difference = designDifference(reduced, gifs[i]);
+        const double difference = designDifference(withoutOutline(reduced), withoutOutline(gifs[i]));
         worst = qMax(worst, difference);
         QVERIFY2(difference < SameDesign, qPrintable(artgen::cardPictureName(i) + QLatin1Char(' ') + percent(difference)));
     }

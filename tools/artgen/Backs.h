@@ -7,7 +7,8 @@
 
 namespace artgen {
 
-// The inner field of a back: inside the one-pixel outline.
+// The rectangle a back's ground fills: the whole card, cut by the
+// painter's clip to the surface's field.
 QRectF backField();
 
 // Painters of the single designs; each paints the whole card interior.

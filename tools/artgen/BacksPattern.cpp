@@ -11,7 +11,7 @@ const QColor BackEdge(40, 40, 40);
 
 } // namespace
 
-QRectF backField() { return QRectF(1, 1, CardWidth - 2, CardHeight - 2); }
+QRectF backField() { return QRectF(0, 0, CardWidth, CardHeight); }
 
 void paintWovenBack(QPainter &painter)
 {
@@ -105,7 +105,7 @@ void paintBack(CardSurface &card, int number)
     {
         QPainter painter;
         beginPainter(painter, card.device());
-        painter.setClipRect(backField());
+        painter.setClipPath(card.field());
         switch (number) {
         case 0: paintWovenBack(painter); break;
         case 2: paintRosesBack(painter); break;

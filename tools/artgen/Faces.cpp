@@ -3,6 +3,7 @@
 #include "tools/artgen/Canvas.h"
 #include "tools/artgen/Designs.h"
 #include "tools/artgen/Glyphs.h"
+#include "tools/artgen/Typeface.h"
 
 #include <utility>
 #include <vector>
@@ -80,7 +81,7 @@ void paintIndex(CardSurface &card, int rank, Suit suit)
 {
     const QString text = rankText(rank);
     const QColor ink = suitColour(suit);
-    const int width = textWidth(text);
+    const int width = Typeface::cards().textWidth(text);
     const int x = 7 - (width + 1) / 2;
     card.text(text, x, 4, ink);
     card.text(text, x, 4, ink, true);
@@ -150,7 +151,7 @@ void paintJoker(CardSurface &card, bool red)
     const QString word = QStringLiteral("JOKER");
     for (int i = 0; i < word.size(); ++i) {
         const QString letter = word.mid(i, 1);
-        const int x = 7 - (textWidth(letter) + 1) / 2;
+        const int x = 7 - (Typeface::cards().textWidth(letter) + 1) / 2;
         card.text(letter, x, 4 + i * 11, ink);
         card.text(letter, x, 4 + i * 11, ink, true);
     }

@@ -1,45 +1,8 @@
 #include "tools/artgen/Glyphs.h"
 
 #include <QPainter>
-#include <map>
-#include <vector>
 
 namespace artgen {
-namespace {
-
-using Pattern = std::vector<const char *>;
-
-const std::map<QChar, Pattern> &letters()
-{
-    static const std::map<QChar, Pattern> table = {
-        {'A', {"..XXX..", ".XX.XX.", "XX...XX", "XX...XX", "XX...XX", "XXXXXXX", "XX...XX", "XX...XX", "XX...XX"}},
-        {'2', {".XXXXX.", "XX...XX", ".....XX", "....XX.", "...XX..", "..XX...", ".XX....", "XX.....", "XXXXXXX"}},
-        {'3', {".XXXXX.", "XX...XX", ".....XX", ".....XX", "..XXXX.", ".....XX", ".....XX", "XX...XX", ".XXXXX."}},
-        {'4', {"....XX.", "...XXX.", "..XXXX.", ".XX.XX.", "XX..XX.", "XXXXXXX", "....XX.", "....XX.", "....XX."}},
-        {'5', {"XXXXXXX", "XX.....", "XX.....", "XXXXXX.", ".....XX", ".....XX", ".....XX", "XX...XX", ".XXXXX."}},
-        {'6', {"..XXXX.", ".XX....", "XX.....", "XXXXXX.", "XX...XX", "XX...XX", "XX...XX", "XX...XX", ".XXXXX."}},
-        {'7', {"XXXXXXX", ".....XX", "....XX.", "....XX.", "...XX..", "...XX..", "..XX...", "..XX...", "..XX..."}},
-        {'8', {".XXXXX.", "XX...XX", "XX...XX", "XX...XX", ".XXXXX.", "XX...XX", "XX...XX", "XX...XX", ".XXXXX."}},
-        {'9', {".XXXXX.", "XX...XX", "XX...XX", "XX...XX", ".XXXXXX", ".....XX", ".....XX", "....XX.", ".XXXX.."}},
-        {'1', {".XX", "XXX", ".XX", ".XX", ".XX", ".XX", ".XX", ".XX", ".XX"}},
-        {'0', {".XXXX.", "XX..XX", "XX..XX", "XX..XX", "XX..XX", "XX..XX", "XX..XX", "XX..XX", ".XXXX."}},
-        {'J', {"..XXXXX", "....XX.", "....XX.", "....XX.", "....XX.", "....XX.", "XX..XX.", "XX..XX.", ".XXXX.."}},
-        {'Q', {".XXXXX.", "XX...XX", "XX...XX", "XX...XX", "XX...XX", "XX.X.XX", "XX..XX.", ".XXX.XX", "......X"}},
-        {'K', {"XX...XX", "XX..XX.", "XX.XX..", "XXXX...", "XXX....", "XXXX...", "XX.XX..", "XX..XX.", "XX...XX"}},
-        {'O', {".XXXXX.", "XX...XX", "XX...XX", "XX...XX", "XX...XX", "XX...XX", "XX...XX", "XX...XX", ".XXXXX."}},
-        {'E', {"XXXXXXX", "XX.....", "XX.....", "XX.....", "XXXXXX.", "XX.....", "XX.....", "XX.....", "XXXXXXX"}},
-        {'R', {"XXXXXX.", "XX...XX", "XX...XX", "XX...XX", "XXXXXX.", "XX.XX..", "XX..XX.", "XX...XX", "XX...XX"}},
-    };
-    return table;
-}
-
-} // namespace
-
-int letterWidth(QChar letter)
-{
-    const auto found = letters().find(letter);
-    return found == letters().end() ? -1 : int(strlen(found->second[0]));
-}
 
 const QColor &cardRed()
 {
@@ -92,14 +55,18 @@ QPainterPath suitPath(Suit suit)
         path.closeSubpath();
         break;
     case Suit::Clubs:
+        // Three lobes, a block joining them and the stem, overlapping parts
+        // of one shape. Under the winding rule a part that ran the other
+        // way round would cancel the others where they overlap and leave a
+        // hole, so every part runs clockwise, as addEllipse and addRect do.
         path.addEllipse(QPointF(50, 25), 23, 23);
         path.addEllipse(QPointF(24, 58), 23, 23);
         path.addEllipse(QPointF(76, 58), 23, 23);
         path.addRect(40, 34, 20, 28);
-        path.moveTo(46, 60);
-        path.cubicTo(45, 80, 40, 92, 30, 100);
-        path.lineTo(70, 100);
-        path.cubicTo(60, 92, 55, 80, 54, 60);
+        path.moveTo(54, 60);
+        path.cubicTo(55, 80, 60, 92, 70, 100);
+        path.lineTo(30, 100);
+        path.cubicTo(40, 92, 45, 80, 46, 60);
         path.closeSubpath();
         break;
     }
@@ -136,51 +103,6 @@ QString rankText(int rank)
         return QStringLiteral("K");
     default:
         return QString::number(rank);
-    }
-}
-
-int textWidth(const QString &text, int scale)
-{
-    int width = 0;
-    int count = 0;
-    for (QChar letter : text) {
-        if (letterWidth(letter) < 0)
-            continue;
-        width += letterWidth(letter);
-        ++count;
-    }
-    return (width + qMax(0, count - 1) * LetterGap) * scale;
-}
-
-void drawText(QImage &image, const QString &text, int x, int y, const QColor &colour, int scale, bool turned)
-{
-    const QRgb ink = colour.rgba();
-    int left = x;
-    for (int i = 0; i < text.size(); ++i) {
-        const auto found = letters().find(text[i]);
-        if (found == letters().end())
-            continue;
-        const Pattern &rows = found->second;
-        const int width = int(strlen(rows[0]));
-        for (int row = 0; row < GlyphHeight; ++row) {
-            for (int column = 0; column < width; ++column) {
-                if (rows[size_t(row)][column] != 'X')
-                    continue;
-                for (int dy = 0; dy < scale; ++dy) {
-                    for (int dx = 0; dx < scale; ++dx) {
-                        int px = left + column * scale + dx;
-                        int py = y + row * scale + dy;
-                        if (turned) {
-                            px = image.width() - 1 - px;
-                            py = image.height() - 1 - py;
-                        }
-                        if (image.rect().contains(px, py))
-                            image.setPixel(px, py, ink);
-                    }
-                }
-            }
-        }
-        left += (width + LetterGap) * scale;
     }
 }
 

@@ -1,9 +1,7 @@
 #pragma once
-// The generator's own letters and suit signs: rank letters as pixel
-// patterns (crisp at card size, no installed font) and the four suit signs
-// as outlines.
+// The suits: their signs as outlines, their ink colours, and the rank
+// letters of the corner indices (drawn in the typeface of Typeface.h).
 #include <QColor>
-#include <QImage>
 #include <QPainterPath>
 #include <QString>
 
@@ -28,24 +26,5 @@ void paintSuit(class QPainter &painter, Suit suit, double cx, double cy, double 
 
 // "A", "2" ... "10", "J", "Q", "K" for ranks 1..13.
 QString rankText(int rank);
-
-// Pixel letters, 9 rows high, with one blank column between letters.
-// Supported: A J Q K O E R 0-9.
-int textWidth(const QString &text, int scale = 1);
-int letterWidth(QChar letter);  // -1 for an unsupported letter
-constexpr int GlyphHeight = 9;
-constexpr int LetterGap = 1;
-// Sets the pixels of `text` with their top left at (x, y), each letter pixel
-// as a scale x scale square; turned draws it rotated by 180 degrees about the
-// picture's centre.
-void drawText(QImage &image, const QString &text, int x, int y, const QColor &colour, int scale = 1,
-              bool turned = false);
-
-// The same letters as smooth outlines for the scalable pictures, laid out
-// like drawText at scale 1 with the top left at (0, 0): each letter is its
-// pixel pattern's centre line drawn with an oval nib two units wide and one
-// high, so that upright strokes are two pixels wide and level ones one, as
-// in the pixel letters, with rounded ends and curves instead of steps.
-QPainterPath textOutline(const QString &text);
 
 } // namespace artgen

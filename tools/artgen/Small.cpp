@@ -6,6 +6,7 @@
 #include "tools/artgen/Designs.h"
 #include "tools/artgen/Glyphs.h"
 #include "tools/artgen/SvgWriter.h"
+#include "tools/artgen/Typeface.h"
 #include "tools/artgen/VectorRecorder.h"
 
 #include <vector>
@@ -123,7 +124,7 @@ QImage drawControlIcon()
     painter.drawLine(8, 32, 25, 32);
     painter.drawLine(25, 8, 25, 32);
     painter.end();
-    drawText(icon, QStringLiteral("2"), 12, 11, cardRed());
+    Typeface::cards().drawText(icon, QStringLiteral("2"), 12, 11, cardRed());
     QPainter pips;
     beginPainter(pips, icon);
     paintSuit(pips, Suit::Hearts, 15.5, 25, 5, cardRed());

@@ -1,25 +1,29 @@
 #include "tools/artgen/Surface.h"
 #include "tools/artgen/ArtGen.h"
 #include "tools/artgen/Canvas.h"
-#include "tools/artgen/Glyphs.h"
+#include "tools/artgen/Typeface.h"
 #include "tools/artgen/SvgWriter.h"
-
 
 namespace artgen {
 
-QPainterPath cardShape()
+namespace {
+
+constexpr double CornerRadius = 3.5;
+
+// The card's rounded rectangle shrunk by `inset` units on every side.
+QPainterPath insetCard(double inset)
 {
     QPainterPath shape;
-    shape.addRoundedRect(QRectF(0, 0, CardWidth, CardHeight), 3.5, 3.5);
+    shape.addRoundedRect(QRectF(inset, inset, CardWidth - 2 * inset, CardHeight - 2 * inset), CornerRadius - inset,
+                         CornerRadius - inset);
     return shape;
 }
 
-QPainterPath cardInside()
-{
-    QPainterPath inside;
-    inside.addRoundedRect(QRectF(1, 1, CardWidth - 2, CardHeight - 2), 2.5, 2.5);
-    return inside;
-}
+} // namespace
+
+QPainterPath cardShape() { return insetCard(0); }
+
+QPainterPath cardInside() { return insetCard(ScalableEdge); }
 
 RasterSurface::RasterSurface() : canvas(newCanvas(CardWidth, CardHeight)) {}
 
@@ -27,9 +31,16 @@ void RasterSurface::fillCard(const QColor &fill) { canvas.fill(fill); }
 
 void RasterSurface::frame(const QColor &edge) { frameCard(canvas, edge); }
 
+QPainterPath RasterSurface::field() const
+{
+    QPainterPath inside;
+    inside.addRect(1, 1, CardWidth - 2, CardHeight - 2);
+    return inside;
+}
+
 void RasterSurface::text(const QString &text, int x, int y, const QColor &colour, bool turned)
 {
-    drawText(canvas, text, x, y, colour, 1, turned);
+    Typeface::cards().drawText(canvas, text, x, y, colour, turned);
 }
 
 void RasterSurface::turnedHalves(const QRect &clip, const std::function<void(QPainter &)> &paint)
@@ -59,14 +70,15 @@ void VectorSurface::fillPath(const QPainterPath &path, const QColor &colour)
     painter.fillPath(path, colour);
 }
 
-void VectorSurface::fillCard(const QColor &fill)
+void VectorSurface::fillCard(const QColor &fill) { fillPath(field(), fill); }
+
+QPainterPath VectorSurface::field() const
 {
     // The ground reaches halfway into the outline drawn over it, so that
     // the picture's outer edge is the outline's alone (two antialiased
-    // edges on the same line would make the corners more opaque).
-    QPainterPath ground;
-    ground.addRoundedRect(QRectF(0.5, 0.5, CardWidth - 1, CardHeight - 1), 3, 3);
-    fillPath(ground, fill);
+    // edges on the same line would make the corners more opaque) and no
+    // paper shows between the outline and a field of colour.
+    return insetCard(ScalableEdge / 2);
 }
 
 void VectorSurface::frame(const QColor &edge)
@@ -79,7 +91,7 @@ void VectorSurface::frame(const QColor &edge)
 
 void VectorSurface::text(const QString &text, int x, int y, const QColor &colour, bool turned)
 {
-    QPainterPath outline = textOutline(text).translated(x, y);
+    QPainterPath outline = Typeface::cards().textOutline(text).translated(x, y);
     if (turned)
         outline = QTransform(-1, 0, 0, -1, CardWidth, CardHeight).map(outline);
     fillPath(outline, colour);
