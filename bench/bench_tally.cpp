@@ -1,7 +1,7 @@
 // The tally's cost as the user meets it (offscreen platform, a 1920 x 1080
 // screen): one more draw shown in the open tally window and painted, with
-// 10,000 draws recorded before it (putting back) or a draw without putting
-// back; and opening the tally window, the very first time in the process
+// 10,000 or 100,000 draws recorded before it (putting back) or a draw
+// without putting back; and opening the tally window, the very first time in the process
 // and again, until its first frame is painted.
 #include "cards/Tally.h"
 #include "support/TestPlatform.h"
@@ -45,20 +45,18 @@ bool showAndPaint(QWidget *window, QWidget *painted)
 }
 
 // One draw more and the window brought up to date and painted, as after a
-// click on "Show Next Card". Range 0: putting back, with 10,000 draws
-// recorded first; range 1: without putting back (the deck is dealt anew
-// after its 52nd card, outside the timing).
+// click on "Show Next Card". Range 0: the draws recorded before, putting
+// back; -1: without putting back (the deck is dealt anew after its 52nd
+// card, outside the timing).
 void BM_TallyUpdatePerDraw(benchmark::State &st)
 {
     testsupport::TempConfig config;
-    const bool putBack = st.range(0) == 0;
+    const bool putBack = st.range(0) >= 0;
     cards::Tally tally(putBack ? cards::DrawMode::PutBack : cards::DrawMode::NoPutBack);
     std::mt19937 generator(3);
     std::uniform_int_distribution<int> pick(0, 51);
-    if (putBack) {
-        for (int i = 0; i < 10000; ++i)
-            tally.record(pick(generator));
-    }
+    for (std::int64_t i = 0; i < st.range(0); ++i)
+        tally.record(pick(generator));
     tally::TallyWindow window;
     window.setTally(&tally);
     if (!showAndPaint(&window, window.panel())) {
@@ -83,7 +81,7 @@ void BM_TallyUpdatePerDraw(benchmark::State &st)
     }
     st.counters["draws"] = double(tally.draws());
 }
-BENCHMARK(BM_TallyUpdatePerDraw)->ArgName("noPutBack")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TallyUpdatePerDraw)->ArgName("recorded")->Arg(-1)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // The window made, given 10,000 put-back draws, shown and painted. The
 // first run in the process pays what nothing else has paid before (the
