@@ -1,5 +1,6 @@
 #include "deck/PictureSet.h"
 
+#include "cards/CardNames.h"
 #include "deck/GifDecode.h"
 #include "deck/PictureFiles.h"
 #include "shell/Failure.h"
@@ -122,12 +123,7 @@ const QImage &PictureSet::icon() const { return m_data->icon; }
 
 QString cardName(int number)
 {
-    static const char *const ranks[13] = {"Ace", "Two", "Three", "Four", "Five", "Six", "Seven",
-                                          "Eight", "Nine", "Ten", "Jack", "Queen", "King"};
-    static const char *const suits[4] = {"Spades", "Diamonds", "Clubs", "Hearts"};
-    if (number < 0 || number > 51)
-        return QString();
-    return QString::fromLatin1(ranks[number % 13]) + QStringLiteral(" of ") + QString::fromLatin1(suits[number / 13]);
+    return cards::englishCardName(number);
 }
 
 QString scalableSourceOf(const QImage &picture)
