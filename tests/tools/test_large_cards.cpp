@@ -156,130 +156,125 @@ QList<int> outlineWidths(const QImage &picture, int *darkest)
 class TestLargeCards : public QObject {
     Q_OBJECT
 private slots:
-    void pipsAreSolidAtPrintSize();
-    void measureFindsAStemTurnedTheOtherWay();
-    void outlineIsAFineLineAtPrintSize();
-    void courtCardsAreTheirOwnTurn();
-};
-
-void TestLargeCards::pipsAreSolidAtPrintSize()
-{
-    // Every pip card of the four suits at 1050 pixels, the aces also at
-    // the height of a 4K screen.
-    QStringList failures;
-    for (int number = 0; number < 52; ++number) {
-        const int rank = artgen::rankOf(number);
-        if (rank > 10)
-            continue;
-        const QString name = artgen::cardPictureName(number);
-        const QRgb ink = artgen::suitColour(artgen::suitOf(number)).rgb();
-        QList<QSize> sizes{Print};
-        if (rank == 1)
-            sizes << QSize(1598, 2160);
-        for (const QSize &size : sizes) {
-            const QImage picture = renderSvg(committedSvg(number), size);
-            QVERIFY2(!picture.isNull(), qPrintable(name));
-            QString where;
-            const int enclosed = enclosedLightPixels(picture, ink, &where);
-            if (artgen::suitOf(number) == artgen::Suit::Clubs && (rank == 1 || rank == 5 || rank == 10))
-                qInfo("%s at %d pixels: %d light pixels enclosed in its pips", qPrintable(name), size.height(), enclosed);
-            if (enclosed > 0)
-                failures << QStringLiteral("%1 at %2 pixels: %3 enclosed, %4").arg(name).arg(size.height()).arg(enclosed).arg(where);
-        }
-    }
-    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
-}
-
-void TestLargeCards::measureFindsAStemTurnedTheOtherWay()
-{
-    // The club is made of overlapping parts filled by the winding rule: a
-    // part running the other way round than the others cancels them where
-    // they overlap. With its stem turned, the club shows a seam where the
-    // stem meets the lobes, and the measure finds it at the sizes of an
-    // ace, of the pips and of the index signs; with its parts as they are,
-    // it finds nothing.
-    QPainterPath card;
-    card.addRect(0, 0, Width, Height);
-    for (const double height : {32.0, 13.0, 8.0}) {
-        const QTransform sign = QTransform::fromScale(0.9 * height, height)
-            * QTransform::fromTranslate((Width - 0.9 * height) / 2, (Height - height) / 2);
-        const QList<QPolygonF> parts =
-            artgen::finelyFlattened(sign.map(artgen::suitPath(artgen::Suit::Clubs))).toSubpathPolygons();
-        // The stem is the part that reaches the foot of the sign.
-        int stem = 0;
-        for (int i = 1; i < parts.size(); ++i)
-            if (parts[i].boundingRect().bottom() > parts[stem].boundingRect().bottom())
-                stem = i;
-        for (const bool turned : {false, true}) {
-            QPainterPath club;
-            club.setFillRule(Qt::WindingFill);
-            for (int i = 0; i < parts.size(); ++i) {
-                QPolygonF part = parts[i];
-                if (turned && i == stem)
-                    std::reverse(part.begin(), part.end());
-                club.addPolygon(part);
-                club.closeSubpath();
+    void pipsAreSolidAtPrintSize()
+    {
+        // Every pip card of the four suits at 1050 pixels, the aces also at
+        // the height of a 4K screen.
+        QStringList failures;
+        for (int number = 0; number < 52; ++number) {
+            const int rank = artgen::rankOf(number);
+            if (rank > 10)
+                continue;
+            const QString name = artgen::cardPictureName(number);
+            const QRgb ink = artgen::suitColour(artgen::suitOf(number)).rgb();
+            QList<QSize> sizes{Print};
+            if (rank == 1)
+                sizes << QSize(1598, 2160);
+            for (const QSize &size : sizes) {
+                const QImage picture = renderSvg(committedSvg(number), size);
+                QVERIFY2(!picture.isNull(), qPrintable(name));
+                QString where;
+                const int enclosed = enclosedLightPixels(picture, ink, &where);
+                if (artgen::suitOf(number) == artgen::Suit::Clubs && (rank == 1 || rank == 5 || rank == 10))
+                    qInfo("%s at %d pixels: %d light pixels enclosed in its pips", qPrintable(name), size.height(), enclosed);
+                if (enclosed > 0)
+                    failures << QStringLiteral("%1 at %2 pixels: %3 enclosed, %4").arg(name).arg(size.height()).arg(enclosed).arg(where);
             }
-            const QList<artgen::VectorShape> shapes{{card, QBrush(Qt::white), QTransform(), 1.0},
-                                                    {club, QBrush(artgen::cardBlack()), QTransform(), 1.0}};
-            const QImage picture = renderSvg(artgen::svgDocument(shapes, Width, Height), Print);
-            QString where;
-            const int enclosed = enclosedLightPixels(picture, artgen::cardBlack().rgb(), &where);
-            const QString what = QStringLiteral("%1 units high, stem %2: %3 enclosed")
-                                     .arg(height)
-                                     .arg(turned ? QStringLiteral("turned") : QStringLiteral("as it is"))
-                                     .arg(enclosed);
-            QVERIFY2(turned ? enclosed > 0 : enclosed == 0, qPrintable(what));
+        }
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
+    }
+
+    void measureFindsAStemTurnedTheOtherWay()
+    {
+        // The club is made of overlapping parts filled by the winding rule: a
+        // part running the other way round than the others cancels them where
+        // they overlap. With its stem turned, the club shows a seam where the
+        // stem meets the lobes, and the measure finds it at the sizes of an
+        // ace, of the pips and of the index signs; with its parts as they are,
+        // it finds nothing.
+        QPainterPath card;
+        card.addRect(0, 0, Width, Height);
+        for (const double height : {32.0, 13.0, 8.0}) {
+            const QTransform sign = QTransform::fromScale(0.9 * height, height)
+                * QTransform::fromTranslate((Width - 0.9 * height) / 2, (Height - height) / 2);
+            const QList<QPolygonF> parts =
+                artgen::finelyFlattened(sign.map(artgen::suitPath(artgen::Suit::Clubs))).toSubpathPolygons();
+            // The stem is the part that reaches the foot of the sign.
+            int stem = 0;
+            for (int i = 1; i < parts.size(); ++i)
+                if (parts[i].boundingRect().bottom() > parts[stem].boundingRect().bottom())
+                    stem = i;
+            for (const bool turned : {false, true}) {
+                QPainterPath club;
+                club.setFillRule(Qt::WindingFill);
+                for (int i = 0; i < parts.size(); ++i) {
+                    QPolygonF part = parts[i];
+                    if (turned && i == stem)
+                        std::reverse(part.begin(), part.end());
+                    club.addPolygon(part);
+                    club.closeSubpath();
+                }
+                const QList<artgen::VectorShape> shapes{{card, QBrush(Qt::white), QTransform(), 1.0},
+                                                        {club, QBrush(artgen::cardBlack()), QTransform(), 1.0}};
+                const QImage picture = renderSvg(artgen::svgDocument(shapes, Width, Height), Print);
+                QString where;
+                const int enclosed = enclosedLightPixels(picture, artgen::cardBlack().rgb(), &where);
+                const QString what = QStringLiteral("%1 units high, stem %2: %3 enclosed")
+                                         .arg(height)
+                                         .arg(turned ? QStringLiteral("turned") : QStringLiteral("as it is"))
+                                         .arg(enclosed);
+                QVERIFY2(turned ? enclosed > 0 : enclosed == 0, qPrintable(what));
+            }
         }
     }
-}
 
-void TestLargeCards::outlineIsAFineLineAtPrintSize()
-{
-    // The faces and jokers, on white paper: at 1050 pixels about 1/200 of
-    // the card's width (3.9 pixels), at most 6; the natural-size pictures
-    // keep their one-pixel dark outline.
-    QStringList failures;
-    for (int index = 0; index < 54; ++index) {
-        const QString name = artgen::cardPictureName(index);
-        int darkest = 255;
-        const QList<int> widths = outlineWidths(renderSvg(committedSvg(index), Print), &darkest);
-        const QString measured = QStringLiteral("%1, %2, %3, %4").arg(widths[0]).arg(widths[1]).arg(widths[2]).arg(widths[3]);
-        if (index == 26)
-            qInfo("%s at 1050 pixels: outline %s pixels wide (left, right, top, bottom)", qPrintable(name), qPrintable(measured));
-        if (*std::min_element(widths.begin(), widths.end()) < 2 || *std::max_element(widths.begin(), widths.end()) > 6
-            || darkest >= 128)
-            failures << QStringLiteral("%1: outline %2 pixels wide, darkest %3").arg(name, measured).arg(darkest);
-        const QList<int> natural = outlineWidths(committedGif(index), &darkest);
-        if (natural != QList<int>({1, 1, 1, 1}) || darkest >= 64)
-            failures << QStringLiteral("%1.gif: not a one-pixel dark outline").arg(name);
+    void outlineIsAFineLineAtPrintSize()
+    {
+        // The faces and jokers, on white paper: at 1050 pixels about 1/200 of
+        // the card's width (3.9 pixels), at most 6; the natural-size pictures
+        // keep their one-pixel dark outline.
+        QStringList failures;
+        for (int index = 0; index < 54; ++index) {
+            const QString name = artgen::cardPictureName(index);
+            int darkest = 255;
+            const QList<int> widths = outlineWidths(renderSvg(committedSvg(index), Print), &darkest);
+            const QString measured = QStringLiteral("%1, %2, %3, %4").arg(widths[0]).arg(widths[1]).arg(widths[2]).arg(widths[3]);
+            if (index == 26)
+                qInfo("%s at 1050 pixels: outline %s pixels wide (left, right, top, bottom)", qPrintable(name), qPrintable(measured));
+            if (*std::min_element(widths.begin(), widths.end()) < 2 || *std::max_element(widths.begin(), widths.end()) > 6
+                || darkest >= 128)
+                failures << QStringLiteral("%1: outline %2 pixels wide, darkest %3").arg(name, measured).arg(darkest);
+            const QList<int> natural = outlineWidths(committedGif(index), &darkest);
+            if (natural != QList<int>({1, 1, 1, 1}) || darkest >= 64)
+                failures << QStringLiteral("%1.gif: not a one-pixel dark outline").arg(name);
+        }
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
     }
-    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
-}
 
-void TestLargeCards::courtCardsAreTheirOwnTurn()
-{
-    for (int number = 0; number < 52; ++number) {
-        if (artgen::rankOf(number) <= 10)
-            continue;
-        const QString name = artgen::cardPictureName(number);
-        // The natural-size picture: the same pixels, but for the rounding
-        // of the index sign's antialiased edge colours.
-        const QImage gif = committedGif(number);
-        const QString turned = picturecompare::differences(gif, gif.mirrored(true, true), 16);
-        QVERIFY2(turned.isEmpty(), qPrintable(name + QStringLiteral(": ") + turned));
-        // Drawn at print size, a shape and its turn fall on the pixel grid
-        // alike but for the rounding of their antialiased edges.
-        const QImage large = renderSvg(committedSvg(number), Print);
-        const QImage turn = large.mirrored(true, true);
-        int differing = 0;
-        for (int y = 0; y < large.height(); ++y)
-            for (int x = 0; x < large.width(); ++x)
-                differing += distance(large.pixel(x, y), turn.pixel(x, y)) > 120
-                    || qAbs(qAlpha(large.pixel(x, y)) - qAlpha(turn.pixel(x, y))) > 40;
-        QVERIFY2(differing < large.width() * large.height() / 1000, qPrintable(name + QStringLiteral(": %1").arg(differing)));
+    void courtCardsAreTheirOwnTurn()
+    {
+        for (int number = 0; number < 52; ++number) {
+            if (artgen::rankOf(number) <= 10)
+                continue;
+            const QString name = artgen::cardPictureName(number);
+            // The natural-size picture: the same pixels, but for the rounding
+            // of the index sign's antialiased edge colours.
+            const QImage gif = committedGif(number);
+            const QString turned = picturecompare::differences(gif, gif.mirrored(true, true), 16);
+            QVERIFY2(turned.isEmpty(), qPrintable(name + QStringLiteral(": ") + turned));
+            // Drawn at print size, a shape and its turn fall on the pixel grid
+            // alike but for the rounding of their antialiased edges.
+            const QImage large = renderSvg(committedSvg(number), Print);
+            const QImage turn = large.mirrored(true, true);
+            int differing = 0;
+            for (int y = 0; y < large.height(); ++y)
+                for (int x = 0; x < large.width(); ++x)
+                    differing += distance(large.pixel(x, y), turn.pixel(x, y)) > 120
+                        || qAbs(qAlpha(large.pixel(x, y)) - qAlpha(turn.pixel(x, y))) > 40;
+            QVERIFY2(differing < large.width() * large.height() / 1000, qPrintable(name + QStringLiteral(": %1").arg(differing)));
+        }
     }
-}
+};
 
 QTEST_MAIN(TestLargeCards)
 #include "test_large_cards.moc"

@@ -32,7 +32,6 @@ QStringList filesBelow(const QString &folder)
     return files;
 }
 
-
 QString compareFile(const QString &name, const QByteArray &fresh, const QByteArray &old)
 {
     if (name.endsWith(QLatin1String(".gif"))) {
@@ -61,53 +60,49 @@ QString compareFile(const QString &name, const QByteArray &fresh, const QByteArr
 class TestRegenerate : public QObject {
     Q_OBJECT
 private slots:
-    void freshRunMatchesCommittedFiles();
-    void twoRunsGiveTheSameBytes();
-    void generatorRefusesAnUnwritableFolder();
+    void freshRunMatchesCommittedFiles()
+    {
+        QTemporaryDir fresh;
+        QVERIFY(fresh.isValid());
+        const QString failure = artgen::writeAssets(fresh.path());
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        const QStringList files = filesBelow(fresh.path());
+        QCOMPARE(files, filesBelow(committed()));
+        QVERIFY(files.size() >= 76 + 2 + 7 + 1);
+        QCOMPARE(files.filter(QRegularExpression(QStringLiteral("^scalable/.+\\.svg$"))).size(), 68);
+        QCOMPARE(files.filter(QRegularExpression(QStringLiteral("^icon/.+\\.svg$"))), QStringList{QStringLiteral("icon/dealwright.svg")});
+        QStringList differences;
+        for (const QString &name : files) {
+            const QString difference = compareFile(name, readAll(fresh.filePath(name)), readAll(committed() + QLatin1Char('/') + name));
+            if (!difference.isEmpty())
+                differences << name + QStringLiteral(": ") + difference;
+        }
+        QVERIFY2(differences.isEmpty(),
+                 qPrintable(differences.join(QLatin1Char('\n')) + QStringLiteral("\n(rebuild the target regenerate-art)")));
+    }
+
+    void twoRunsGiveTheSameBytes()
+    {
+        const QList<artgen::AssetFile> first = artgen::buildAssets();
+        const QList<artgen::AssetFile> second = artgen::buildAssets();
+        QCOMPARE(first.size(), second.size());
+        for (int i = 0; i < first.size(); ++i) {
+            QCOMPARE(first[i].path, second[i].path);
+            QVERIFY2(first[i].bytes == second[i].bytes, qPrintable(first[i].path));
+        }
+    }
+
+    void generatorRefusesAnUnwritableFolder()
+    {
+        // A folder below a regular file cannot be made, even by root.
+        QTemporaryDir dir;
+        QFile plain(dir.filePath(QStringLiteral("plain")));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        const QString failure = artgen::writeAssets(dir.filePath(QStringLiteral("plain/assets")));
+        QVERIFY(!failure.isEmpty());
+    }
 };
-
-void TestRegenerate::freshRunMatchesCommittedFiles()
-{
-    QTemporaryDir fresh;
-    QVERIFY(fresh.isValid());
-    const QString failure = artgen::writeAssets(fresh.path());
-    QVERIFY2(failure.isEmpty(), qPrintable(failure));
-    const QStringList files = filesBelow(fresh.path());
-    QCOMPARE(files, filesBelow(committed()));
-    QVERIFY(files.size() >= 76 + 2 + 7 + 1);
-    QCOMPARE(files.filter(QRegularExpression(QStringLiteral("^scalable/.+\\.svg$"))).size(), 68);
-    QCOMPARE(files.filter(QRegularExpression(QStringLiteral("^icon/.+\\.svg$"))), QStringList{QStringLiteral("icon/dealwright.svg")});
-    QStringList differences;
-    for (const QString &name : files) {
-        const QString difference = compareFile(name, readAll(fresh.filePath(name)), readAll(committed() + QLatin1Char('/') + name));
-        if (!difference.isEmpty())
-            differences << name + QStringLiteral(": ") + difference;
-    }
-    QVERIFY2(differences.isEmpty(),
-             qPrintable(differences.join(QLatin1Char('\n')) + QStringLiteral("\n(rebuild the target regenerate-art)")));
-}
-
-void TestRegenerate::twoRunsGiveTheSameBytes()
-{
-    const QList<artgen::AssetFile> first = artgen::buildAssets();
-    const QList<artgen::AssetFile> second = artgen::buildAssets();
-    QCOMPARE(first.size(), second.size());
-    for (int i = 0; i < first.size(); ++i) {
-        QCOMPARE(first[i].path, second[i].path);
-        QVERIFY2(first[i].bytes == second[i].bytes, qPrintable(first[i].path));
-    }
-}
-
-void TestRegenerate::generatorRefusesAnUnwritableFolder()
-{
-    // A folder below a regular file cannot be made, even by root.
-    QTemporaryDir dir;
-    QFile plain(dir.filePath(QStringLiteral("plain")));
-    QVERIFY(plain.open(QIODevice::WriteOnly));
-    plain.close();
-    const QString failure = artgen::writeAssets(dir.filePath(QStringLiteral("plain/assets")));
-    QVERIFY(!failure.isEmpty());
-}
 
 QTEST_MAIN(TestRegenerate)
 #include "test_regenerate.moc"
