@@ -55,6 +55,8 @@ public:
     QString elementForSource(const QString &source) const;
     // The same by card number 0..53 (52 and 53 the red and black joker).
     QString elementForCard(int card) const;
+    // The deck's back, or "" when it has none.
+    const QString &backElement() const { return m_back; }
 
     // The element drawn at exactly `devicePixels`: scaled to keep its own
     // proportions, centred, transparent around it. A null image for an

@@ -8,7 +8,7 @@
 // Two stages. The catalogue is quick (reading the small index files and
 // glancing at the first bytes of each SVG file) and serves a menu. Opening
 // a design reads and parses its whole SVG file and checks its 52 faces; a
-// deck that fails is remembered for the rest of the run and left out of
+// deck that fails is remembered (until its file changes) and left out of
 // every later catalogue. Each deck left out gets one line on standard
 // error, once per run, naming its folder and the reason.
 //

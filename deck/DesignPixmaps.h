@@ -7,9 +7,11 @@
 //
 // The first showing of many faces at a new size (the full-screen view after
 // a long draw) can be prepared on worker threads: warmDesignFaces() starts
-// rendering the 52 faces there, and a face asked for meanwhile is taken
-// when ready, waited for while a worker draws it, or drawn at once by the
-// asking thread when no worker has begun it, so no face is drawn twice.
+// rendering the 52 faces there (deck/DesignWarmUp.h). A face asked for
+// meanwhile is taken when drawn; while workers run, it goes to the head of
+// their queue and is waited for; with none running, the asking thread draws
+// it. No face is drawn twice. readyDesignPixmap() never waits, for a window
+// that shows something else until the faces are in.
 #include "deck/CardDesign.h"
 
 #include <QFuture>

@@ -41,7 +41,8 @@ QHash<QString, QString> desktopGroup(const QByteArray &text, const QString &grou
     bool inGroup = false;
     bool seen = false;
     const QString header = QLatin1Char('[') + group + QLatin1Char(']');
-    for (const QByteArray &raw : text.split('\n')) {
+    const QByteArray bom("\xEF\xBB\xBF");
+    for (const QByteArray &raw : (text.startsWith(bom) ? text.mid(bom.size()) : text).split('\n')) {
         const QString line = QString::fromUtf8(raw).trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;

@@ -69,10 +69,12 @@ void TestDesignCatalogue::cleanup()
 
 void TestDesignCatalogue::installedDeckIsListedWithItsFiles()
 {
-    const QString directory = makeDeck(m_folders->systemDecks(), QStringLiteral("svg-plain"),
-                                       indexText(QStringLiteral("Plain Rectangles"), QStringLiteral("plain.svg"),
-                                                 QStringLiteral("Comment=Rectangles\\sfor\\ntests\n")),
-                                       QStringLiteral("plain.svg"), syntheticSvg());
+    // Written as some editors do: a byte-order mark and CR LF line ends.
+    const QByteArray index = "\xEF\xBB\xBF" + indexText(QStringLiteral("Plain Rectangles"), QStringLiteral("plain.svg"),
+                                                        QStringLiteral("Comment=Rectangles\\sfor\\ntests\n"))
+                                                  .replace("\n", "\r\n");
+    const QString directory =
+        makeDeck(m_folders->systemDecks(), QStringLiteral("svg-plain"), index, QStringLiteral("plain.svg"), syntheticSvg());
     writeFile(directory + QStringLiteral("/11.png"), "not read by the catalogue");
     WarningLog log;
     const deck::DesignCatalogue catalogue = deck::scanDesigns(English);
