@@ -1,5 +1,7 @@
 #include "deck/CardPixmaps.h"
 
+#include "deck/DesignPixmaps.h"
+#include "deck/RenderingCache.h"
 #include "deck/ScalableReader.h"
 #include "shell/Convert.h"
 
@@ -95,6 +97,11 @@ QPixmap cardPixmap(const QImage &picture, const QSize &logical, qreal devicePixe
 {
     if (picture.isNull() || logical.isEmpty())
         return QPixmap();
+    // A chosen card design shows its own faces, back and jokers, at every
+    // size, the natural one too.
+    QPixmap inDesign = activeDesignPixmap(picture, logical, devicePixelRatio);
+    if (!inDesign.isNull())
+        return inDesign;
     const QSize device = devicePixelSize(logical, devicePixelRatio);
     if (device == picture.size()) {
         QPixmap pixmap = QPixmap::fromImage(picture);
@@ -104,26 +111,45 @@ QPixmap cardPixmap(const QImage &picture, const QSize &logical, qreal devicePixe
     const QString source = cache().scalable ? scalableSourceOf(picture) : QString();
     const QString key = source + QLatin1Char('@') + QString::number(device.width()) + QLatin1Char('x')
         + QString::number(device.height());
-    Cache &c = cache();
-    if (!source.isEmpty()) {
-        if (const QPixmap *held = c.renderings.object(key)) {
-            QPixmap pixmap = *held;
-            pixmap.setDevicePixelRatio(devicePixelRatio);
-            return pixmap;
-        }
+    QPixmap pixmap;
+    if (!source.isEmpty() && rendering::fetch(key, &pixmap)) {
+        pixmap.setDevicePixelRatio(devicePixelRatio);
+        return pixmap;
     }
     QImage image = renderScalable(source, device);
     const bool rendered = !image.isNull();
     if (!rendered)
         image = picture.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    pixmap = QPixmap::fromImage(std::move(image));
     pixmap.setDevicePixelRatio(devicePixelRatio);
-    if (rendered) {
-        const int kilobytes = int(qMax<qint64>(1, qint64(device.width()) * device.height() * 4 / 1024));
-        c.renderings.insert(key, new QPixmap(pixmap), kilobytes);
-    }
+    if (rendered)
+        rendering::keep(key, pixmap);
     return pixmap;
 }
+
+namespace rendering {
+
+bool fetch(const QString &key, QPixmap *pixmap)
+{
+    const QPixmap *held = cache().renderings.object(key);
+    if (held)
+        *pixmap = *held;
+    return held != nullptr;
+}
+
+void keep(const QString &key, const QPixmap &pixmap)
+{
+    const QSize device = pixmap.size();
+    const int kilobytes = int(qMax<qint64>(1, qint64(device.width()) * device.height() * 4 / 1024));
+    cache().renderings.insert(key, new QPixmap(pixmap), kilobytes);
+}
+
+void countRenders(int renders)
+{
+    cache().renders += renders;
+}
+
+} // namespace rendering
 
 void setScalableRendering(bool on)
 {

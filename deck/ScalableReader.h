@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class QByteArray;
 class QPainter;
 class QRectF;
 class QString;
@@ -21,6 +22,13 @@ public:
     virtual ~ScalableDocument() = default;
     // Draws the whole picture into `bounds`, with the painter's settings.
     virtual void render(QPainter &painter, const QRectF &bounds) = 0;
+    // Whether the document has an element with this id.
+    virtual bool hasElement(const QString &id) const = 0;
+    // Draws the element with this id into `box`, scaled to keep its own
+    // proportions and centred, on whatever the painter has drawn before.
+    // False, drawing nothing, when there is no such element or it covers
+    // no area. A document draws on one thread at a time.
+    virtual bool renderElement(QPainter &painter, const QString &id, const QRectF &box) = 0;
 };
 
 // What the module provides.
@@ -31,6 +39,9 @@ public:
     // it is missing or not a valid document. Safe on any thread; documents
     // share nothing.
     virtual std::unique_ptr<ScalableDocument> read(const QString &fileName) const = 0;
+    // The document held in `bytes` (SVG text, already unpacked), or nullptr
+    // when it is not a valid document. Safe on any thread.
+    virtual std::unique_ptr<ScalableDocument> parse(const QByteArray &bytes) const = 0;
 };
 
 // The module's reader, loaded once on first use (from any thread), or
@@ -43,5 +54,5 @@ const ScalableReader *scalableReader();
 
 } // namespace deck
 
-#define DEALWRIGHT_SCALABLE_READER_IID "org.dealwright.ScalableReader/1.0"
+#define DEALWRIGHT_SCALABLE_READER_IID "org.dealwright.ScalableReader/2.0"
 Q_DECLARE_INTERFACE(deck::ScalableReader, DEALWRIGHT_SCALABLE_READER_IID)
