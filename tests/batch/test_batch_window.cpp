@@ -4,10 +4,12 @@
 #include "deck/PictureSet.h"
 #include "shell/Pointer.h"
 #include "shell/ShellHelpers.h"
+#include "shell/Twips.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <set>
@@ -66,9 +68,31 @@ private slots:
         QCOMPARE(top("PushButton3"), top("PushButton1"));
         QVERIFY(f.control("Frame2")->x() > f.list()->x() + f.list()->width() - 1);
         QVERIFY(f.control("PushButton9")->x() > f.text2()->x() + f.text2()->width() - 1);
-        for (QWidget *w : f.form->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        // The menu bar across the top, the designed client area below it:
+        // every control at its designed place there, and the window larger
+        // by the bar.
+        auto *menuBar = f.control<QMenuBar>("menuBar");
+        QWidget *body = f.control("body");
+        QVERIFY(menuBar->height() > 0);
+        QCOMPARE(menuBar->geometry(), QRect(0, 0, 8100 / 15, menuBar->height()));
+        QCOMPARE(body->geometry(), QRect(0, menuBar->height(), 8100 / 15, 6600 / 15));
+        QCOMPARE(f.form->size(), QSize(8100 / 15, 6600 / 15 + menuBar->height()));
+        const struct { const char *name; shell::TwipsRect place; } places[] = {
+            {"PushButton4", {120, 120, 7860, 450}},  {"Frame1", {120, 690, 7860, 750}},
+            {"PushButton2", {120, 1560, 7860, 450}}, {"ListView1", {120, 2130, 3900, 2400}},
+            {"Frame2", {4140, 2130, 3840, 2400}},    {"Frame4", {120, 4650, 7860, 750}},
+            {"PushButton1", {120, 5520, 3900, 450}}, {"PushButton3", {4140, 5520, 3840, 450}},
+            {"ProgressBar1", {120, 6090, 7860, 390}},
+        };
+        for (const auto &p : places) {
+            QWidget *w = f.control(p.name);
+            QCOMPARE(w->parentWidget(), body);
+            QCOMPARE(QRect(w->mapTo(f.form.get(), QPoint(0, 0)), w->size()),
+                     p.place.toPixels(15).translated(0, menuBar->height()));
+        }
+        for (QWidget *w : body->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
             if (!w->isWindow() && !w->objectName().isEmpty())
-                QVERIFY2(f.form->rect().contains(w->geometry()), qPrintable(w->objectName()));
+                QVERIFY2(body->rect().contains(w->geometry()), qPrintable(w->objectName()));
         }
 
         // The preview is at the card's natural size.
