@@ -4,8 +4,9 @@
 Starts the real program several times (each with a settings file of its
 own) and reads its windows through the accessibility bus (AT-SPI), the way
 Orca does: the roles and names of the windows and controls, where the focus
-is when a window opens, the announcement of a drawn card, and the preview
-that follows the keyboard in the batch list. Keys are typed through the
+is when a window opens, the announcement of a drawn card, the preview
+that follows the keyboard in the batch list, the menus opened and chosen
+from the keyboard, the tally of draws and its "Draw 1000" announced once. Keys are typed through the
 accessibility registry (XTest underneath), so they reach the program as a
 user's keys do.
 
@@ -23,6 +24,7 @@ from atspi_support import *  # noqa: F401,F403  (the walk's vocabulary)
 # ---------------------------------------------------------------- the walks
 
 def main_window(program):
+    focus = Events("object:state-changed:focused")
     run = Run(program, "chooser", {})
     try:
         window = run.wait_window()
@@ -49,6 +51,43 @@ def main_window(program):
         new_method = wait_for(lambda: (lambda f: f if f is not None and role(f) == "push button"
                                        and name(f) == "New Method" else None)(focused(window)), 3.0)
         check("chooser: Tab puts the focus on the push button 'New Method'",
+              new_method is not None, f"focused: {describe(focused(window))}")
+
+        # The buttons say what they open.
+        old_method = find(window, "push button", "Old Method")
+        check("chooser: 'New Method' is described as opening the draw window",
+              new_method is not None and "draw window" in description(new_method),
+              f"description: '{description(new_method) if new_method else ''}'")
+        check("chooser: 'Old Method' is described as opening the batch window",
+              old_method is not None and "batch window" in description(old_method),
+              f"description: '{description(old_method) if old_method else ''}'")
+
+        # Shift+F10: the context menu with the Help entries; A: the About box.
+        # A popup menu is no child of the program's root: a screen reader
+        # meets it through the focus of its entries (Down selects the first).
+        mark = focus.mark()
+        press_with(SHIFT, KEY_F10)
+        press(KEY_DOWN)
+        first = focus.wait(mark, lambda e: e["role"] in MENU_ITEM_ROLES, 5.0)
+        menu = safe(first["source"].get_parent) if first else None
+        names = [name(o) for o in children(menu) if role(o) in MENU_ITEM_ROLES] if menu else []
+        check("chooser: Shift+F10 shows the entries Manual, About Dealwright and About Qt",
+              first is not None and first["name"] == "Manual" and names == ["Manual", "About Dealwright", "About Qt"],
+              f"first entry focused: {first['name'] if first else 'none'}; entries: {names}")
+        if first is None:
+            press(KEY_ESCAPE)
+        else:
+            press(ord("a"))
+            about = wait_for(lambda: [m for m in run.messages() if m.startswith("message: [About Dealwright]")], 5.0)
+            check("chooser: A in the context menu shows the About box", bool(about),
+                  "the program said: " + (" | ".join(run.messages()) or "nothing"))
+            check("chooser: the About box names the version, the licence and the authors",
+                  bool(about) and "Dealwright 1.0.0" in about[0] and "MIT licence" in about[0]
+                  and "The Dealwright authors" in about[0], about[0] if about else "")
+            run.take_messages()
+        new_method = wait_for(lambda: (lambda f: f if f is not None and role(f) == "push button"
+                                       and name(f) == "New Method" else None)(focused(window)), 3.0)
+        check("chooser: the focus is back on 'New Method' after the menu",
               new_method is not None, f"focused: {describe(focused(window))}")
 
         # The chooser's button, pressed from the keyboard, opens the draw
@@ -164,6 +203,91 @@ def draw_window(program):
               (f is None or same(f, full_screen)) and has_state(full_screen, Atspi.StateType.ACTIVE),
               f"focused: {describe(f)}; full-screen view {'active' if has_state(full_screen, Atspi.StateType.ACTIVE) else 'not active'}")
         check_all_windows_presented(run, "with the full-screen view")
+    finally:
+        run.finish()
+
+
+MENUS = (
+    ("File", ord("f"), ["Save History...", "Close"]),
+    ("View", ord("v"), ["Tally of Draws", "Show Cards On Full Screen"]),
+    ("Help", ord("h"), ["Manual", "About Dealwright", "About Qt"]),
+)
+
+
+def menus_and_tally(program):
+    events = Events("object:property-change:accessible-description")
+    run = Run(program, "menus and tally", {"Form3Start": "2", "Option1": "False", "Option2": "True"})
+    try:
+        window = run.wait_window()
+        if not check("menus: the draw window opens at start", window is not None):
+            return
+        run.wait_active(window)
+        wait_for(lambda: focused(window) is not None and name(focused(window)) == "Show Next Card", 3.0)
+
+        # Each menu opens with Alt and its letter; its entries are named,
+        # each with its own letter, and Esc closes it again.
+        bar = find(window, "menu bar")
+        titles = [name(o) for o in children(bar)] if bar else []
+        check("menus: the draw window's menu bar holds File, View and Help",
+              titles == ["File", "View", "Help"], f"menu bar: {titles}")
+        for title, letter, expected in MENUS:
+            press_with(ALT, letter)
+            items = wait_for(lambda: showing_menu_items(run), 5.0) or []
+            names = [name(o) for o in items]
+            check(f"menus: Alt+{chr(letter).upper()} opens {title} with the entries {expected}",
+                  names == expected, f"entries shown: {names}")
+            bindings = [key_binding(o) for o in items]
+            letters = [b for b in bindings if b]
+            check(f"menus: every entry of {title} has keys of its own for screen readers",
+                  len(letters) == len(items) and len(set(letters)) == len(letters),
+                  "keys: " + ", ".join(f"'{n}': '{b}'" for n, b in zip(names, bindings)))
+            press(KEY_ESCAPE)
+            press(KEY_ESCAPE)
+            closed = wait_for(lambda: not showing_menu_items(run), 5.0)
+            check(f"menus: Esc closes {title}", bool(closed))
+
+        # F1: the manual page through the desktop.
+        run.wait_active(window)
+        press(KEY_F1)
+        opened = wait_for(lambda: run.log_lines("web: "), 5.0) or []
+        check("menus: F1 opens the manual page man:dealwright(1) through the desktop",
+              opened == ["web: man:dealwright(1)"], f"opened: {opened}")
+
+        # View > Tally of Draws from the keyboard.
+        press_with(ALT, ord("v"))
+        wait_for(lambda: showing_menu_items(run), 5.0)
+        press(ord("t"))
+        tally = wait_for(lambda: next((w for w in run.showing_windows() if name(w) == PROGRAM + ": tally of draws"),
+                                      None), 10.0)
+        if not check("tally: Alt+V, T opens the window 'Dealwright: tally of draws'", tally is not None,
+                     "showing: " + ", ".join(describe(w) for w in run.showing_windows())):
+            return
+        check("tally: its figures are read ('Draws since the last reset: 0')",
+              find(tally, None, "Draws since the last reset: 0") is not None)
+        run.wait_active(tally)
+
+        # Draw 1000 from the keyboard: the count follows, and the draw is
+        # said once, with its last card and count.
+        if not check("tally: Tab reaches 'Draw 1000'",
+                     run.focus_by_tab(tally, is_control("push button", "Draw 1000"), presses=30),
+                     f"focused: {describe(focused(tally))}"):
+            return
+        button = focused(tally)
+        mark = events.mark()
+        press(KEY_SPACE)
+        done = wait_for(lambda: find(tally, None, "Draws since the last reset: 1000"), 20.0)
+        check("tally: Space on 'Draw 1000' adds a thousand draws", done is not None)
+        check("tally: the draw window counts them ('Cards drawn: 1000')",
+              find(window, "label", "Cards drawn: 1000") is not None,
+              "labels: " + ", ".join(describe(o) for o in find_all(window, "label")))
+        announced = events.wait(mark, lambda e: same(e["source"], button) and ANNOUNCEMENT.match(e["value"] or ""), 10.0)
+        pump(0.5)
+        said = {e["value"] for e in events.since(mark) if ANNOUNCEMENT.match(e["value"] or "")}
+        match = ANNOUNCEMENT.match(announced["value"]) if announced else None
+        check("tally: the thousand draws are announced once, on 'Draw 1000', as '<card>. Cards drawn: 1000'",
+              match is not None and match.group(1) in CARD_SET and match.group(2) == "1000" and len(said) == 1,
+              f"announcements: {sorted(said)}")
+        check_all_windows_presented(run, "with the tally window")
     finally:
         run.finish()
 
@@ -305,7 +429,7 @@ def main():
     if wait_for(lambda: Atspi.get_desktop(0) is not None, 10.0) is None:
         print("FAIL: the accessibility registry does not answer", flush=True)
         return 1
-    for walk_through in (main_window, draw_window, batch_window):
+    for walk_through in (main_window, draw_window, menus_and_tally, batch_window):
         walk_through(program)
     print(f"{len(failures)} check(s) failed" if failures else "all checks passed", flush=True)
     return 1 if failures else 0
