@@ -90,7 +90,7 @@ void ResetCards(DrawHost &host);
 // refused one) or reports a failure, so that a failure is reported once,
 // not `count` times.
 // Returns the draws made.
-int DrawMany(DrawHost &host, int count);
+int drawMany(DrawHost &host, int count);
 // A whole number 0..limit-1 (re-seeded from the clock before the pick).
 std::int32_t randomNumber(std::int32_t limit);
 

@@ -1,4 +1,4 @@
-// The drawing engine: DrawCards, ResetCards, DrawMany and randomNumber.
+// The drawing engine: DrawCards, ResetCards, drawMany and randomNumber.
 //
 // Both procedures are guarded: every numbered step that fails shows the
 // error report with the procedure's location and the step number, and the
@@ -194,7 +194,7 @@ void DrawCards(DrawHost &host)
     host.drawChanged();
 }
 
-int DrawMany(DrawHost &host, int count)
+int drawMany(DrawHost &host, int count)
 {
     int made = 0;
     for (; made < count; ++made) {

@@ -86,7 +86,7 @@ void DrawWindow::drawMany(int count, QWidget *sayThrough)
     const std::int32_t before = cards::state().drawCount;
     {
         const QuietRun run(*this);
-        cards::DrawMany(*this, count);
+        cards::drawMany(*this, count);
     }
     // Said once, at the end.
     QWidget *focused = sayThrough ? sayThrough : QApplication::focusWidget();

@@ -248,40 +248,6 @@ def press(keysym):
     pump()
 
 
-def press_with(modifiers, keysym):
-    """The key with the modifiers (SHIFT, ALT) held."""
-    Atspi.generate_keyboard_event(modifiers, None, Atspi.KeySynthType.LOCKMODIFIERS)
-    try:
-        Atspi.generate_keyboard_event(keysym, None, Atspi.KeySynthType.SYM)
-    finally:
-        Atspi.generate_keyboard_event(modifiers, None, Atspi.KeySynthType.UNLOCKMODIFIERS)
-    pump()
-
-
-MENU_ITEM_ROLES = ("menu item", "check menu item", "radio menu item")
-
-
-def showing_menu_items(run):
-    """The entries of the menus open now (a menu bar's titles are not
-    counted), in any of the program's windows and popups."""
-    found = []
-    for window in run.windows():
-        for obj in walk(window):
-            if role(obj) in MENU_ITEM_ROLES and showing(obj):
-                parent = safe(obj.get_parent)
-                if parent is None or role(parent) != "menu bar":
-                    found.append(obj)
-    return found
-
-
-def key_binding(obj):
-    """What the entry's action says its keys are ("" when nothing)."""
-    try:
-        return obj.get_key_binding(0) or ""
-    except (GLib.Error, AttributeError, TypeError):
-        return ""
-
-
 class Run:
     """One start of the program from a settings file holding `settings`."""
 

@@ -184,11 +184,11 @@ private slots:
 
         // Without putting back a run ends with the refused 53rd draw: one
         // message, not one per draw asked for.
-        QCOMPARE(cards::DrawMany(host, 100), 51);
+        QCOMPARE(cards::drawMany(host, 100), 51);
         QCOMPARE(cards::state().drawCount, 52);
         QCOMPARE(platform->messages.texts(), QStringList{"No more cards, please reset."});
         QCOMPARE(host.changes, 2 + 52);
-        QCOMPARE(cards::DrawMany(host, 0), 0);
+        QCOMPARE(cards::drawMany(host, 0), 0);
         QCOMPARE(host.changes, 2 + 52);
 
         // With putting back, a draw whose display fails is reported once and
@@ -197,11 +197,11 @@ private slots:
         host.option2 = true;
         cards::ResetCards(host);
         platform->messages.clear();
-        QCOMPARE(cards::DrawMany(host, 1000), 1000);
+        QCOMPARE(cards::drawMany(host, 1000), 1000);
         QCOMPARE(cards::state().drawCount, 1000);
         QVERIFY(platform->messages.shown.isEmpty());
         host.fullScreenView.failWhen = [](const char *what, int) { return QByteArray(what) == "first"; };
-        QCOMPARE(cards::DrawMany(host, 1000), 1);
+        QCOMPARE(cards::drawMany(host, 1000), 1);
         QCOMPARE(cards::state().drawCount, 1001);
         QCOMPARE(platform->messages.reports(), reportsAt(shell::Location::DrawCards, {214}));
     }
