@@ -14,7 +14,7 @@ PACKAGES=(
   kdegames-card-data-kf5 librsvg2-bin
   fonts-liberation locales xvfb xauth libx11-dev qt6-qpa-plugins desktop-file-utils
   at-spi2-core dbus-daemon python3-gi gir1.2-atspi-2.0 weston qt6-wayland
-  lintian appstream man-db
+  lintian appstream man-db groff-base
 )
 
 as_root() {

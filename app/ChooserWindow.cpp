@@ -1,5 +1,6 @@
 #include "app/ChooserWindow.h"
 
+#include "menus/HelpMenu.h"
 #include "shell/Convert.h"
 #include "shell/ErrorReport.h"
 #include "shell/Failure.h"
@@ -11,10 +12,13 @@
 #include "shell/Twips.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QFont>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 
@@ -56,6 +60,13 @@ ChooserWindow::ChooserWindow(shell::Navigator &navigator, QWidget *parent)
     // made after the window's first frame (createHiddenBox).
     m_oldMethodButton = makeButton(this, QStringLiteral("PushButton2"), QStringLiteral("Old Method"), {120, 630, 7800, 405});
     m_newMethodButton = makeButton(this, QStringLiteral("PushButton1"), QStringLiteral("New Method"), {120, 120, 7800, 405});
+    // What each opens, for the pointer and for screen readers.
+    const QString newMethod = tr("Opens the draw window: cards one at a time, with or without putting each back.");
+    const QString oldMethod = tr("Opens the batch window: a batch of up to 52 different cards at once.");
+    m_newMethodButton->setToolTip(newMethod);
+    m_newMethodButton->setAccessibleDescription(newMethod);
+    m_oldMethodButton->setToolTip(oldMethod);
+    m_oldMethodButton->setAccessibleDescription(oldMethod);
 
     // Tab order: Text1 (0), PushButton1 (1), PushButton2 (2). The window
     // holds the first focus: Tab then goes to "New Method".
@@ -162,6 +173,37 @@ void ChooserWindow::hideChooser()
     if (m_loading)
         m_hiddenByLoad = true;
     hide();
+}
+
+void ChooserWindow::keyPressEvent(QKeyEvent *event)
+{
+    // The keys the buttons leave: F1 the manual, Shift+F10 the context menu
+    // (the context-menu key comes as a context-menu event).
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        shell::safely([&] { menus::showManual(this); });
+    } else if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        QWidget *focused = focusWidget() ? focusWidget() : this;
+        showContextMenu(focused->mapToGlobal(focused->rect().center()));
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void ChooserWindow::contextMenuEvent(QContextMenuEvent *event)
+{
+    showContextMenu(event->globalPos());
+}
+
+void ChooserWindow::showContextMenu(const QPoint &place)
+{
+    // Made when first asked for: the start-up makes no menu.
+    if (!m_contextMenu) {
+        m_contextMenu = new QMenu(this);
+        m_contextMenu->setObjectName(QStringLiteral("contextMenu"));
+        m_contextMenu->setTitle(tr("Help"));
+        menus::fillHelpMenu(m_contextMenu, this);
+    }
+    m_contextMenu->popup(place);
 }
 
 void ChooserWindow::closeEvent(QCloseEvent *event)

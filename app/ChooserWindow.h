@@ -2,10 +2,13 @@
 // The chooser (object name "Form1"), the program's main window: "New
 // Method" opens the draw window, "Old Method" the batch window. Its load is
 // the program's start-up sequence, which may also reopen the drawing window
-// closed last.
+// closed last. It has no menu bar: its context menu (the context-menu key,
+// Shift+F10 or a right click) holds the Help entries, and F1 opens the
+// manual as in the other windows.
 #include <QWidget>
 
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QCloseEvent;
 
@@ -29,9 +32,13 @@ public:
     bool hiddenByLoad() const { return m_hiddenByLoad; }
 
     shell::PointerFeedback &pointer() { return *m_pointer; }
+    // The context menu with the Help entries; null until first shown.
+    QMenu *contextMenu() const { return m_contextMenu; }
 
 protected:
     bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     // Closing the chooser ends the program; no setting is written.
     void closeEvent(QCloseEvent *event) override;
 
@@ -41,12 +48,15 @@ private:
     void hideChooser();
     // Makes the hidden text box "Text1" (after the window's first frame).
     void createHiddenBox();
+    // Shows the context menu at `place` (global), made the first time.
+    void showContextMenu(const QPoint &place);
 
     shell::Navigator &m_navigator;
     QLineEdit *m_hiddenBox = nullptr;
     QPushButton *m_oldMethodButton;
     QPushButton *m_newMethodButton;
     shell::PointerFeedback *m_pointer;
+    QMenu *m_contextMenu = nullptr;
     bool m_loading = false;
     bool m_hiddenByLoad = false;
     bool m_hiddenBoxPending = false;  // createHiddenBox is asked for (once)

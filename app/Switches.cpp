@@ -39,6 +39,11 @@ public:
         std::fprintf(stderr, "message: [%s] %s\n", oneLine(message.caption).constData(), oneLine(message.text).constData());
         std::fflush(stderr);
     }
+    void showAboutQt(QWidget *) override
+    {
+        std::fprintf(stderr, "message: [About Qt]\n");
+        std::fflush(stderr);
+    }
 };
 
 class LoggedFolders : public shell::FolderPicker {
@@ -47,6 +52,17 @@ public:
     {
         std::fprintf(stderr, "folder dialog: [%s] %s (cancelled)\n", oneLine(title).constData(),
                      oneLine(startFolder).constData());
+        std::fflush(stderr);
+        return QString();
+    }
+};
+
+class LoggedSaver : public shell::FileSaver {
+public:
+    QString saveFileName(QWidget *, const QString &title, const QString &suggested, const QString &) override
+    {
+        std::fprintf(stderr, "save dialog: [%s] %s (cancelled)\n", oneLine(title).constData(),
+                     oneLine(suggested).constData());
         std::fflush(stderr);
         return QString();
     }
@@ -70,8 +86,9 @@ void applyLoggingSwitch()
     static LoggedMessages messages;
     static LoggedFolders folders;
     static LoggedWeb web;
+    static LoggedSaver saver;
     shell::Platform &services = shell::platform();
-    services = shell::Platform{&messages, &folders, &web, services.ender, services.clock, services.entropy};
+    services = shell::Platform{&messages, &folders, &web, services.ender, services.clock, services.entropy, &saver};
 }
 
 void applyExitAfterShowSwitch(const QElapsedTimer &sinceStart)

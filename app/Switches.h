@@ -2,8 +2,8 @@
 // Switches read from the environment, for scripted runs of the real program
 // and for measuring it. Neither is documented to users.
 //
-//   DEALWRIGHT_LOG_MESSAGES=1    every message box, folder dialog and web
-//                                visit is written to standard error instead
+//   DEALWRIGHT_LOG_MESSAGES=1    every message box, folder or save dialog
+//                                and web visit is written to standard error instead
 //                                of being shown, so that a scripted run never
 //                                waits on a modal box or opens a browser.
 //   DEALWRIGHT_EXIT_AFTER_SHOW=1 once the first window is on the screen the

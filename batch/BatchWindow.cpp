@@ -8,6 +8,7 @@
 #include "deck/CardFaceControl.h"
 #include "deck/CardImage.h"
 #include "deck/PictureSet.h"
+#include "menus/MenuBar.h"
 #include "settings/SettingsStore.h"
 #include "shell/ErrorReport.h"
 #include "shell/Messages.h"
@@ -17,6 +18,7 @@
 #include "shell/ShellHelpers.h"
 #include "shell/Twips.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -53,46 +55,51 @@ void BatchWindow::createControls()
 {
     // The window's size first: it decides how large the controls are shown.
     // The list is wide enough for its 3500-twip column beside its scroll bar.
-    shell::setClientSizeTwips(this, ClientWidth, ClientHeight);
+    // The designed client area lies below the menu bar.
+    const menus::MenuBarFrame menuBar = menus::addMenuBar(this, ClientWidth, ClientHeight);
+    m_viewMenu = menuBar.view;
+    QWidget *body = menuBar.body;
+    QAction *close = menus::addEntry(menuBar.file, "closeEntry", tr("&Close"));
+    connect(close, &QAction::triggered, this, &QWidget::close);
     // Created in the window's tab order: ProgressBar1, PushButton2, Frame1,
     // Text1, Frame2, PushButton1, PushButton3, Frame4, Text2, PushButton9,
     // ListView1, PushButton4. The bar and the frames take no focus, so the
     // focus starts on the Start button, not in the count box.
-    m_progressBar = placed(new QProgressBar(this), "ProgressBar1", {120, 6090, 7860, 390});
+    m_progressBar = placed(new QProgressBar(body), "ProgressBar1", {120, 6090, 7860, 390});
     m_progressBar->setRange(0, 100);
     m_progressBar->setValue(0);
     m_progressBar->setFormat(ProgressText);
     m_progressBar->setTextVisible(true);
     m_progressBar->setAlignment(Qt::AlignCenter);
     m_progressBar->setAccessibleName(QStringLiteral("Generation progress"));
-    m_startButton = placed(new QPushButton(QStringLiteral("Start Generate Random Playing Cards"), this), "PushButton2",
+    m_startButton = placed(new QPushButton(QStringLiteral("Start Generate Random Playing Cards"), body), "PushButton2",
                            {120, 1560, 7860, 450});
-    m_countFrame = placed(new QGroupBox(QStringLiteral("Number To Generate"), this), "Frame1", {120, 690, 7860, 750});
+    m_countFrame = placed(new QGroupBox(QStringLiteral("Number To Generate"), body), "Frame1", {120, 690, 7860, 750});
     m_countBox = placed(new QLineEdit(m_countFrame), "Text1", {120, 330, 7620, 315});
     m_countBox->setAccessibleName(QStringLiteral("Number To Generate"));
-    m_previewFrame = placed(new QGroupBox(QStringLiteral("Preview"), this), "Frame2", {4140, 2130, 3840, 2400});
+    m_previewFrame = placed(new QGroupBox(QStringLiteral("Preview"), body), "Frame2", {4140, 2130, 3840, 2400});
     // Not stretched: the preview takes the picture's own size (71 x 96
     // pixels, 1065 x 1440 twips).
     m_preview = placed(new deck::CardImage(m_previewFrame), "Image1", {240, 360, 1065, 1440});
     m_preview->setAccessibleName(QStringLiteral("Preview"));
     m_saveAllButton =
-        placed(new QPushButton(QStringLiteral("Save All Cards To Image"), this), "PushButton1", {120, 5520, 3900, 450});
-    m_saveSelectedButton = placed(new QPushButton(QStringLiteral("Save Selected Card As Image"), this), "PushButton3",
+        placed(new QPushButton(QStringLiteral("Save All Cards To Image"), body), "PushButton1", {120, 5520, 3900, 450});
+    m_saveSelectedButton = placed(new QPushButton(QStringLiteral("Save Selected Card As Image"), body), "PushButton3",
                                   {4140, 5520, 3840, 450});
     m_folderFrame =
-        placed(new QGroupBox(QStringLiteral("Save Results To This Folder"), this), "Frame4", {120, 4650, 7860, 750});
+        placed(new QGroupBox(QStringLiteral("Save Results To This Folder"), body), "Frame4", {120, 4650, 7860, 750});
     m_folderBox = placed(new QLineEdit(m_folderFrame), "Text2", {120, 330, 7020, 315});
     m_folderBox->setAccessibleName(QStringLiteral("Save Results To This Folder"));
     m_browseButton = placed(new QPushButton(QStringLiteral("..."), m_folderFrame), "PushButton9", {7260, 315, 480, 345});
     m_browseButton->setAccessibleName(QStringLiteral("Choose the output folder"));
-    auto *list = placed(new EntryList(this), "ListView1", {120, 2130, 3900, 2400});
+    auto *list = placed(new EntryList(body), "ListView1", {120, 2130, 3900, 2400});
     connect(list, &EntryList::previewRequested, this, &BatchWindow::onListClicked);
     m_list = list;
     m_list->setAccessibleName(QStringLiteral("Generated cards"));
-    m_backButton = placed(new QPushButton(QStringLiteral("< Back"), this), "PushButton4", {120, 120, 7860, 450});
+    m_backButton = placed(new QPushButton(QStringLiteral("< Back"), body), "PushButton4", {120, 120, 7860, 450});
     // The card face control sits behind "< Back", out of sight: only its
     // pictures are used.
-    m_faceControl = placed(new deck::CardFaceControl(this), "Deck1", {120, 120, 480, 585});
+    m_faceControl = placed(new deck::CardFaceControl(body), "Deck1", {120, 120, 480, 585});
     m_faceControl->InitProperties();  // a new control shows back 0
     m_faceControl->stackUnder(m_backButton);
     m_faceControl->hide();
@@ -104,7 +111,7 @@ void BatchWindow::createControls()
     m_startButton->setFocus(Qt::OtherFocusReason);
 
     m_pointer = new shell::PointerFeedback(this);
-    for (QWidget *area : {static_cast<QWidget *>(m_countFrame), static_cast<QWidget *>(m_previewFrame),
+    for (QWidget *area : {body, static_cast<QWidget *>(m_countFrame), static_cast<QWidget *>(m_previewFrame),
                           static_cast<QWidget *>(m_folderFrame), static_cast<QWidget *>(m_list), m_list->viewport()})
         m_pointer->addDefaultArea(area);
     for (QPushButton *button : {m_saveAllButton, m_startButton, m_saveSelectedButton, m_backButton, m_browseButton}) {

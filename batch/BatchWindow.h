@@ -2,11 +2,13 @@
 // The batch window (object name "Form3"): generates up to 52 distinct random
 // cards as a list ("Card 1" .. "Card 52"), previews the clicked entry and
 // saves the batch or the selected card as bitmap files. Its controls keep
-// their designed names as object names (docs/architecture.md has the table).
+// their designed names as object names (docs/architecture.md has the table)
+// and their designed places below the menu bar (File, View, Help).
 #include <QWidget>
 
 class QGroupBox;
 class QLineEdit;
+class QMenu;
 class QProgressBar;
 class QPushButton;
 class QTreeWidget;
@@ -41,6 +43,9 @@ public:
 
     // True while a generation runs (its events are processed once per card).
     bool generating() const { return m_generating; }
+    // The menu bar's "View" menu, for the entries that show the window's
+    // cards in other ways; out of the bar while it has none.
+    QMenu *viewMenu() const { return m_viewMenu; }
     shell::PointerFeedback &pointer() const { return *m_pointer; }
 
 protected:
@@ -83,6 +88,7 @@ private:
     QPushButton *m_saveSelectedButton = nullptr;
     QProgressBar *m_progressBar = nullptr;
 
+    QMenu *m_viewMenu = nullptr;
     shell::PointerFeedback *m_pointer = nullptr;
     FocusLeaveCheck *m_countCheck = nullptr;
     bool m_generating = false;

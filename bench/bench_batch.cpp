@@ -35,6 +35,7 @@ public:
         if (message.text != QStringLiteral("Done."))
             failures.append(message.text);
     }
+    void showAboutQt(QWidget *) override { failures.append(QStringLiteral("About Qt")); }
     QStringList failures;
 };
 

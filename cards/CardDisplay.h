@@ -5,6 +5,8 @@
 // windows implement these; the engine knows nothing of widgets.
 //
 // Positions and sizes are in the display's own unit, twips.
+#include "cards/CardNames.h"
+
 #include <QImage>
 #include <QString>
 #include <cstdint>
@@ -67,11 +69,28 @@ public:
     virtual CardDisplay &fullScreenDisplay() = 0;
     // The draw window's pointer style (0 default, 11 hourglass).
     virtual void setPointer(int style) = 0;
+    // Told at the end of every DrawCards and ResetCards, once both displays
+    // are written (also after a refused draw): what follows the draw (its
+    // tally) catches up here.
+    virtual void drawChanged() {}
 };
+
+// The mode the host's options choose: "put back" with Option2, otherwise
+// "do not put back" (also with neither, when no draw happens).
+inline DrawMode drawModeOf(const DrawHost &host)
+{
+    return host.puttingBackChosen() && !host.withoutPuttingBackChosen() ? DrawMode::PutBack : DrawMode::NoPutBack;
+}
 
 // The drawing engine (guarded procedures with their own error report).
 void DrawCards(DrawHost &host);
 void ResetCards(DrawHost &host);
+// Up to `count` draws one after the other through DrawCards, for large
+// demonstrations; stops after the first draw that does not count (a
+// refused one) or reports a failure, so that a failure is reported once,
+// not `count` times.
+// Returns the draws made.
+int drawMany(DrawHost &host, int count);
 // A whole number 0..limit-1 (re-seeded from the clock before the pick).
 std::int32_t randomNumber(std::int32_t limit);
 

@@ -1,4 +1,4 @@
-// The drawing engine: DrawCards, ResetCards and randomNumber.
+// The drawing engine: DrawCards, ResetCards, drawMany and randomNumber.
 //
 // Both procedures are guarded: every numbered step that fails shows the
 // error report with the procedure's location and the step number, and the
@@ -191,6 +191,22 @@ void DrawCards(DrawHost &host)
         drawPuttingBack(g, host);
     g.step(220, [&] { host.setPointer(shell::PointerDefault); });
     restore.done();
+    host.drawChanged();
+}
+
+int drawMany(DrawHost &host, int count)
+{
+    int made = 0;
+    for (; made < count; ++made) {
+        const std::int32_t before = state().drawCount;
+        const int reportsBefore = shell::errorReportsShown();
+        DrawCards(host);
+        if (state().drawCount == before || shell::errorReportsShown() != reportsBefore) {
+            made += state().drawCount != before ? 1 : 0;
+            break;
+        }
+    }
+    return made;
 }
 
 void ResetCards(DrawHost &host)
@@ -229,6 +245,7 @@ void ResetCards(DrawHost &host)
     g.step(138, [&] { host.drawDisplay().setRowVisible(0, false); });
     g.step(140, [&] { host.fullScreenDisplay().clearRowPicture(0); });
     g.step(142, [&] { s.fullScreenLaidOut = false; });
+    host.drawChanged();
 }
 
 } // namespace cards

@@ -67,7 +67,10 @@ bool Tally::follow(const std::vector<std::int16_t> &drawnCards, DrawMode mode)
     // The history is [99, first card, ...]: draw n sits at position n.
     const std::int64_t length = std::int64_t(drawnCards.size()) - 1;
     bool changed = false;
-    if (mode != m_mode || length < m_draws) {
+    // A reset shortens the history; one that was followed by as many draws
+    // again before this look shows another card at the last draw counted.
+    const bool anew = length < m_draws || (m_draws > 0 && drawnCards[size_t(m_draws)] != m_lastCard);
+    if (mode != m_mode || anew) {
         reset(mode);
         changed = true;
     }

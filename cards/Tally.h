@@ -64,8 +64,10 @@ public:
     // position 0 is the sentinel, the draw number is the position).
     static Tally fromHistory(const std::vector<std::int16_t> &drawnCards, DrawMode mode);
     // Brings the tally up to date with the engine's history after a draw or
-    // a reset: only the new draws are counted; a shorter history (a reset)
-    // or another mode starts again. Returns true when anything changed.
+    // a reset: only the new draws are counted; a shorter history (a reset),
+    // one with another card at the last draw counted (a reset and as many
+    // draws again) or another mode starts again. Returns true when anything
+    // changed.
     bool follow(const std::vector<std::int16_t> &drawnCards, DrawMode mode);
 
     DrawMode mode() const { return m_mode; }

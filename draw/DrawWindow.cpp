@@ -5,8 +5,10 @@
 #include "deck/CardFaceControl.h"
 #include "deck/CardImage.h"
 #include "draw/DrawAnnouncement.h"
+#include "draw/DrawTally.h"
 #include "draw/FullScreenView.h"
 #include "draw/WidgetDisplay.h"
+#include "menus/MenuBar.h"
 #include "settings/SettingsStore.h"
 #include "shell/Convert.h"
 #include "shell/ErrorReport.h"
@@ -81,9 +83,11 @@ DrawWindow::DrawWindow(shell::Navigator &navigator, QWidget *parent) : QWidget(p
     createControls();
     m_renderer = std::make_unique<FaceRenderer>(*m_faceControl);
     m_display = std::make_unique<WidgetDisplay>(m_firstCard, m_pile, m_row, m_countLabel);
-    m_fullScreenView = std::make_unique<FullScreenView>(*this, [this] { showAgain(); });
+    m_drawTally = std::make_unique<DrawTally>(*this, this);
+    m_fullScreenView = std::make_unique<FullScreenView>(*this, *m_drawTally, [this] { showAgain(); });
 
     m_pointer = new shell::PointerFeedback(this);
+    m_pointer->addDefaultArea(m_cardFrame->parentWidget());
     for (QGroupBox *frame : {m_cardFrame, m_modeFrame, m_folderFrame})
         m_pointer->addDefaultArea(frame);
     for (QPushButton *button : {m_resetButton, m_nextCardButton, m_saveCardButton, m_backButton, m_fullScreenButton,
@@ -93,22 +97,28 @@ DrawWindow::DrawWindow(shell::Navigator &navigator, QWidget *parent) : QWidget(p
     // Connected before the load fills the controls: the load's own changes
     // run the same handlers (and store their values) as the user's.
     connectHandlers();
+    // The tally window's "Draw 10/100/1000": said through its button.
+    connect(m_drawTally.get(), &DrawTally::drawManyRequested, this, [this](int count) {
+        drawMany(count, m_drawTally->window() ? m_drawTally->window()->focusWidget() : nullptr);
+    });
 }
 
 DrawWindow::~DrawWindow()
 {
-    // The full-screen view refers to this window; it goes first.
+    // The full-screen view refers to this window and the tally; it goes first.
     m_fullScreenView.reset();
 }
 
 void DrawWindow::createControls()
 {
     // The window's size first: it decides how large the controls are shown.
-    shell::setClientSizeTwips(this, ClientWidth, ClientHeight);
+    // The designed client area lies below the menu bar.
+    const menus::MenuBarFrame menuBar = menus::addMenuBar(this, ClientWidth, ClientHeight);
+    QWidget *body = menuBar.body;
     // From top to bottom; the order of creation is the order of Tab.
-    m_backButton = makeButton(this, "PushButton4", QStringLiteral("< Back"), {120, 120, 8040, 375});
+    m_backButton = makeButton(body, "PushButton4", QStringLiteral("< Back"), {120, 120, 8040, 375});
 
-    m_modeFrame = placed(new QGroupBox(QStringLiteral("Generate Option"), this), "Frame3", {120, 600, 8040, 975});
+    m_modeFrame = placed(new QGroupBox(QStringLiteral("Generate Option"), body), "Frame3", {120, 600, 8040, 975});
     m_withoutPuttingBack = placed(new QRadioButton(QStringLiteral("Show next card and do not put back in deck"), m_modeFrame),
                                   "Option1", {240, 270, 7680, 285});
     m_puttingBack = placed(
@@ -116,7 +126,7 @@ void DrawWindow::createControls()
                          m_modeFrame),
         "Option2", {240, 600, 7680, 285});
 
-    m_cardFrame = placed(new QGroupBox(QStringLiteral("Card Area"), this), "Frame2", {120, 1650, 8040, 2400});
+    m_cardFrame = placed(new QGroupBox(QStringLiteral("Card Area"), body), "Frame2", {120, 1650, 8040, 2400});
     m_pile = makeImage(m_cardFrame, "Image2", {480, 300, 1065, 1440});
     m_pile->setFixedName(QStringLiteral("Deck"));
     m_firstCard = makeImage(m_cardFrame, "Image1", {1800, 300, 1065, 1440});
@@ -124,30 +134,31 @@ void DrawWindow::createControls()
     m_row->setProperty("index", 0);
     m_row->hide();
 
-    m_nextCardButton = makeButton(this, "PushButton2", QStringLiteral("Show Next Card"), {120, 4140, 3960, 375});
-    m_resetButton = makeButton(this, "PushButton1", QStringLiteral("Reset"), {4200, 4140, 3960, 375});
-    m_countLabel = placed(new QLabel(cards::countText(1), this), "Label1", {120, 4605, 8040, 255});
+    m_nextCardButton = makeButton(body, "PushButton2", QStringLiteral("Show Next Card"), {120, 4140, 3960, 375});
+    m_resetButton = makeButton(body, "PushButton1", QStringLiteral("Reset"), {4200, 4140, 3960, 375});
+    m_countLabel = placed(new QLabel(cards::countText(1), body), "Label1", {120, 4605, 8040, 255});
     m_fullScreenButton =
-        makeButton(this, "PushButton5", QStringLiteral("Show Cards On Full Screen"), {120, 4950, 8040, 375});
+        makeButton(body, "PushButton5", QStringLiteral("Show Cards On Full Screen"), {120, 4950, 8040, 375});
 
-    m_folderFrame = placed(new QGroupBox(QStringLiteral("Save Results To This Folder"), this), "Frame4",
+    m_folderFrame = placed(new QGroupBox(QStringLiteral("Save Results To This Folder"), body), "Frame4",
                            {120, 5415, 8040, 855});
     m_folderBox = placed(new QLineEdit(m_folderFrame), "Text2", {240, 330, 7080, 345});
     m_folderBox->setAccessibleName(QStringLiteral("Save Results To This Folder"));
     m_browseButton = makeButton(m_folderFrame, "PushButton9", QStringLiteral("..."), {7440, 315, 480, 375});
     m_browseButton->setAccessibleName(QStringLiteral("Choose the output folder"));
 
-    m_saveCardButton = makeButton(this, "PushButton3", QStringLiteral("Save Card As Image"), {120, 6390, 8040, 375});
+    m_saveCardButton = makeButton(body, "PushButton3", QStringLiteral("Save Card As Image"), {120, 6390, 8040, 375});
     // Space draws from the first moment: the focus starts on "Show Next Card".
     m_nextCardButton->setFocus(Qt::OtherFocusReason);
 
     // The renderer; its own small surface shows no card, so it stays out of
     // sight.
-    m_faceControl = new deck::CardFaceControl(this);
+    m_faceControl = new deck::CardFaceControl(body);
     m_faceControl->setObjectName(QStringLiteral("Deck1"));
     m_faceControl->hide();
 
-    setFixedSize(size());
+    m_viewMenu = menuBar.view;
+    createMenus(menuBar.file, menuBar.view);
 }
 
 void DrawWindow::connectHandlers()
@@ -259,7 +270,21 @@ cards::CardDisplay &DrawWindow::fullScreenDisplay()
     return m_fullScreenView->display();
 }
 
-void DrawWindow::setPointer(int style) { m_pointer->setStyle(style); }
+void DrawWindow::setPointer(int style)
+{
+    // A run of draws keeps its hourglass from its first draw to its last.
+    if (!m_quiet)
+        m_pointer->setStyle(style);
+}
+
+void DrawWindow::drawChanged()
+{
+    if (m_quiet) {
+        m_changedQuietly = true;
+        return;
+    }
+    shell::safely([&] { m_drawTally->follow(); });
+}
 
 void DrawWindow::showAgain()
 {

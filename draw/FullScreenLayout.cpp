@@ -2,6 +2,8 @@
 
 #include "shell/Convert.h"
 
+#include <algorithm>
+
 namespace draw {
 
 int cardHeightForWidth(int width)
@@ -23,16 +25,31 @@ CardSize smallCardSizeByWidth(int windowWidth)
     return size;
 }
 
-CardSize smallCardSize(int windowWidth, int label1Top)
+LabelStrips labelStrips(int windowHeightPixels)
+{
+    LabelStrips strips;
+    if (windowHeightPixels <= 1080)
+        return strips;
+    const double scale = windowHeightPixels / 1080.0;
+    const auto grown = [scale](int twips) { return int(shell::roundHalfEven(twips * scale)); };
+    strips.scale = scale;
+    strips.instructionTop = grown(strips.instructionTop);
+    strips.height = grown(strips.height);
+    strips.cardsTop = grown(strips.cardsTop);
+    strips.bottomGap = grown(strips.bottomGap);
+    strips.fontPoints = strips.fontPoints * scale;
+    return strips;
+}
+
+CardSize smallCardSize(int windowWidth, int label1Top, int cardsTop)
 {
     const CardSize byWidth = smallCardSizeByWidth(windowWidth);
-    constexpr int CardsTop = 405;
     constexpr int RowGap = 100;
     constexpr int Rows = 4;
-    if (CardsTop + Rows * (byWidth.height + RowGap) <= label1Top)
+    if (cardsTop + Rows * (byWidth.height + RowGap) <= label1Top)
         return byWidth;
     CardSize size;
-    size.height = int(shell::roundHalfEven((double(label1Top) - CardsTop - Rows * RowGap) / Rows));
+    size.height = int(shell::roundHalfEven((double(label1Top) - cardsTop - Rows * RowGap) / Rows));
     size.width = cardWidthForHeight(size.height);
     return size;
 }
@@ -51,6 +68,18 @@ RowPlace nextRowPlace(int index, int previousLeft, int previousTop, int previous
     if (opensRow(index))
         return RowPlace{image1Left, previousTop + previousHeight + 100};
     return RowPlace{previousLeft + previousWidth + 10, previousTop};
+}
+
+OverlayPlace overlayPlace(int windowWidth, int label1Top, int keepVisible, int wantedHeight, int margin)
+{
+    OverlayPlace place;
+    place.left = margin;
+    place.width = std::max(0, windowWidth - 2 * margin);
+    const int bottom = label1Top - margin;
+    const int room = std::max(0, bottom - (keepVisible + margin));
+    place.height = std::clamp(wantedHeight, 0, room);
+    place.top = bottom - place.height;
+    return place;
 }
 
 } // namespace draw

@@ -4,12 +4,15 @@
 #include "cards/DrawState.h"
 #include "deck/CardImage.h"
 #include "draw/DrawAnnouncement.h"
+#include "draw/DrawTally.h"
 #include "draw/FullScreenLayout.h"
 #include "shell/ErrorReport.h"
 #include "shell/Platform.h"
 #include "shell/Pointer.h"
 #include "shell/ShellHelpers.h"
 #include "shell/Twips.h"
+#include "tally/TallyLook.h"
+#include "tally/TallyPanel.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -25,14 +28,21 @@ namespace {
 constexpr int DesignWidth = 8370;
 constexpr int DesignHeight = 3965;
 
+// Arial where it exists; elsewhere the font system's metric-compatible
+// substitute (Liberation Sans).
+void setLabelFont(QLabel *label, double points)
+{
+    QFont font(QStringLiteral("Arial"), 9, QFont::Bold);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    if (label->font() != font)
+        label->setFont(font);
+}
+
 QLabel *makeLabel(QWidget *parent, const char *name, const shell::TwipsRect &place)
 {
     auto *label = shell::placed(new QLabel(parent), name, place);
-    // Arial where it exists; elsewhere the font system's metric-compatible
-    // substitute (Liberation Sans).
-    QFont font(QStringLiteral("Arial"), 9, QFont::Bold);
-    font.setStyleHint(QFont::SansSerif);
-    label->setFont(font);
+    setLabelFont(label, LabelStrips().fontPoints);
     return label;
 }
 
@@ -61,9 +71,11 @@ int checkedSize(int twips)
 
 } // namespace
 
-FullScreenView::FullScreenView(cards::DrawHost &host, std::function<void()> showDrawWindow, QWidget *parent)
+FullScreenView::FullScreenView(cards::DrawHost &host, DrawTally &tally, std::function<void()> showDrawWindow,
+                               QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       m_host(host),
+      m_drawTally(tally),
       m_showDrawWindow(std::move(showDrawWindow)),
       m_instructionLabel(makeLabel(this, "Label2", {120, 45, 8010, 255})),
       m_countLabel(makeLabel(this, "Label1", {120, 3510, 8040, 255})),
@@ -118,12 +130,15 @@ void FullScreenView::load()
 void FullScreenView::arrangeCards()
 {
     shell::Guarded g(shell::Location::FullScreenArrange);
+    // The top of the cards: 405 as designed, lower below the grown label of
+    // a screen taller than 1080 pixels.
+    const int cardsTop = labelStrips(height()).cardsTop;
     if (g.test(100, [&] { return m_host.withoutPuttingBackChosen(); })) {
         // Sized by the window's width; a screen too wide for four rows of
         // such cards sizes them by the height that fits instead.
         CardSize small;
         g.step(102, [&] {
-            small = smallCardSize(windowWidthTwips(), shell::twipsGeometry(m_countLabel).top);
+            small = smallCardSize(windowWidthTwips(), shell::twipsGeometry(m_countLabel).top, cardsTop);
             shell::setTwipsWidth(m_pile, checkedSize(small.width));
         });
         g.step(104, [&] {
@@ -144,6 +159,10 @@ void FullScreenView::arrangeCards()
     g.step(114, [&] {
         const shell::TwipsRect pile = shell::twipsGeometry(m_pile);
         shell::setTwipsLeft(m_firstCard, pile.left + pile.width + 120);
+        for (QWidget *card : {static_cast<QWidget *>(m_pile), static_cast<QWidget *>(m_firstCard)}) {
+            if (shell::twipsGeometry(card).top != cardsTop)
+                shell::setTwipsTop(card, cardsTop);
+        }
     });
     if (g.jumpTest(116, [&] { return cards::state().fullScreenLaidOut; }))
         return;
@@ -155,13 +174,18 @@ void FullScreenView::arrangeCards()
         g.step(120, [&] { m_display.setRowWidth(i, shell::twipsGeometry(m_firstCard).width); });
         g.step(122, [&] { m_display.setRowHeight(i, shell::twipsGeometry(m_firstCard).height); });
         if (g.test(124, [&] { return i <= 11; })) {
-            // The first row (draws 2 to 13): beside Image1, 10 twips apart;
-            // the tops stay where they are.
+            // The first row (draws 2 to 13): beside Image1, 10 twips apart,
+            // at the cards' top.
             first = shell::twipsGeometry(m_firstCard);
+            const auto placeAt = [&](int left) {
+                m_display.setRowLeft(i, left);
+                if (m_display.rowTop(i) != first.top)
+                    m_display.setRowTop(i, first.top);
+            };
             if (i == 0)
-                g.step(126, [&] { m_display.setRowLeft(0, first.left + first.width + 10); });
+                g.step(126, [&] { placeAt(first.left + first.width + 10); });
             else
-                g.step(128, [&] { m_display.setRowLeft(i, m_display.rowLeft(i - 1) + first.width + 10); });
+                g.step(128, [&] { placeAt(m_display.rowLeft(i - 1) + first.width + 10); });
         } else {
             // Later rows (draws 14 and up, present when more than 13 cards
             // were drawn before the first view): rows of 13 from the left of
@@ -183,9 +207,68 @@ void FullScreenView::arrangeLabels()
 {
     const int width = windowWidthTwips();
     const int height = windowHeightTwips();
+    // The strips as designed, or grown with a screen taller than 1080 pixels.
+    const LabelStrips strips = labelStrips(this->height());
+    for (QLabel *label : {m_instructionLabel, m_countLabel}) {
+        setLabelFont(label, strips.fontPoints);
+        if (shell::twipsGeometry(label).height != strips.height)
+            shell::setTwipsHeight(label, strips.height);
+    }
+    if (shell::twipsGeometry(m_instructionLabel).top != strips.instructionTop)
+        shell::setTwipsTop(m_instructionLabel, strips.instructionTop);
     shell::setTwipsWidth(m_instructionLabel, checkedSize(width - 360));
     shell::setTwipsWidth(m_countLabel, shell::twipsGeometry(m_instructionLabel).width);
-    shell::setTwipsTop(m_countLabel, height - shell::twipsGeometry(m_countLabel).height - 200);
+    shell::setTwipsTop(m_countLabel, height - shell::twipsGeometry(m_countLabel).height - strips.bottomGap);
+    placeTally();
+}
+
+bool FullScreenView::tallyShown() const
+{
+    return m_tallyPanel && !m_tallyPanel->isHidden();
+}
+
+void FullScreenView::toggleTally()
+{
+    if (!m_tallyPanel) {
+        // Made the first time it is asked for, with the tally of the draw
+        // so far; from then on it follows the draw.
+        m_tallyPanel = new tally::TallyPanel(this);
+        m_tallyPanel->hide();
+        m_tallyPanel->setObjectName(QStringLiteral("tallyOverlay"));
+        m_tallyPanel->setAccessibleName(tr("Tally of draws"));
+        m_tallyPanel->setLook(tally::overlayLook(height()));
+        m_tallyPanel->setTally(&m_drawTally.tally());
+        connect(&m_drawTally, &DrawTally::changed, m_tallyPanel, [this] {
+            m_tallyPanel->tallyChanged();
+            placeTally();
+        });
+    }
+    m_tallyPanel->setVisible(m_tallyPanel->isHidden());
+    placeTally();
+}
+
+void FullScreenView::placeTally()
+{
+    if (!tallyShown())
+        return;
+    if (m_tallyPanel->look().textHeight != tally::overlayTextHeight(height()))
+        m_tallyPanel->setLook(tally::overlayLook(height()));
+    const double perPixel = shell::twipsPerPixel(this);
+    const int margin = std::max(1, shell::twipsToPixels(120 * labelStrips(height()).scale, perPixel));
+    const int keepVisible = m_pile->geometry().bottom() + 1;
+    const int width = std::max(0, this->width() - 2 * margin);
+    const OverlayPlace place = overlayPlace(this->width(), m_countLabel->geometry().top(), keepVisible,
+                                            m_tallyPanel->heightForWidth(width), margin);
+    m_tallyPanel->setGeometry(place.left, place.top, place.width, place.height);
+    m_tallyPanel->raise();
+}
+
+bool FullScreenView::event(QEvent *event)
+{
+    // The tally's figures grew (more lines, wider numbers): its height again.
+    if (event->type() == QEvent::LayoutRequest)
+        shell::safely([&] { placeTally(); });
+    return QWidget::event(event);
 }
 
 void FullScreenView::handleKey(int key)
@@ -197,6 +280,8 @@ void FullScreenView::handleKey(int key)
         announceDraw(this, before);
     } else if (key == Qt::Key_Escape) {
         backToDrawWindow();
+    } else if (key == Qt::Key_T) {
+        toggleTally();
     }
 }
 
@@ -237,6 +322,7 @@ void FullScreenView::resizeEvent(QResizeEvent *event)
         m_laidOutSize = size();
         cards::state().fullScreenLaidOut = false;
         arrangeCards();
+        placeTally();
     }
 }
 
@@ -276,6 +362,7 @@ void FullScreenView::arrangeWhenFullSize(bool anySize)
         cards::state().fullScreenLaidOut = false;
     m_laidOutSize = size();
     arrangeCards();
+    placeTally();
 }
 
 // The full-screen view has no close control. Should the window system close it

@@ -3,7 +3,11 @@
 // the screen. It shows
 // the deck, the cards drawn since the last reset and the count; Space draws
 // the next card and Esc goes back to the draw window. The drawing engine
-// fills its display at every draw and reset, shown or hidden.
+// fills its display at every draw and reset, shown or hidden. T shows the
+// tally of the draw over the lower part of the view, white on black with
+// text a fortieth of the screen high, and hides it again; it is hidden
+// until then. On screens taller than 1080 pixels the two labels grow with
+// the screen (draw/FullScreenLayout.h).
 #include "draw/WidgetDisplay.h"
 
 #include <QWidget>
@@ -24,15 +28,21 @@ class QScreen;
 namespace deck {
 class CardImage;
 }
+namespace tally {
+class TallyPanel;
+}
 
 namespace draw {
+
+class DrawTally;
 
 class FullScreenView : public QWidget {
     Q_OBJECT
 public:
-    // `host` is the draw window (its options and the shared draw);
-    // `showDrawWindow` shows it again.
-    FullScreenView(cards::DrawHost &host, std::function<void()> showDrawWindow, QWidget *parent = nullptr);
+    // `host` is the draw window (its options and the shared draw), `tally`
+    // the draw's tally; `showDrawWindow` shows the draw window again.
+    FullScreenView(cards::DrawHost &host, DrawTally &tally, std::function<void()> showDrawWindow,
+                   QWidget *parent = nullptr);
     ~FullScreenView() override;
 
     // Window set-up; runs once (later calls do nothing).
@@ -48,7 +58,13 @@ public:
     int windowWidthTwips() const;
     int windowHeightTwips() const;
 
+    // The tally over the view (object name "tallyOverlay"): null until T is
+    // first pressed.
+    tally::TallyPanel *tallyOverlay() const { return m_tallyPanel; }
+    bool tallyShown() const;
+
 protected:
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -61,12 +77,17 @@ private:
     void arrangeCards();
     // The label layout for the current window size.
     void arrangeLabels();
-    // Space draws, Esc returns to the draw window; nothing else.
+    // Space draws, Esc returns to the draw window, T shows or hides the
+    // tally; nothing else.
     void handleKey(int key);
+    void toggleTally();
+    // The tally's place and text size for the window as it is now.
+    void placeTally();
     void arrangeWhenFullSize(bool anySize);
     void backToDrawWindow();
 
     cards::DrawHost &m_host;
+    DrawTally &m_drawTally;
     std::function<void()> m_showDrawWindow;
     QLabel *m_instructionLabel;
     QLabel *m_countLabel;
@@ -75,6 +96,7 @@ private:
     deck::CardImage *m_row;
     WidgetDisplay m_display;
     shell::PointerFeedback *m_pointer;
+    tally::TallyPanel *m_tallyPanel = nullptr;
     bool m_loaded = false;
     bool m_arrangePending = false;
     QSize m_laidOutSize;

@@ -39,6 +39,8 @@ constexpr LocationEntry Locations[LocationCount] = {
     {"Cards", "ResetCards"},
 };
 
+int g_reportsShown = 0;
+
 } // namespace
 
 QString locationText(Location location)
@@ -54,8 +56,11 @@ QString errorReportText(const QString &description, const QString &location, int
         + QLatin1String(SupportAddress);
 }
 
+int errorReportsShown() { return g_reportsShown; }
+
 void showErrorReport(Location location, int step, const QString &description)
 {
+    ++g_reportsShown;
     platform().messages->show(Message{errorReportText(description, locationText(location), step),
                                       QStringLiteral("Application Error"), MessageIcon::Exclamation,
                                       ReportOrigin{location, step}});

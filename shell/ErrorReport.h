@@ -23,6 +23,9 @@ QString errorReportText(const QString &description, const QString &location, int
 // Shows the report in a modal box: exclamation icon, caption "Application
 // Error". The message carries its location and step for those who record it.
 void showErrorReport(Location location, int step, const QString &description);
+// How many error reports the program has shown so far (a run of draws
+// stops at the first).
+int errorReportsShown();
 
 // The numbered steps of one call of a guarded procedure.
 //

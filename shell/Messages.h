@@ -7,6 +7,8 @@
 #include <QString>
 #include <optional>
 
+class QWidget;
+
 namespace shell {
 
 enum class MessageIcon { None, Error, Exclamation };
@@ -31,6 +33,8 @@ public:
     virtual ~MessageService() = default;
     // Shows a modal box with an OK button; returns when the user closes it.
     virtual void show(const Message &message) = 0;
+    // Shows Qt's own modal box "About Qt" over `owner`.
+    virtual void showAboutQt(QWidget *owner) = 0;
 };
 
 // A plain message: OK button, the given icon, the application title as caption.

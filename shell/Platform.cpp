@@ -1,5 +1,6 @@
-// The real services: Qt message boxes and folder dialog, the desktop's web
-// browser, the event loop's end, the wall clock and the kernel's entropy.
+// The real services: Qt message boxes, folder and save dialogs, the
+// desktop's web browser and help viewer, the event loop's end, the wall
+// clock and the kernel's entropy.
 #include "Platform.h"
 
 #include "Accessibility.h"
@@ -48,6 +49,11 @@ public:
         }
         buildMessageBox(message, visibleOwner())->exec();
     }
+
+    void showAboutQt(QWidget *owner) override
+    {
+        QMessageBox::aboutQt(owner && owner->isVisible() ? owner : visibleOwner());
+    }
 };
 
 class QtFolders : public FolderPicker {
@@ -59,10 +65,25 @@ public:
     }
 };
 
+class QtSaver : public FileSaver {
+public:
+    QString saveFileName(QWidget *owner, const QString &title, const QString &suggested, const QString &filter) override
+    {
+        return QFileDialog::getSaveFileName(owner, title, suggested, filter);
+    }
+};
+
 class QtWeb : public WebOpener {
 public:
     void open(const QUrl &address) override
     {
+        // The desktop's opener starts in the background and cannot say
+        // whether anything took the address: a scheme that no program is
+        // registered for is refused here, so that the caller can fall back.
+        if (!desktopOpensScheme(address.scheme())) {
+            throw Failure(QStringLiteral("%1 could not be opened: the desktop has no program for it")
+                              .arg(address.toDisplayString()));
+        }
         if (!QDesktopServices::openUrl(address)) {
             throw Failure(QStringLiteral("The web site %1 could not be opened: no web browser could be started")
                               .arg(address.toDisplayString()));
@@ -170,7 +191,8 @@ void installQtPlatform()
     static QtEnder ender;
     static WallClock clock;
     static KernelEntropy entropy;
-    slot() = Platform{&messages, &folders, &web, &ender, &clock, &entropy};
+    static QtSaver saver;
+    slot() = Platform{&messages, &folders, &web, &ender, &clock, &entropy, &saver};
     installAccessibility();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The seams through which the program reaches anything that blocks, ends the
-// program or depends on chance: message boxes, the folder dialog, the web
-// browser, ending the program, the clock and the operating system's entropy.
+// program or depends on chance: message boxes, the folder dialog, the save
+// dialog, the web browser (and the desktop's help viewer), ending the
+// program, the clock and the operating system's entropy.
 // The program installs the Qt implementations once at start-up
 // (installQtPlatform); tests install recording ones.
 #include <QString>
@@ -24,11 +25,24 @@ public:
     virtual QString browseForFolder(QWidget *owner, const QString &title, const QString &startFolder) = 0;
 };
 
+class FileSaver {
+public:
+    virtual ~FileSaver() = default;
+    // The desktop's modal save dialog owned by `owner`, opened at
+    // `suggested` (a folder and a file name) and showing the files that
+    // match `filter` ("CSV files (*.csv)"); it asks before replacing a file.
+    // Returns the chosen path, or "" on cancel.
+    virtual QString saveFileName(QWidget *owner, const QString &title, const QString &suggested,
+                                 const QString &filter) = 0;
+};
+
 class WebOpener {
 public:
     virtual ~WebOpener() = default;
-    // Hands the address to the desktop's browser; throws shell::Failure when
-    // no browser can be started.
+    // Hands the address to the desktop: a web address to its browser,
+    // another one (the manual page "man:dealwright(1)") to the program the
+    // desktop has for its scheme. Throws shell::Failure when nothing can
+    // open it.
     virtual void open(const QUrl &address) = 0;
 };
 
@@ -64,6 +78,13 @@ std::unique_ptr<QMessageBox> buildMessageBox(const Message &message, QWidget *ow
 QString pickerStartFolder(const QString &startFolder);
 QString pickedFolderPath(const QString &chosen);
 
+// True when the desktop has a program for addresses of `scheme` ("man"):
+// a desktop entry named for "x-scheme-handler/<scheme>" in a mimeapps.list
+// of the configuration folders or in an applications/mimeinfo.cache of
+// the data folders (XDG base directories), and not removed again in a
+// mimeapps.list. Web and file addresses always have one.
+bool desktopOpensScheme(const QString &scheme);
+
 struct Platform {
     MessageService *messages = nullptr;
     FolderPicker *folders = nullptr;
@@ -71,6 +92,7 @@ struct Platform {
     ProgramEnder *ender = nullptr;
     Clock *clock = nullptr;
     Entropy *entropy = nullptr;
+    FileSaver *saver = nullptr;
 };
 
 // The services in force. Never null once installQtPlatform (or a test's

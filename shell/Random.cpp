@@ -17,6 +17,8 @@ void startSodium()
         throw Failure(QStringLiteral("The random number library could not be started"));
 }
 
+Picker *g_picker = nullptr;
+
 std::unique_ptr<RandomGenerator> &programGenerator()
 {
     static std::unique_ptr<RandomGenerator> generator;
@@ -100,9 +102,16 @@ std::int32_t randomPick(std::int32_t limit)
 {
     if (limit < 1)
         throw Failure(QStringLiteral("Invalid procedure call or argument: the limit of a random pick must be at least 1"));
+    if (g_picker)
+        return g_picker->pick(limit);
     RandomGenerator &generator = programRandom();
     generator.reseed(static_cast<float>(platform().clock->secondsSinceMidnight()));
     return static_cast<std::int32_t>(generator.uniform(static_cast<std::uint32_t>(limit)));
+}
+
+void replacePick(Picker *picker)
+{
+    g_picker = picker;
 }
 
 } // namespace shell

@@ -40,4 +40,15 @@ void resetProgramRandom(const RandomGenerator::Key *key = nullptr);
 // Both drawing windows pick their cards with this.
 std::int32_t randomPick(std::int32_t limit);
 
+// What randomPick answers instead of the generator, while one is installed:
+// tests give the draw a scripted sequence of cards.
+class Picker {
+public:
+    virtual ~Picker() = default;
+    // A whole number 0..limit-1 (limit is at least 1).
+    virtual std::int32_t pick(std::int32_t limit) = 0;
+};
+// Installs `picker` (not owned); nullptr gives the pick back to the generator.
+void replacePick(Picker *picker);
+
 } // namespace shell

@@ -62,17 +62,22 @@ void TallyWindow::showEvent(QShowEvent *event)
         // At its first showing as large as the panel wants, within the
         // screen's available area.
         m_sized = true;
-        const QMargins margins = layout()->contentsMargins();
-        const int panelWidth = m_panel->sizeHint().width();
-        const int spacing = layout()->spacing();
-        const int height = m_panel->heightForWidth(panelWidth) + m_drawMany->sizeHint().height() + spacing +
-                           (m_note->isHidden() ? 0 : m_note->heightForWidth(panelWidth) + spacing);
-        const QSize wanted(panelWidth + margins.left() + margins.right(), height + margins.top() + margins.bottom());
-        const QScreen *target = screen() ? screen() : QGuiApplication::primaryScreen();
-        const QSize room = target ? target->availableSize() * 9 / 10 : wanted;
-        resize(wanted.boundedTo(room));
+        resize(wantedSize());
     }
     QWidget::showEvent(event);
+}
+
+QSize TallyWindow::wantedSize() const
+{
+    const QMargins margins = layout()->contentsMargins();
+    const int panelWidth = m_panel->sizeHint().width();
+    const int spacing = layout()->spacing();
+    const int height = m_panel->heightForWidth(panelWidth) + m_drawMany->sizeHint().height() + spacing +
+                       (m_note->isHidden() ? 0 : m_note->heightForWidth(panelWidth) + spacing);
+    const QSize wanted(panelWidth + margins.left() + margins.right(), height + margins.top() + margins.bottom());
+    const QScreen *target = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QSize room = target ? target->availableSize() * 9 / 10 : wanted;
+    return wanted.boundedTo(room);
 }
 
 void TallyWindow::setTally(const cards::Tally *tally)
@@ -97,6 +102,14 @@ void TallyWindow::showMode()
     }
     if (m_note->isHidden() == putBack)
         m_note->setVisible(putBack);
+    // The other mode shows other sections: a window already on the screen
+    // grows to show them (within the screen), and never shrinks by itself.
+    if (m_sized && m_shownMode != putBack) {
+        const QSize wanted = wantedSize();
+        if (wanted.width() > width() || wanted.height() > height())
+            resize(size().expandedTo(wanted));
+    }
+    m_shownMode = putBack;
 }
 
 } // namespace tally

@@ -36,6 +36,8 @@ protected:
 
 private:
     void showMode();
+    // As large as the panel wants, within the screen's available area.
+    QSize wantedSize() const;
 
     const cards::Tally *m_tally = nullptr;
     QScrollArea *m_scroll;
@@ -44,6 +46,7 @@ private:
     QWidget *m_drawMany;
     std::vector<QPushButton *> m_drawButtons;
     bool m_sized = false;
+    bool m_shownMode = false;  // putting back, as last shown
 };
 
 } // namespace tally

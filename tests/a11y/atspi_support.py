@@ -30,6 +30,13 @@ KEY_SPACE = 0x0020
 KEY_DOWN = 0xFF54
 KEY_END = 0xFF57
 KEY_HOME = 0xFF50
+KEY_ESCAPE = 0xFF1B
+KEY_F1 = 0xFFBE
+KEY_F10 = 0xFFC7
+
+# X modifier masks.
+SHIFT = 1 << 0
+ALT = 1 << 3
 
 WINDOW_ROLES = ("frame", "window")
 ANNOUNCEMENT = re.compile(r"^(.*)\. Cards drawn: (\d+)$")
@@ -330,6 +337,12 @@ class Run:
         self.errors.seek(0)
         return [line.strip() for line in self.errors if line.startswith("message:")]
 
+    def log_lines(self, prefix):
+        """The lines of the program's log (standard error) that start with `prefix`."""
+        self.errors.flush()
+        self.errors.seek(0)
+        return [line.strip() for line in self.errors if line.startswith(prefix)]
+
     def take_messages(self):
         """The message boxes shown since the last call: they were expected."""
         shown = self.messages()
@@ -367,9 +380,17 @@ def check_window_presented(window, which):
           f"role '{role(window)}', name '{name(window)}'")
 
 
+def named_for_program(window):
+    """A window named 'Dealwright', or after it with what it shows
+    ('Dealwright: tally of draws')."""
+    return name(window) == PROGRAM or name(window).startswith(PROGRAM + ": ")
+
+
 def check_all_windows_presented(run, which):
     for window in run.windows():
+        if role(window) in ("popup menu", "menu", "tool tip"):
+            continue
         state = "shown" if showing(window) else "hidden"
-        check(f"{which}: every top-level window ({state}) is a window named '{PROGRAM}'",
-              role(window) in WINDOW_ROLES and name(window) == PROGRAM,
+        check(f"{which}: every top-level window ({state}) is a window named '{PROGRAM}' (or '{PROGRAM}: ...')",
+              role(window) in WINDOW_ROLES and named_for_program(window),
               f"role '{role(window)}', name '{name(window)}'")

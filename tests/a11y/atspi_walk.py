@@ -4,8 +4,9 @@
 Starts the real program several times (each with a settings file of its
 own) and reads its windows through the accessibility bus (AT-SPI), the way
 Orca does: the roles and names of the windows and controls, where the focus
-is when a window opens, the announcement of a drawn card, and the preview
-that follows the keyboard in the batch list. Keys are typed through the
+is when a window opens, the announcement of a drawn card, the preview
+that follows the keyboard in the batch list, the menus opened and chosen
+from the keyboard, the tally of draws and its "Draw 1000" announced once. Keys are typed through the
 accessibility registry (XTest underneath), so they reach the program as a
 user's keys do.
 
@@ -19,10 +20,12 @@ import os
 import sys
 
 from atspi_support import *  # noqa: F401,F403  (the walk's vocabulary)
+from atspi_menus import MENU_ITEM_ROLES, menus_and_tally, press_with  # noqa: E402
 
 # ---------------------------------------------------------------- the walks
 
 def main_window(program):
+    focus = Events("object:state-changed:focused")
     run = Run(program, "chooser", {})
     try:
         window = run.wait_window()
@@ -49,6 +52,43 @@ def main_window(program):
         new_method = wait_for(lambda: (lambda f: f if f is not None and role(f) == "push button"
                                        and name(f) == "New Method" else None)(focused(window)), 3.0)
         check("chooser: Tab puts the focus on the push button 'New Method'",
+              new_method is not None, f"focused: {describe(focused(window))}")
+
+        # The buttons say what they open.
+        old_method = find(window, "push button", "Old Method")
+        check("chooser: 'New Method' is described as opening the draw window",
+              new_method is not None and "draw window" in description(new_method),
+              f"description: '{description(new_method) if new_method else ''}'")
+        check("chooser: 'Old Method' is described as opening the batch window",
+              old_method is not None and "batch window" in description(old_method),
+              f"description: '{description(old_method) if old_method else ''}'")
+
+        # Shift+F10: the context menu with the Help entries; A: the About box.
+        # A popup menu is no child of the program's root: a screen reader
+        # meets it through the focus of its entries (Down selects the first).
+        mark = focus.mark()
+        press_with(SHIFT, KEY_F10)
+        press(KEY_DOWN)
+        first = focus.wait(mark, lambda e: e["role"] in MENU_ITEM_ROLES, 5.0)
+        menu = safe(first["source"].get_parent) if first else None
+        names = [name(o) for o in children(menu) if role(o) in MENU_ITEM_ROLES] if menu else []
+        check("chooser: Shift+F10 shows the entries Manual, About Dealwright and About Qt",
+              first is not None and first["name"] == "Manual" and names == ["Manual", "About Dealwright", "About Qt"],
+              f"first entry focused: {first['name'] if first else 'none'}; entries: {names}")
+        if first is None:
+            press(KEY_ESCAPE)
+        else:
+            press(ord("a"))
+            about = wait_for(lambda: [m for m in run.messages() if m.startswith("message: [About Dealwright]")], 5.0)
+            check("chooser: A in the context menu shows the About box", bool(about),
+                  "the program said: " + (" | ".join(run.messages()) or "nothing"))
+            check("chooser: the About box names the version, the licence and the authors",
+                  bool(about) and "Dealwright 1.0.0" in about[0] and "MIT licence" in about[0]
+                  and "The Dealwright authors" in about[0], about[0] if about else "")
+            run.take_messages()
+        new_method = wait_for(lambda: (lambda f: f if f is not None and role(f) == "push button"
+                                       and name(f) == "New Method" else None)(focused(window)), 3.0)
+        check("chooser: the focus is back on 'New Method' after the menu",
               new_method is not None, f"focused: {describe(focused(window))}")
 
         # The chooser's button, pressed from the keyboard, opens the draw
@@ -305,7 +345,7 @@ def main():
     if wait_for(lambda: Atspi.get_desktop(0) is not None, 10.0) is None:
         print("FAIL: the accessibility registry does not answer", flush=True)
         return 1
-    for walk_through in (main_window, draw_window, batch_window):
+    for walk_through in (main_window, draw_window, menus_and_tally, batch_window):
         walk_through(program)
     print(f"{len(failures)} check(s) failed" if failures else "all checks passed", flush=True)
     return 1 if failures else 0

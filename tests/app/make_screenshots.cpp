@@ -1,6 +1,8 @@
 // Pictures of the program's windows for the README, made by walking the
 // real windows under the offscreen platform with a fixed random generator
-// (run from the source folder, the screen file of the tests):
+// (run from the source folder, the screen file of the tests): the chooser,
+// the draw window, the full-screen view, the tally window in both modes,
+// the full-screen view with its tally (T) and the batch window.
 //
 //   QT_QPA_PLATFORM=offscreen:configfile=tests/support/screen-1920x1080.json
 //   <build>/tests/make_screenshots docs/screenshots
@@ -8,11 +10,14 @@
 #include "app/Program.h"
 #include "batch/BatchWindow.h"
 #include "cards/DrawState.h"
+#include "draw/DrawTally.h"
 #include "draw/DrawWindow.h"
+#include "draw/FullScreenView.h"
 #include "settings/SettingsStore.h"
 #include "support/TestPlatform.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -97,6 +102,31 @@ int main(int argc, char *argv[])
     save(form4, folder, QStringLiteral("full-screen"));
     if (form4)
         QTest::keyClick(form4, Qt::Key_Escape);
+
+    // The tally of draws: after 17 cards without putting back, then after
+    // 600 with putting back ("Draw 100" six times), and over the
+    // full-screen view (T).
+    if (auto *form2 = program.drawWindow()) {
+        for (int i = 0; i < 8; ++i)
+            click(form2, "PushButton2");
+        if (auto *entry = form2->findChild<QAction *>(QStringLiteral("tallyEntry")))
+            entry->trigger();
+        QWidget *tallyWindow = form2->drawTally().window();
+        save(tallyWindow, folder, QStringLiteral("tally-window-no-put-back"));
+        click(form2, "Option2");
+        for (int i = 0; i < 6; ++i)
+            click(tallyWindow, "Draw100");
+        save(tallyWindow, folder, QStringLiteral("tally-window-put-back"));
+        if (tallyWindow)
+            tallyWindow->hide();
+        click(form2, "PushButton5");
+        if (form4) {
+            QTest::keyClick(form4, Qt::Key_T);
+            save(form4, folder, QStringLiteral("full-screen-tally"));
+            QTest::keyClick(form4, Qt::Key_T);
+            QTest::keyClick(form4, Qt::Key_Escape);
+        }
+    }
 
     click(drawWindow, "PushButton4");  // "< Back"
     click(&program.chooser(), "PushButton2");  // "Old Method"

@@ -4,10 +4,12 @@
 #include "deck/PictureSet.h"
 #include "shell/Pointer.h"
 #include "shell/ShellHelpers.h"
+#include "shell/Twips.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <set>
@@ -57,18 +59,32 @@ private slots:
         QCOMPARE(f.text2()->parentWidget()->objectName(), QStringLiteral("Frame4"));
         QCOMPARE(f.control("PushButton9")->parentWidget()->objectName(), QStringLiteral("Frame4"));
 
-        // Top to bottom as described, inside the client area.
-        auto top = [&](const char *name) { return f.control(name)->mapTo(f.form.get(), QPoint(0, 0)).y(); };
-        const char *rows[] = {"PushButton4", "Frame1", "PushButton2", "ListView1", "Frame4", "PushButton1", "ProgressBar1"};
-        for (std::size_t i = 1; i < std::size(rows); ++i)
-            QVERIFY2(top(rows[i - 1]) < top(rows[i]), rows[i]);
-        QCOMPARE(top("Frame2"), top("ListView1"));
-        QCOMPARE(top("PushButton3"), top("PushButton1"));
-        QVERIFY(f.control("Frame2")->x() > f.list()->x() + f.list()->width() - 1);
         QVERIFY(f.control("PushButton9")->x() > f.text2()->x() + f.text2()->width() - 1);
-        for (QWidget *w : f.form->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        // The menu bar across the top, the designed client area below it:
+        // every control at its designed place there (top to bottom as
+        // described), and the window larger by the bar.
+        auto *menuBar = f.control<QMenuBar>("menuBar");
+        QWidget *body = f.control("body");
+        QVERIFY(menuBar->height() > 0);
+        QCOMPARE(menuBar->geometry(), QRect(0, 0, 8100 / 15, menuBar->height()));
+        QCOMPARE(body->geometry(), QRect(0, menuBar->height(), 8100 / 15, 6600 / 15));
+        QCOMPARE(f.form->size(), QSize(8100 / 15, 6600 / 15 + menuBar->height()));
+        const struct { const char *name; shell::TwipsRect place; } places[] = {
+            {"PushButton4", {120, 120, 7860, 450}},  {"Frame1", {120, 690, 7860, 750}},
+            {"PushButton2", {120, 1560, 7860, 450}}, {"ListView1", {120, 2130, 3900, 2400}},
+            {"Frame2", {4140, 2130, 3840, 2400}},    {"Frame4", {120, 4650, 7860, 750}},
+            {"PushButton1", {120, 5520, 3900, 450}}, {"PushButton3", {4140, 5520, 3840, 450}},
+            {"ProgressBar1", {120, 6090, 7860, 390}},
+        };
+        for (const auto &p : places) {
+            QWidget *w = f.control(p.name);
+            QCOMPARE(w->parentWidget(), body);
+            QCOMPARE(QRect(w->mapTo(f.form.get(), QPoint(0, 0)), w->size()),
+                     p.place.toPixels(15).translated(0, menuBar->height()));
+        }
+        for (QWidget *w : body->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
             if (!w->isWindow() && !w->objectName().isEmpty())
-                QVERIFY2(f.form->rect().contains(w->geometry()), qPrintable(w->objectName()));
+                QVERIFY2(body->rect().contains(w->geometry()), qPrintable(w->objectName()));
         }
 
         // The preview is at the card's natural size.

@@ -137,8 +137,16 @@ public:
     cards::CardDisplay &drawDisplay() override { return draw; }
     cards::CardDisplay &fullScreenDisplay() override { return fullScreenView; }
     void setPointer(int style) override { pointer.push_back(style); }
+    void drawChanged() override
+    {
+        ++changes;
+        if (onChange)
+            onChange();
+    }
 
     bool option1 = true, option2 = false, failOption1 = false;
+    int changes = 0;
+    std::function<void()> onChange;
     FakeRenderer deck;
     FakeDisplay draw{1800, drawDesign()};
     FakeDisplay fullScreenView{1320, fullScreenDesign()};

@@ -171,6 +171,41 @@ private slots:
         QVERIFY(host.fullScreenView.row[0].picture.isNull());
     }
 
+    // The host hears of every draw and reset once, with both displays
+    // already written; a run of draws stops at the first refusal or report.
+    void theHostHearsOfEachChangeAndRunsStopEarly()
+    {
+        FakeHost host;
+        QStringList seen;
+        host.onChange = [&] { seen << host.draw.count + QStringLiteral(" / ") + host.fullScreenView.count; };
+        cards::ResetCards(host);
+        cards::DrawCards(host);
+        QCOMPARE(seen, (QStringList{"Cards drawn: 0 / Cards drawn: 0", "Cards drawn: 1 / Cards drawn: 1"}));
+
+        // Without putting back a run ends with the refused 53rd draw: one
+        // message, not one per draw asked for.
+        QCOMPARE(cards::drawMany(host, 100), 51);
+        QCOMPARE(cards::state().drawCount, 52);
+        QCOMPARE(platform->messages.texts(), QStringList{"No more cards, please reset."});
+        QCOMPARE(host.changes, 2 + 52);
+        QCOMPARE(cards::drawMany(host, 0), 0);
+        QCOMPARE(host.changes, 2 + 52);
+
+        // With putting back, a draw whose display fails is reported once and
+        // the run stops after it (the draw itself counted).
+        host.option1 = false;
+        host.option2 = true;
+        cards::ResetCards(host);
+        platform->messages.clear();
+        QCOMPARE(cards::drawMany(host, 1000), 1000);
+        QCOMPARE(cards::state().drawCount, 1000);
+        QVERIFY(platform->messages.shown.isEmpty());
+        host.fullScreenView.failWhen = [](const char *what, int) { return QByteArray(what) == "first"; };
+        QCOMPARE(cards::drawMany(host, 1000), 1);
+        QCOMPARE(cards::state().drawCount, 1001);
+        QCOMPARE(platform->messages.reports(), reportsAt(shell::Location::DrawCards, {214}));
+    }
+
     void neitherOptionDrawsNothing()
     {
         FakeHost host;

@@ -196,6 +196,18 @@ private slots:
         QCOMPARE(t.firstDrawOf(50), 0);
         QCOMPARE(t.firstDrawOf(7), 1);
 
+        // A reset and as many draws again before the next look: counted anew.
+        history = {99, 7, 8, 9};
+        QVERIFY(t.follow(history, DrawMode::NoPutBack));
+        history = {99, 20, 21, 22, 23};
+        QVERIFY(t.follow(history, DrawMode::NoPutBack));
+        QCOMPARE(t.draws(), 4);
+        QCOMPARE(t.firstDrawOf(7), 0);
+        QCOMPARE(t.firstDrawOf(20), 1);
+        history = {99, 7};
+        QVERIFY(t.follow(history, DrawMode::NoPutBack));
+        QCOMPARE(t.draws(), 1);
+
         // A change of mode starts again even with a history of equal length.
         QVERIFY(t.follow(history, DrawMode::PutBack));
         QCOMPARE(t.mode(), DrawMode::PutBack);

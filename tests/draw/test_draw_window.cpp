@@ -10,6 +10,7 @@
 
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QRadioButton>
 
 using namespace drawtest;
@@ -38,7 +39,15 @@ private slots:
         World world;
         auto form = openDrawWindow(world);
         QCOMPARE(form->windowTitle(), QStringLiteral("Dealwright"));
-        QCOMPARE(form->size(), QSize(8280 / 15, 6960 / 15));
+        // The menu bar across the top; the designed client area below it,
+        // and the window larger by the bar.
+        auto *bar = control<QMenuBar>(form.get(), "menuBar");
+        QWidget *body = control(form.get(), "body");
+        QVERIFY(bar->isVisible());
+        QVERIFY(bar->height() > 0);
+        QCOMPARE(bar->geometry(), QRect(0, 0, 8280 / 15, bar->height()));
+        QCOMPARE(body->geometry(), QRect(0, bar->height(), 8280 / 15, 6960 / 15));
+        QCOMPARE(form->size(), QSize(8280 / 15, 6960 / 15 + bar->height()));
         struct Expected {
             const char *name;
             QString caption;
@@ -69,6 +78,14 @@ private slots:
             QCOMPARE((QList<int>{r.left, r.top, r.width, r.height}),
                      (QList<int>{e.place.left, e.place.top, e.place.width, e.place.height}));
             QCOMPARE(w->geometry(), e.place.toPixels(15));
+            // Measured in the window: the designed place in the client area
+            // (its frame's place added for the controls inside a frame),
+            // below the bar.
+            QWidget *container = w->parentWidget();
+            const QRect inArea = container == body ? e.place.toPixels(15)
+                                                   : e.place.toPixels(15).translated(container->geometry().topLeft());
+            QVERIFY2(container == body || container->parentWidget() == body, e.name);
+            QCOMPARE(QRect(w->mapTo(form.get(), QPoint(0, 0)), w->size()), inArea.translated(0, bar->height()));
         }
         // The card display, in the frame "Card Area".
         QCOMPARE(image(form.get(), "Image2")->parentWidget()->objectName(), QStringLiteral("Frame2"));

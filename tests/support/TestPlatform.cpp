@@ -24,10 +24,18 @@ namespace {
 class UnexpectedMessages : public shell::MessageService {
 public:
     void show(const shell::Message &m) override { unexpected("A message box", m.text); }
+    void showAboutQt(QWidget *) override { unexpected("A message box", QStringLiteral("About Qt")); }
 };
 class UnexpectedFolders : public shell::FolderPicker {
 public:
     QString browseForFolder(QWidget *, const QString &title, const QString &) override { unexpected("A folder dialog", title); }
+};
+class UnexpectedSaver : public shell::FileSaver {
+public:
+    QString saveFileName(QWidget *, const QString &title, const QString &, const QString &) override
+    {
+        unexpected("A save dialog", title);
+    }
 };
 class UnexpectedWeb : public shell::WebOpener {
 public:
@@ -43,7 +51,9 @@ const bool g_defaultsInstalled = [] {
     static UnexpectedFolders folders;
     static UnexpectedWeb web;
     static UnexpectedEnd ender;
+    static UnexpectedSaver saver;
     shell::Platform &p = shell::platform();
+    p.saver = &saver;
     p.messages = &messages;
     p.folders = &folders;
     p.web = &web;
@@ -58,6 +68,11 @@ void RecordingMessages::show(const shell::Message &message)
     shown.append(message);
     if (onShow)
         onShow(message);
+}
+
+void RecordingMessages::showAboutQt(QWidget *owner)
+{
+    aboutQtShown.append(owner);
 }
 
 QList<shell::ReportOrigin> RecordingMessages::reports() const
@@ -94,6 +109,31 @@ QString ScriptedFolders::browseForFolder(QWidget *owner, const QString &title, c
     return answers.isEmpty() ? QString() : answers.takeFirst();
 }
 
+QString ScriptedSaver::saveFileName(QWidget *owner, const QString &title, const QString &suggested,
+                                    const QString &filter)
+{
+    calls.append(Call{owner, title, suggested, filter});
+    return answers.isEmpty() ? QString() : answers.takeFirst();
+}
+
+ScriptedPicks::ScriptedPicks(QList<int> cards) : cards(std::move(cards))
+{
+    shell::replacePick(this);
+}
+
+ScriptedPicks::~ScriptedPicks()
+{
+    shell::replacePick(nullptr);
+}
+
+std::int32_t ScriptedPicks::pick(std::int32_t limit)
+{
+    if (cards.isEmpty())
+        return static_cast<std::int32_t>(shell::programRandom().uniform(static_cast<std::uint32_t>(limit)));
+    ++picked;
+    return cards.takeFirst() % limit;
+}
+
 void RecordingEnder::endProgram()
 {
     ++ends;
@@ -108,7 +148,7 @@ void FixedEntropy::fill(unsigned char *buffer, std::size_t size)
 
 TestPlatform::TestPlatform() : m_saved(shell::platform())
 {
-    shell::platform() = shell::Platform{&messages, &folders, &web, &ender, &clock, &entropy};
+    shell::platform() = shell::Platform{&messages, &folders, &web, &ender, &clock, &entropy, &saver};
     shell::setEndRequested(false);
     const auto key = fixedKey(entropy.seed);
     shell::resetProgramRandom(&key);

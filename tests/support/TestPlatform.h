@@ -19,7 +19,10 @@ namespace testsupport {
 class RecordingMessages : public shell::MessageService {
 public:
     void show(const shell::Message &message) override;
+    void showAboutQt(QWidget *owner) override;
     QList<shell::Message> shown;
+    // The owners of the "About Qt" boxes asked for.
+    QList<QWidget *> aboutQtShown;
     // Runs while the "box" is open (a test can act as the modal box's user).
     std::function<void(const shell::Message &)> onShow;
     QStringList texts() const;
@@ -35,6 +38,16 @@ public:
     QString browseForFolder(QWidget *owner, const QString &title, const QString &startFolder) override;
     QStringList answers;  // taken in order; "" (cancel) when none is left
     struct Call { QWidget *owner; QString title; QString startFolder; };
+    QList<Call> calls;
+};
+
+// The save dialog answers with the paths given, in order ("" for cancel
+// once none is left).
+class ScriptedSaver : public shell::FileSaver {
+public:
+    QString saveFileName(QWidget *owner, const QString &title, const QString &suggested, const QString &filter) override;
+    QStringList answers;
+    struct Call { QWidget *owner; QString title; QString suggested; QString filter; };
     QList<Call> calls;
 };
 
@@ -79,6 +92,7 @@ public:
     RecordingEnder ender;
     FixedClock clock;
     FixedEntropy entropy;
+    ScriptedSaver saver;
 
 private:
     shell::Platform m_saved;
@@ -93,6 +107,19 @@ public:
     int chooserShown = 0;
     int drawShown = 0;
     int batchShown = 0;
+};
+
+// While it lives, the draw picks these cards in order (the card numbers,
+// 0..51); once they are used up the generator picks again.
+class ScriptedPicks : public shell::Picker {
+public:
+    explicit ScriptedPicks(QList<int> cards = {});
+    ~ScriptedPicks() override;
+    ScriptedPicks(const ScriptedPicks &) = delete;
+    ScriptedPicks &operator=(const ScriptedPicks &) = delete;
+    std::int32_t pick(std::int32_t limit) override;
+    QList<int> cards;
+    int picked = 0;
 };
 
 // A fresh, empty settings folder (XDG_CONFIG_HOME) for as long as it lives.

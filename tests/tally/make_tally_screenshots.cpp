@@ -1,11 +1,13 @@
-// Pictures of the tally for the documentation, under the offscreen platform
-// with a fixed sequence of cards (run from the source folder):
+// Pictures of the tally's widgets alone, for looking at them while working
+// on them, under the offscreen platform with a fixed sequence of cards
+// (the documentation's pictures come from the program itself:
+// tests/app/make_screenshots):
 //
 //   QT_QPA_PLATFORM=offscreen:configfile=tests/support/screen-1920x1080.json
-//   <build>/tests/make_tally_screenshots docs/screenshots
+//   <build>/tests/make_tally_screenshots <folder>
 //
-// tally-window-no-put-back.png and tally-window-put-back.png show the
-// window; full-screen-tally.png the overlay look on a black 1920 x 1080
+// tally-alone-no-put-back.png and tally-alone-put-back.png show the
+// window; tally-alone-overlay.png the overlay look on a black 1920 x 1080
 // view, over its lower part.
 #include "cards/Tally.h"
 #include "support/TestPlatform.h"
@@ -79,9 +81,9 @@ int main(int argc, char **argv)
     QDir().mkpath(folder);
 
     const cards::Tally dealt = withoutPuttingBack(17);
-    save(windowPicture(dealt), folder, QStringLiteral("tally-window-no-put-back"));
+    save(windowPicture(dealt), folder, QStringLiteral("tally-alone-no-put-back"));
     const cards::Tally many = puttingBack(600);
-    save(windowPicture(many), folder, QStringLiteral("tally-window-put-back"));
+    save(windowPicture(many), folder, QStringLiteral("tally-alone-put-back"));
 
     // The overlay over the lower part of a black 1920 x 1080 view.
     QWidget view;
@@ -99,7 +101,7 @@ int main(int argc, char **argv)
     if (!QTest::qWaitForWindowExposed(&view))
         std::fprintf(stderr, "the view was not exposed\n");
     QApplication::processEvents();
-    save(view.grab().toImage(), folder, QStringLiteral("full-screen-tally"));
+    save(view.grab().toImage(), folder, QStringLiteral("tally-alone-overlay"));
     std::printf("overlay height %d of 1080\n", height);
     return g_failures == 0 ? 0 : 1;
 }

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -89,6 +90,40 @@ private slots:
         for (QPushButton *button : buttons)
             QVERIFY(!button->isEnabled());
         QVERIFY(!note->isVisible());
+    }
+
+    // Opened without putting back, then switched to putting back: the
+    // window grows to show the new sections (the note, the shares), within
+    // the screen, and keeps its size on the way back.
+    void aChangeOfModeGrowsTheWindow()
+    {
+        testsupport::TempConfig config;
+        tally::TallyWindow window;
+        cards::Tally tally(cards::DrawMode::NoPutBack);
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(tally.record(i * 7));
+        window.setTally(&tally);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QSize before = window.size();
+
+        tally.reset(cards::DrawMode::PutBack);
+        for (int i = 0; i < 30; ++i)
+            QVERIFY(tally.record(i % 52));
+        window.tallyChanged();
+        QTRY_VERIFY(window.height() > before.height());
+        QVERIFY(window.width() >= before.width());
+        auto *scroll = window.findChild<QScrollArea *>();
+        QVERIFY(scroll);
+        const int room = window.screen()->availableSize().height() * 9 / 10;
+        QTRY_VERIFY(scroll->viewport()->height() >= window.panel()->heightForWidth(scroll->viewport()->width()) ||
+                    window.height() == room);
+        QVERIFY(window.height() <= room);
+
+        const QSize grown = window.size();
+        tally.reset(cards::DrawMode::NoPutBack);
+        window.tallyChanged();
+        QCOMPARE(window.size(), grown);
     }
 
     // Drawn while hidden, it catches up when it is shown again.
