@@ -15,6 +15,7 @@
 #include "shell/Pointer.h"
 #include "shell/ShellHelpers.h"
 #include "shell/Twips.h"
+#include "shell/WindowPlace.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace draw {
 
@@ -78,6 +80,9 @@ DrawWindow::DrawWindow(shell::Navigator &navigator, QWidget *parent) : QWidget(p
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(shell::ProductName);
+    // The caption is the product's, as in every window; a screen reader
+    // tells the windows apart by their names.
+    setAccessibleName(tr("%1: draw cards").arg(shell::ProductName));
     createControls();
     m_renderer = std::make_unique<FaceRenderer>(*m_faceControl);
     m_display = std::make_unique<WidgetDisplay>(m_firstCard, m_pile, m_row, m_countLabel);
@@ -107,6 +112,7 @@ void DrawWindow::createControls()
     shell::setClientSizeTwips(this, ClientWidth, ClientHeight);
     // From top to bottom; the order of creation is the order of Tab.
     m_backButton = makeButton(this, "PushButton4", QStringLiteral("< Back"), {120, 120, 8040, 375});
+    m_backButton->setAccessibleName(tr("Back"));
 
     m_modeFrame = placed(new QGroupBox(QStringLiteral("Generate Option"), this), "Frame3", {120, 600, 8040, 975});
     m_withoutPuttingBack = placed(new QRadioButton(QStringLiteral("Show next card and do not put back in deck"), m_modeFrame),
@@ -147,7 +153,9 @@ void DrawWindow::createControls()
     m_faceControl->setObjectName(QStringLiteral("Deck1"));
     m_faceControl->hide();
 
-    setFixedSize(size());
+    // The card area and the controls keep their designed places.
+    shell::fixWindowSize(this);
+    shell::keepWindowPlace(this);
 }
 
 void DrawWindow::connectHandlers()
@@ -187,10 +195,27 @@ void DrawWindow::load()
     g.step(124, [&] { m_pile->setPicture(m_faceControl->Picture()); });
 }
 
-void DrawWindow::onResetClicked()
+void DrawWindow::resetDraw()
 {
     shell::Guarded g(shell::Location::DrawWindowReset);
     g.step(100, [&] { cards::ResetCards(*this); });
+}
+
+void DrawWindow::onResetClicked()
+{
+    resetDraw();
+    announceReset(resetAnnouncement());
+}
+
+void DrawWindow::announceReset(const QString &text)
+{
+    // The load's own reset (the window not yet shown) is nobody's news.
+    if (!isVisible()) {
+        refreshAnnouncements();
+        return;
+    }
+    QWidget *focused = focusWidget();
+    announceChange(focused ? focused : m_nextCardButton, text);
 }
 
 void DrawWindow::onNextCardClicked()
@@ -241,11 +266,20 @@ void DrawWindow::onFolderTextChanged(const QString &text)
 
 void DrawWindow::onModeChosen()
 {
-    onResetClicked();
+    resetDraw();
     shell::safely([&] {
         settings::write(settings::keys::Option1, shell::fromBool(m_withoutPuttingBack->isChecked()));
         settings::write(settings::keys::Option2, shell::fromBool(m_puttingBack->isChecked()));
     });
+    const QRadioButton *chosen = m_puttingBack->isChecked() ? m_puttingBack : m_withoutPuttingBack;
+    const QString text = modeAnnouncement(chosen->text());
+    if (!isVisible()) {
+        refreshAnnouncements();
+        return;
+    }
+    // An arrow key in the mode group chooses the option before the focus
+    // moves to it: the reset is said once the focus is there.
+    QTimer::singleShot(0, this, [this, text] { announceReset(text); });
 }
 
 bool DrawWindow::withoutPuttingBackChosen() const { return m_withoutPuttingBack->isChecked(); }

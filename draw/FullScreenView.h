@@ -77,6 +77,7 @@ private:
     shell::PointerFeedback *m_pointer;
     bool m_loaded = false;
     bool m_arrangePending = false;
+    bool m_instructionPending = false;
     QSize m_laidOutSize;
 };
 
