@@ -5,6 +5,7 @@
 // windows whose layout is fixed keeping their size.
 #include "AppTestSupport.h"
 
+#include "app/ChooserWindow.h"
 #include "batch/BatchWindow.h"
 #include "draw/DrawWindow.h"
 #include "draw/FullScreenView.h"
@@ -197,6 +198,114 @@ private slots:
         QVERIFY2(contrastRatio(filled, unfilled) >= 3.0,
                  qPrintable(QStringLiteral("filled %1, groove %2").arg(filled.name(), unfilled.name())));
         QCOMPARE(unfilled, groove);
+    }
+
+    // The chooser's skin marks the focused button with a border that
+    // differs from the unfocused look by at least 3 : 1, two pixels or
+    // more deep on every side.
+    void theChoosersFocusMarkStandsOut()
+    {
+        Windows w;
+        app::ChooserWindow &chooser = w.program.chooser();
+        w.program.showChooser();
+        QVERIFY(QTest::qWaitForWindowActive(&chooser));
+        QVERIFY2(!chooser.styleSheet().isEmpty(), "the skin is applied");
+        auto *button = testsupport::control<QPushButton>(&chooser, "PushButton1");
+        chooser.setFocus(Qt::OtherFocusReason);
+        QVERIFY(!button->hasFocus());
+        const QImage before = grabbed(button);
+        button->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(button->hasFocus());
+        const QImage after = grabbed(button);
+        QCOMPARE(after.size(), before.size());
+        const auto changed = [&](int x, int y) {
+            return contrastRatio(QColor(before.pixel(x, y)), QColor(after.pixel(x, y))) >= 3.0;
+        };
+        // From each side's middle inwards: the depth of the mark.
+        const int midX = after.width() / 2;
+        const int midY = after.height() / 2;
+        const struct {
+            const char *side;
+            QPoint from;
+            QPoint step;
+        } sides[] = {{"top", {midX + 40, 0}, {0, 1}},
+                     {"bottom", {midX + 40, after.height() - 1}, {0, -1}},
+                     {"left", {0, midY}, {1, 0}},
+                     {"right", {after.width() - 1, midY}, {-1, 0}}};
+        for (const auto &side : sides) {
+            int depth = 0;
+            bool started = false;
+            for (QPoint p = side.from; after.rect().contains(p) && (depth == 0 || started); p += side.step) {
+                if (changed(p.x(), p.y())) {
+                    started = true;
+                    ++depth;
+                } else if (started) {
+                    break;
+                }
+                if (!started && (p - side.from).manhattanLength() > 6)
+                    break;
+            }
+            QVERIFY2(depth >= 2, qPrintable(QStringLiteral("%1: a mark %2 pixels deep").arg(QLatin1String(side.side)).arg(depth)));
+        }
+    }
+
+    // The empty batch list with the focus shows a mark of 3 : 1 along its
+    // inside; without the focus it has none.
+    void theEmptyListShowsItsFocus()
+    {
+        Windows w;
+        QWidget *window = w.program.batchWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        auto *list = testsupport::control<QTreeWidget>(window, "ListView1");
+        QCOMPARE(list->topLevelItemCount(), 0);
+        QVERIFY(!list->hasFocus());
+        const QImage before = grabbed(list->viewport());
+        list->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(list->hasFocus());
+        const QImage after = grabbed(list->viewport());
+        const QColor field = list->palette().color(QPalette::Base);
+        for (const QPoint &edge : {QPoint(after.width() / 2, 0), QPoint(after.width() / 2, after.height() - 1),
+                                   QPoint(0, after.height() / 2), QPoint(after.width() - 1, after.height() / 2)}) {
+            QCOMPARE(QColor(before.pixel(edge)), field);
+            QVERIFY2(contrastRatio(QColor(after.pixel(edge)), field) >= 3.0, qPrintable(QColor(after.pixel(edge)).name()));
+        }
+        QCOMPARE(QColor(after.pixel(after.width() / 2, after.height() / 2)), field);
+    }
+
+    // The chooser and the batch window keep their size (the designed size
+    // at the window's scale) and offer no maximise; so does the draw window.
+    void windowsWithAFixedLayoutKeepTheirSize()
+    {
+        Windows w;
+        const QList<std::pair<QWidget *, QSize>> windows{{&w.program.chooser(), QSize(536, 76)},
+                                                         {w.program.batchWindow(), QSize(540, 440)},
+                                                         {w.program.drawWindow(), QSize(552, 464)}};
+        for (const auto &[window, designed] : windows) {
+            QCOMPARE(window->size(), designed);
+            QCOMPARE(window->minimumSize(), designed);
+            QCOMPARE(window->maximumSize(), designed);
+            QVERIFY2(!(window->windowFlags() & Qt::WindowMaximizeButtonHint), qPrintable(window->objectName()));
+            QVERIFY(window->windowFlags() & Qt::WindowCloseButtonHint);
+            QVERIFY(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+            window->resize(designed * 2);
+            QCOMPARE(window->size(), designed);
+        }
+    }
+
+    // With a larger desktop font the fixed size is the larger scale's.
+    void aLargerFontStillScalesTheFixedWindows()
+    {
+        const QFont saved = QApplication::font();
+        QFont large = saved;
+        large.setPointSize(15);
+        QApplication::setFont(large);
+        {
+            Windows w;
+            QCOMPARE(w.program.chooser().size(), QSize(804, 114));
+            QCOMPARE(w.program.chooser().maximumSize(), QSize(804, 114));
+            QCOMPARE(w.program.batchWindow()->maximumSize(), QSize(810, 660));
+        }
+        QApplication::setFont(saved);
     }
 };
 
