@@ -9,7 +9,7 @@
 #include "batch/BatchWindow.h"
 #include "draw/DrawWindow.h"
 #include "draw/FullScreenView.h"
-#include "shell/FocusMark.h"
+#include "support/Contrast.h"
 #include "support/Controls.h"
 #include "support/TestPlatform.h"
 
@@ -24,7 +24,7 @@
 
 namespace {
 
-using shell::contrastRatio;
+double contrastRatio(const QColor &a, const QColor &b) { return testsupport::contrast(a, b); }
 
 QPalette darkPalette()
 {
@@ -182,10 +182,10 @@ private slots:
         const QColor buttonFace(shot.pixel(button->mapTo(window, QPoint(button->width() / 8, button->height() / 4))));
         const QString seen = QStringLiteral("window %1, groove %2, button %3")
                                  .arg(windowColour.name(), groove.name(), buttonFace.name());
-        QVERIFY2(shell::relativeLuminance(groove) < shell::relativeLuminance(windowColour)
+        QVERIFY2(testsupport::luminance(groove) < testsupport::luminance(windowColour)
                      && contrastRatio(groove, windowColour) >= 1.2,
                  qPrintable(seen));
-        QVERIFY2(shell::relativeLuminance(buttonFace) >= shell::relativeLuminance(windowColour) * 0.95, qPrintable(seen));
+        QVERIFY2(testsupport::luminance(buttonFace) >= testsupport::luminance(windowColour) * 0.95, qPrintable(seen));
         // The text, in the middle of the groove.
         const QRect text(bar->mapTo(window, QPoint(bar->width() / 2 - 40, 2)), QSize(80, bar->height() - 4));
         QVERIFY2(mostContrast(shot, text, groove) >= 4.5, qPrintable(seen));
