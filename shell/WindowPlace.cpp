@@ -26,26 +26,27 @@ protected:
         if (event->type() == QEvent::Show && !event->spontaneous())
             place();
         else if (event->type() == QEvent::Hide && !event->spontaneous())
-            m_left = m_window->pos();
+            m_left = m_window->geometry().topLeft();
         return false;
     }
 
 private:
+    // Places the window's client area, not its frame: the frame's margins
+    // are known only once a window manager has framed the window (and are
+    // sometimes read while it is still doing so), while the client area's
+    // place is the window system's own and comes back exactly.
     void place()
     {
         // A window shown full screen or maximised covers its screen.
         if (m_window->windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized))
             return;
-        if (m_left) {
-            m_window->move(*m_left);
-            return;
+        if (!m_left) {
+            const QScreen *screen = m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
+            if (!screen)
+                return;
+            m_left = centredPosition(screen->availableGeometry(), m_window->size());
         }
-        const QScreen *screen = m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
-        if (!screen)
-            return;
-        m_window->move(centredPosition(screen->availableGeometry(), m_window->frameGeometry().size()));
-        // Placed once: from now on the window is where it was left.
-        m_left = m_window->pos();
+        m_window->setGeometry(QRect(*m_left, m_window->size()));
     }
 
     QPointer<QWidget> m_window;

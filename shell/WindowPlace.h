@@ -13,8 +13,7 @@ class QWidget;
 
 namespace shell {
 
-// Where a window of `size` (its frame included) stands centred in the
-// screen's available area.
+// Where a window of `size` stands centred in the screen's available area.
 QPoint centredPosition(const QRect &available, const QSize &size);
 
 // Installs the placement on a top-level window (once, in its constructor).

@@ -20,8 +20,20 @@ if [ -z "${DW_INSIDE_XVFB:-}" ]; then
 fi
 home=$(mktemp -d)
 # The manager's own settings: its defaults, nothing of the user's.
-XDG_CONFIG_HOME=$home/config HOME=$home openbox --sm-disable >"$home/openbox.log" 2>&1 &
+# It runs its start-up command once it manages windows.
+XDG_CONFIG_HOME=$home/config HOME=$home openbox --sm-disable --startup "touch $home/ready" >"$home/openbox.log" 2>&1 &
 manager=$!
 trap 'kill "$manager" 2>/dev/null; wait "$manager" 2>/dev/null; rm -rf "$home"' EXIT
+for _ in $(seq 1 400); do
+    [ -e "$home/ready" ] && break
+    kill -0 "$manager" 2>/dev/null || break
+    sleep 0.05
+done
+if [ ! -e "$home/ready" ]; then
+    echo "FAIL: openbox did not start"; cat "$home/openbox.log"; exit 1
+fi
 export DEALWRIGHT_TEST_WINDOW_MANAGER=1
 "$@"
+status=$?
+[ $status -eq 0 ] || { echo "openbox said:"; cat "$home/openbox.log"; }
+exit $status
