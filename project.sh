@@ -13,7 +13,7 @@ PACKAGES=(
   libgif-dev libpng-dev libsodium-dev libbenchmark-dev zlib1g-dev
   kdegames-card-data-kf5 librsvg2-bin
   fonts-liberation locales xvfb xauth libx11-dev qt6-qpa-plugins desktop-file-utils
-  at-spi2-core dbus-daemon python3-gi gir1.2-atspi-2.0 weston qt6-wayland
+  at-spi2-core dbus-daemon python3-gi gir1.2-atspi-2.0 weston qt6-wayland openbox
   lintian appstream man-db groff-base
 )
 

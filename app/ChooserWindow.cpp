@@ -10,6 +10,7 @@
 #include "settings/SettingsStore.h"
 #include "shell/ShellHelpers.h"
 #include "shell/Twips.h"
+#include "shell/WindowPlace.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -54,7 +55,13 @@ ChooserWindow::ChooserWindow(shell::Navigator &navigator, QWidget *parent)
     : QWidget(parent), m_navigator(navigator)
 {
     setObjectName(QStringLiteral("Form1"));
+    // The caption is the product's, as in every window; a screen reader
+    // tells the windows apart by their names.
+    setAccessibleName(tr("%1: choose how to draw").arg(shell::ProductName));
     shell::setClientSizeTwips(this, 8040, 1140);
+    // The two buttons keep their designed places: the window keeps its size.
+    shell::fixWindowSize(this);
+    shell::keepWindowPlace(this);
 
     // Creation order as designed: Text1, PushButton2, PushButton1. Text1 is
     // made after the window's first frame (createHiddenBox).

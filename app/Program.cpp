@@ -2,7 +2,9 @@
 
 #include "app/ChooserWindow.h"
 #include "batch/BatchWindow.h"
+#include "deck/HandPointer.h"
 #include "draw/DrawWindow.h"
+#include "shell/Pointer.h"
 
 namespace app {
 
@@ -21,7 +23,12 @@ void bringUp(QWidget *window)
 
 } // namespace
 
-Program::Program() : m_chooser(std::make_unique<ChooserWindow>(*this)) {}
+Program::Program() : m_chooser(std::make_unique<ChooserWindow>(*this))
+{
+    // Screens with more device pixels than logical ones get the hand drawn
+    // at their size; it is drawn only when the pointer first becomes it.
+    shell::setScalableHand(&deck::scalableHandPicture);
+}
 
 // The drawing windows go first: they may still refer to the navigator.
 Program::~Program()

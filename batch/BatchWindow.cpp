@@ -17,6 +17,9 @@
 #include "shell/Pointer.h"
 #include "shell/ShellHelpers.h"
 #include "shell/Twips.h"
+#include "shell/KeyboardMoves.h"
+#include "shell/LegibleStyle.h"
+#include "shell/WindowPlace.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -45,8 +48,14 @@ const QString ProgressText = QStringLiteral("Progress Bar");
 BatchWindow::BatchWindow(shell::Navigator &navigator, QWidget *parent) : QWidget(parent), m_navigator(navigator)
 {
     setObjectName(QStringLiteral("Form3"));
+    // The caption is the product's, as in every window; a screen reader
+    // tells the windows apart by their names.
+    setAccessibleName(tr("%1: batch of cards").arg(shell::ProductName));
     createControls();
     connectHandlers();
+    // The controls keep their designed places: the window keeps its size.
+    shell::fixWindowSize(this);
+    shell::keepWindowPlace(this);
 }
 
 BatchWindow::~BatchWindow() = default;
@@ -97,6 +106,7 @@ void BatchWindow::createControls()
     m_list = list;
     m_list->setAccessibleName(QStringLiteral("Generated cards"));
     m_backButton = placed(new QPushButton(QStringLiteral("< Back"), body), "PushButton4", {120, 120, 7860, 450});
+    m_backButton->setAccessibleName(tr("Back"));
     // The card face control sits behind "< Back", out of sight: only its
     // pictures are used.
     m_faceControl = placed(new deck::CardFaceControl(body), "Deck1", {120, 120, 480, 585});
@@ -116,8 +126,10 @@ void BatchWindow::createControls()
         m_pointer->addDefaultArea(area);
     for (QPushButton *button : {m_saveAllButton, m_startButton, m_saveSelectedButton, m_backButton, m_browseButton}) {
         m_pointer->addHandArea(button);
-        // Space and Enter press the button that has the focus.
+        // Space and Enter press the button that has the focus; the arrows
+        // go to the control that lies that way.
         button->setAutoDefault(true);
+        shell::moveFocusBySight(button);
     }
 }
 
@@ -140,8 +152,12 @@ void BatchWindow::load()
     shell::loadWindowLook(g, this, *m_pointer);
     g.step(108, [&] { m_countBox->setText(settings::read(settings::keys::NumberOfCards, QStringLiteral("52"))); });
     g.step(110, [&] { m_folderBox->setText(settings::read(settings::keys::Text2, &shell::desktopFolder)); });
+    // A groove with a filled part, in the desktop's palette.
+    m_progressBar->setPalette(shell::progressBarPalette(m_progressBar->palette()));
     g.step(112, [&] {
         m_list->setHeaderLabels({QStringLiteral("Card/s Generated")});
+        // Said as words, without the slash.
+        m_list->headerItem()->setData(0, Qt::AccessibleTextRole, tr("Cards generated"));
         const double perPixel = shell::twipsPerPixel(m_list);
         m_list->header()->resizeSection(0, shell::twipsToPixels(ListColumnWidth, perPixel));
     });
@@ -212,12 +228,8 @@ void BatchWindow::onStartClicked()
     // The window was closed while the batch ran: the program is ending.
     if (shell::endRequested())
         return;
-    g.step(110, [&] {
-        if (QTreeWidgetItem *first = m_list->topLevelItem(0)) {
-            m_list->setCurrentItem(first);
-            first->setSelected(true);
-        }
-    });
+    // Selected, not focused: the focus stays where it is.
+    g.step(110, [&] { m_list->selectEntry(m_list->topLevelItem(0)); });
     g.step(112, [&] {
         m_pointer->setStyle(shell::PointerDefault);
         m_progressBar->setValue(0);
@@ -229,7 +241,8 @@ void BatchWindow::appendEntry(int card)
 {
     auto *entry = new QTreeWidgetItem(m_list, QStringList{entryText(card)});
     entry->setData(0, CardRole, card);
-    entry->setData(0, Qt::AccessibleTextRole, deck::cardName(card));
+    // Heard as shown, with the card it stands for: "Card 12, Queen of Spades".
+    entry->setData(0, Qt::AccessibleTextRole, tr("%1, %2").arg(entryText(card), deck::cardName(card)));
 }
 
 QTreeWidgetItem *BatchWindow::selectedEntry() const

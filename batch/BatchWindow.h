@@ -26,6 +26,7 @@ class PointerFeedback;
 
 namespace batch {
 
+class EntryList;
 class FileBatch;
 class FocusLeaveCheck;
 
@@ -78,7 +79,7 @@ private:
     QGroupBox *m_countFrame = nullptr;
     QLineEdit *m_countBox = nullptr;
     QPushButton *m_startButton = nullptr;
-    QTreeWidget *m_list = nullptr;
+    EntryList *m_list = nullptr;
     QGroupBox *m_previewFrame = nullptr;
     deck::CardImage *m_preview = nullptr;
     QGroupBox *m_folderFrame = nullptr;

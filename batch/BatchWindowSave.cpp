@@ -2,6 +2,7 @@
 #include "batch/BatchWindow.h"
 #include "batch/Bitmap.h"
 #include "batch/CardExport.h"
+#include "batch/EntryList.h"
 #include "batch/FileBatch.h"
 #include "batch/Generation.h"
 #include "deck/CardFaceControl.h"
@@ -81,10 +82,7 @@ void BatchWindow::onSaveAllClicked()
     if (!commitFiles(files, g, 110))
         allSaved = false;
     g.step(112, [&] {
-        if (remembered) {
-            m_list->setCurrentItem(remembered);
-            remembered->setSelected(true);
-        }
+        m_list->selectEntry(remembered);
     });
     // After a failed file the reports have said what happened.
     if (allSaved)

@@ -50,12 +50,17 @@ void storeOutputFolder(const QString &text)
     settings::write(settings::keys::Text2, text);
 }
 
+QString browseStartFolder(const QString &lastFolder, const QString &folderText)
+{
+    return isExistingFolder(lastFolder) ? lastFolder : folderText;
+}
+
 void browseOutputFolder(QWidget *owner, QLineEdit *text2, shell::Location location)
 {
     shell::Guarded g(location);
     QString chosen;
     g.step(100, [&] {
-        const QString start = settings::read(settings::keys::LastFolderDot, QString());
+        const QString start = browseStartFolder(settings::read(settings::keys::LastFolderDot, QString()), text2->text());
         chosen = shell::platform().folders->browseForFolder(owner, QStringLiteral("Please select folder:"), start);
     });
     if (g.jumpTest(102, [&] { return chosen.isEmpty(); }))

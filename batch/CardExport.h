@@ -35,6 +35,11 @@ void saveCardPicture(const QImage &picture, const QString &path);
 // Text2_Change of both windows: stores the folder text under "Text2".
 void storeOutputFolder(const QString &text);
 
+// Where the folder picker opens: the last folder browsed while it exists,
+// else the folder that the box names (the picker opens at its default when
+// that does not exist either).
+QString browseStartFolder(const QString &lastFolder, const QString &folderText);
+
 // PushButton9_Click of both windows ("..."): guarded with the given location.
 void browseOutputFolder(QWidget *owner, QLineEdit *text2, shell::Location location);
 

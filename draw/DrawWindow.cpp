@@ -17,6 +17,7 @@
 #include "shell/Pointer.h"
 #include "shell/ShellHelpers.h"
 #include "shell/Twips.h"
+#include "shell/WindowPlace.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -24,6 +25,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace draw {
 
@@ -80,6 +82,9 @@ DrawWindow::DrawWindow(shell::Navigator &navigator, QWidget *parent) : QWidget(p
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(shell::ProductName);
+    // The caption is the product's, as in every window; a screen reader
+    // tells the windows apart by their names.
+    setAccessibleName(tr("%1: draw cards").arg(shell::ProductName));
     createControls();
     m_renderer = std::make_unique<FaceRenderer>(*m_faceControl);
     m_display = std::make_unique<WidgetDisplay>(m_firstCard, m_pile, m_row, m_countLabel);
@@ -117,6 +122,7 @@ void DrawWindow::createControls()
     QWidget *body = menuBar.body;
     // From top to bottom; the order of creation is the order of Tab.
     m_backButton = makeButton(body, "PushButton4", QStringLiteral("< Back"), {120, 120, 8040, 375});
+    m_backButton->setAccessibleName(tr("Back"));
 
     m_modeFrame = placed(new QGroupBox(QStringLiteral("Generate Option"), body), "Frame3", {120, 600, 8040, 975});
     m_withoutPuttingBack = placed(new QRadioButton(QStringLiteral("Show next card and do not put back in deck"), m_modeFrame),
@@ -159,6 +165,9 @@ void DrawWindow::createControls()
 
     m_viewMenu = menuBar.view;
     createMenus(menuBar.file, menuBar.view);
+    // The card area and the controls keep their designed places.
+    shell::fixWindowSize(this);
+    shell::keepWindowPlace(this);
 }
 
 void DrawWindow::connectHandlers()
@@ -198,10 +207,27 @@ void DrawWindow::load()
     g.step(124, [&] { m_pile->setPicture(m_faceControl->Picture()); });
 }
 
-void DrawWindow::onResetClicked()
+void DrawWindow::resetDraw()
 {
     shell::Guarded g(shell::Location::DrawWindowReset);
     g.step(100, [&] { cards::ResetCards(*this); });
+}
+
+void DrawWindow::onResetClicked()
+{
+    resetDraw();
+    announceReset(resetAnnouncement());
+}
+
+void DrawWindow::announceReset(const QString &text)
+{
+    // The load's own reset (the window not yet shown) is nobody's news.
+    if (!isVisible()) {
+        refreshAnnouncements();
+        return;
+    }
+    QWidget *focused = focusWidget();
+    announceChange(focused ? focused : m_nextCardButton, text);
 }
 
 void DrawWindow::onNextCardClicked()
@@ -252,11 +278,20 @@ void DrawWindow::onFolderTextChanged(const QString &text)
 
 void DrawWindow::onModeChosen()
 {
-    onResetClicked();
+    resetDraw();
     shell::safely([&] {
         settings::write(settings::keys::Option1, shell::fromBool(m_withoutPuttingBack->isChecked()));
         settings::write(settings::keys::Option2, shell::fromBool(m_puttingBack->isChecked()));
     });
+    const QRadioButton *chosen = m_puttingBack->isChecked() ? m_puttingBack : m_withoutPuttingBack;
+    const QString text = modeAnnouncement(chosen->text());
+    if (!isVisible()) {
+        refreshAnnouncements();
+        return;
+    }
+    // An arrow key in the mode group chooses the option before the focus
+    // moves to it: the reset is said once the focus is there.
+    QTimer::singleShot(0, this, [this, text] { announceReset(text); });
 }
 
 bool DrawWindow::withoutPuttingBackChosen() const { return m_withoutPuttingBack->isChecked(); }

@@ -86,6 +86,12 @@ private:
     void connectHandlers();
     void showAgain();
 
+    // The reset that the button and a change of mode share (guarded as the
+    // button's).
+    void resetDraw();
+    // Tells a screen reader of a reset through the focused control.
+    void announceReset(const QString &text);
+
     void onResetClicked();
     void onNextCardClicked();
     void onSaveCardClicked();

@@ -94,6 +94,7 @@ FullScreenView::FullScreenView(cards::DrawHost &host, DrawTally &tally, std::fun
     m_row->setProperty("index", 0);
     m_pile->setFixedName(QStringLiteral("Deck"));
     m_instructionLabel->setText(QStringLiteral("Press 'Space' to show next card, ESC to exit"));
+    setAccessibleName(tr("%1: full screen").arg(shell::ProductName));
     setBackground(this, Qt::black);
     shell::setClientSizeTwips(this, DesignWidth, DesignHeight);
 }
@@ -306,6 +307,7 @@ void FullScreenView::keyPressEvent(QKeyEvent *event)
 void FullScreenView::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    m_instructionPending = true;
     m_arrangePending = true;
     arrangeWhenFullSize(false);
 }
@@ -333,6 +335,12 @@ void FullScreenView::changeEvent(QEvent *event)
     // layout runs with the size it has once the window is active.
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_arrangePending)
         arrangeWhenFullSize(true);
+    // Once the view has the focus, a screen reader says what the keys do
+    // (the window has no control that would say it when focused).
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_instructionPending) {
+        m_instructionPending = false;
+        announceChange(this, m_instructionLabel->text());
+    }
 }
 
 void FullScreenView::showFullScreenOn(QScreen *target)

@@ -99,6 +99,7 @@ private:
     tally::TallyPanel *m_tallyPanel = nullptr;
     bool m_loaded = false;
     bool m_arrangePending = false;
+    bool m_instructionPending = false;
     QSize m_laidOutSize;
 };
 

@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QStandardPaths>
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QTime>
@@ -56,12 +58,53 @@ public:
     }
 };
 
+// Esc closes the folder dialog at once, whichever of its controls has the
+// focus: some of them (the folder list, the side bar) would keep the key
+// for themselves. A popup of the dialog (the completion list, an open
+// drop-down) is closed first, as its own Esc does.
+class EscapeCloses : public QObject {
+public:
+    explicit EscapeCloses(QDialog &dialog) : m_dialog(dialog) { qApp->installEventFilter(this); }
+    ~EscapeCloses() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_Escape || key->modifiers() != Qt::NoModifier || QApplication::activePopupWidget())
+            return false;
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (!widget || widget->window() != &m_dialog)
+            return false;
+        if (type == QEvent::ShortcutOverride) {
+            // Claimed here, so that no shortcut of the dialog takes it.
+            event->accept();
+            return true;
+        }
+        m_dialog.reject();
+        return true;
+    }
+
+private:
+    QDialog &m_dialog;
+};
+
 class QtFolders : public FolderPicker {
 public:
     QString browseForFolder(QWidget *owner, const QString &title, const QString &startFolder) override
     {
-        return pickedFolderPath(
-            QFileDialog::getExistingDirectory(owner, title, pickerStartFolder(startFolder), QFileDialog::ShowDirsOnly));
+        const QString start = pickerStartFolder(startFolder);
+        QFileDialog dialog(owner, title, start.isEmpty() ? pickerDefaultFolder() : start);
+        dialog.setObjectName(QStringLiteral("FolderDialog"));
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        const EscapeCloses escape(dialog);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        return pickedFolderPath(dialog.selectedFiles().constFirst());
     }
 };
 
@@ -152,6 +195,12 @@ QString pickerStartFolder(const QString &startFolder)
 {
     const QFileInfo start(startFolder);
     return (!startFolder.isEmpty() && start.isDir()) ? QDir(startFolder).absolutePath() : QString();
+}
+
+QString pickerDefaultFolder()
+{
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    return !desktop.isEmpty() && QFileInfo(desktop).isDir() ? desktop : QDir::homePath();
 }
 
 QString pickedFolderPath(const QString &chosen)

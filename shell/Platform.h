@@ -76,6 +76,10 @@ std::unique_ptr<QMessageBox> buildMessageBox(const Message &message, QWidget *ow
 // exists (else at its default); the chosen path comes back without a
 // trailing separator, except for the root, and "" stays "" (cancel).
 QString pickerStartFolder(const QString &startFolder);
+// Where the dialog opens without a start folder: the desktop, as the
+// system's folder dialog does, or the home folder where there is none (not
+// the program's working folder).
+QString pickerDefaultFolder();
 QString pickedFolderPath(const QString &chosen);
 
 // True when the desktop has a program for addresses of `scheme` ("man"):

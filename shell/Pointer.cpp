@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QWidget>
 
 namespace shell {
@@ -23,6 +24,34 @@ BusyPointer::~BusyPointer()
 {
     if (m_shown)
         QGuiApplication::restoreOverrideCursor();
+}
+
+namespace {
+
+ScalableHand g_scalableHand = nullptr;
+
+} // namespace
+
+void setScalableHand(ScalableHand draw)
+{
+    g_scalableHand = draw;
+}
+
+QCursor handCursorFor(const QCursor &fromFile, qreal ratio)
+{
+    const QPixmap file = fromFile.pixmap();
+    if (ratio <= 1 || file.isNull())
+        return fromFile;
+    const int width = qRound(file.width() * ratio);
+    const int height = qRound(file.height() * ratio);
+    QImage picture = g_scalableHand && width == height ? g_scalableHand(width) : QImage();
+    if (picture.isNull())
+        picture = file.toImage().scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QPixmap scaled = QPixmap::fromImage(picture);
+    scaled.setDevicePixelRatio(ratio);
+    // The window system takes the hotspot in the picture's own pixels.
+    const QPoint hot = fromFile.hotSpot();
+    return QCursor(scaled, qRound(hot.x() * ratio), qRound(hot.y() * ratio));
 }
 
 QCursor loadHandCursor(const QString &path)
@@ -67,6 +96,7 @@ void PointerFeedback::addHandArea(QWidget *widget)
 void PointerFeedback::setCustomCursor(const std::optional<QCursor> &cursor)
 {
     m_custom = cursor;
+    m_scaled.reset();
     apply();
 }
 
@@ -98,6 +128,18 @@ bool PointerFeedback::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
+QCursor PointerFeedback::customCursor()
+{
+    const qreal ratio = m_window->devicePixelRatioF();
+    if (ratio <= 1)
+        return *m_custom;
+    if (!m_scaled || m_scaledRatio != ratio) {
+        m_scaled = handCursorFor(*m_custom, ratio);
+        m_scaledRatio = ratio;
+    }
+    return *m_scaled;
+}
+
 void PointerFeedback::apply()
 {
     if (!m_window)
@@ -108,7 +150,7 @@ void PointerFeedback::apply()
         break;
     case PointerCustom:
         if (m_custom)
-            m_window->setCursor(*m_custom);
+            m_window->setCursor(customCursor());
         else
             m_window->unsetCursor();
         break;

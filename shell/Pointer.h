@@ -3,6 +3,7 @@
 // window surface, frames and lists; 99 (the custom hand) over push buttons;
 // 11 (hourglass, during a draw) is never touched by the hover handlers.
 #include <QCursor>
+#include <QImage>
 #include <QObject>
 #include <QPointer>
 #include <optional>
@@ -20,6 +21,18 @@ std::optional<QCursor> loadCursorFile(const QString &path);
 // that exists but is no cursor, so that the window's load reports it and
 // keeps the standard pointer.
 QCursor loadHandCursor(const QString &path);
+
+// The hand pointer drawn from a scalable source into a square of `side`
+// device pixels, or a null image when it cannot be drawn. The program
+// installs the art generator's hand (deck/HandPointer.h).
+using ScalableHand = QImage (*)(int side);
+void setScalableHand(ScalableHand draw);
+
+// The hand cursor for a screen's device pixel ratio: at 1 the cursor file
+// itself; above 1 the hand drawn at the device's size (the file's square
+// times the ratio) with the file's hotspot scaled, from the scalable source
+// when there is one, else from the file's picture.
+QCursor handCursorFor(const QCursor &fromFile, qreal ratio);
 
 class Guarded;
 class PointerFeedback;
@@ -64,9 +77,14 @@ protected:
 
 private:
     void apply();
+    // The custom hand at the window's device pixel ratio.
+    QCursor customCursor();
 
     QPointer<QWidget> m_window;
     std::optional<QCursor> m_custom;
+    // The hand for the window's last device pixel ratio.
+    std::optional<QCursor> m_scaled;
+    qreal m_scaledRatio = 1;
     int m_style = PointerDefault;
 };
 

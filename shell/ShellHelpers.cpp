@@ -2,6 +2,7 @@
 
 #include "Accessibility.h"
 #include "ErrorReport.h"
+#include "LegibleStyle.h"
 #include "Failure.h"
 #include "Platform.h"
 #include "PngRead.h"
@@ -175,11 +176,12 @@ void applySkin(QWidget *mainWindow)
 
 void setWhiteLabelBackground(QWidget *label)
 {
-    // The system's window text is near white on a dark desktop: on white it
-    // could not be read, so the text is black there.
+    // White with black text; a white strip would glare in a dark window,
+    // which takes the palette's own field colours (LegibleStyle.h).
+    const StripColours colours = stripColours(QApplication::palette());
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Window, colours.background);
+    palette.setColor(QPalette::WindowText, colours.text);
     label->setPalette(palette);
     label->setAutoFillBackground(true);
 }
@@ -190,7 +192,10 @@ void applyWindowColours(QWidget *window)
     const QColor text = buttonText();
     paintBackground(window, colour, text);
     for (QWidget *child : window->findChildren<QWidget *>()) {
-        if (qobject_cast<QRadioButton *>(child) || qobject_cast<QCheckBox *>(child) || qobject_cast<QGroupBox *>(child)) {
+        if (qobject_cast<QRadioButton *>(child)) {
+            paintBackground(child, colour, text);
+            useLegibleIndicators(child);
+        } else if (qobject_cast<QCheckBox *>(child) || qobject_cast<QGroupBox *>(child)) {
             paintBackground(child, colour, text);
         } else if (auto *label = qobject_cast<QLabel *>(child); label && isTextLabel(label)) {
             paintBackground(child, colour, text);

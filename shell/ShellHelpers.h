@@ -46,7 +46,8 @@ void applySkin(QWidget *mainWindow);
 // The system button-face colour on the window and its option buttons, check
 // boxes, frames and labels, with the system's button text on it.
 void applyWindowColours(QWidget *window);
-// A label's background white (red, green and blue 255), its text black.
+// A label's background white (red, green and blue 255), its text black; in
+// a dark palette the palette's field colour with its text.
 void setWhiteLabelBackground(QWidget *label);
 
 // Sets the application title from the product name by the cut rule:

@@ -23,7 +23,12 @@ QPushButton:pressed {
 }
 QPushButton:focus {
     outline: none;
-    border-color: #ffffff;
+    border: 4px solid #ffffff;
+    padding: 0px 12px;
+}
+QPushButton:focus:pressed {
+    padding-top: 1px;
+    padding-bottom: 0px;
 }
 QPushButton:disabled {
     color: #c8b8b8;

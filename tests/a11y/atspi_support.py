@@ -16,6 +16,15 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 
 PROGRAM = "Dealwright"
+# Each window's name: the product's caption and what the window is.
+CHOOSER = "Dealwright: choose how to draw"
+DRAW_WINDOW = "Dealwright: draw cards"
+BATCH_WINDOW = "Dealwright: batch of cards"
+FULL_SCREEN = "Dealwright: full screen"
+TALLY_WINDOW = "Dealwright: tally of draws"
+MANUAL_WINDOW = "Dealwright: manual"
+WINDOW_NAMES = (CHOOSER, DRAW_WINDOW, BATCH_WINDOW, FULL_SCREEN, TALLY_WINDOW, MANUAL_WINDOW)
+INSTRUCTION = "Press 'Space' to show next card, ESC to exit"
 
 # The 52 cards in the program's order: entry "Card N" of the batch list is
 # card N - 1.
@@ -30,6 +39,7 @@ KEY_SPACE = 0x0020
 KEY_DOWN = 0xFF54
 KEY_END = 0xFF57
 KEY_HOME = 0xFF50
+KEY_UP = 0xFF52
 KEY_ESCAPE = 0xFF1B
 KEY_F1 = 0xFFBE
 KEY_F10 = 0xFFC7
@@ -374,23 +384,22 @@ def check_text_carried(which, events, mark, source, text):
           "events with text: " + ("; ".join(f"'{e['value']}'" for e in carried) or "none (only references)"))
 
 
-def check_window_presented(window, which):
-    check(f"{which}: presented as a window named '{PROGRAM}'",
-          role(window) in WINDOW_ROLES and name(window) == PROGRAM,
+def check_window_presented(window, which, expected):
+    check(f"{which}: presented as a window named '{expected}'",
+          role(window) in WINDOW_ROLES and name(window) == expected,
           f"role '{role(window)}', name '{name(window)}'")
 
 
-def named_for_program(window):
-    """A window named 'Dealwright', or after it with what it shows
-    ('Dealwright: tally of draws')."""
-    return name(window) == PROGRAM or name(window).startswith(PROGRAM + ": ")
-
-
 def check_all_windows_presented(run, which):
+    """Every window is a window whose name says which it is; no two alike."""
+    names = []
     for window in run.windows():
         if role(window) in ("popup menu", "menu", "tool tip"):
             continue
         state = "shown" if showing(window) else "hidden"
-        check(f"{which}: every top-level window ({state}) is a window named '{PROGRAM}' (or '{PROGRAM}: ...')",
-              role(window) in WINDOW_ROLES and named_for_program(window),
+        names.append(name(window))
+        check(f"{which}: every top-level window ({state}) is a window named '{PROGRAM}: ...' for what it is",
+              role(window) in WINDOW_ROLES and name(window) in WINDOW_NAMES,
               f"role '{role(window)}', name '{name(window)}'")
+    check(f"{which}: the windows can be told apart by their names", len(set(names)) == len(names),
+          "names: " + ", ".join(f"'{n}'" for n in names))

@@ -33,6 +33,7 @@ def main_window(program):
             return
         run.wait_active(window)
         check_all_windows_presented(run, "chooser")
+        check_window_presented(window, "chooser", CHOOSER)
 
         # The window itself holds the first focus: a screen reader presents
         # the window, no edit box (there is none to type into) and no button.
@@ -114,6 +115,9 @@ def draw_window(program):
             return
         run.wait_active(window)
         check_all_windows_presented(run, "draw window")
+        check_window_presented(window, "draw window", DRAW_WINDOW)
+        back = [name(b) for b in find_all(window, "push button") if "Back" in name(b)]
+        check("draw window: '< Back' is heard as 'Back'", back == ["Back"], f"push buttons: {back}")
 
         def on_draw_button():
             f = focused(window)
@@ -172,14 +176,20 @@ def draw_window(program):
         full = find(window, "push button", "Show Cards On Full Screen")
         if not check("draw window: has 'Show Cards On Full Screen'", full is not None):
             return
+        mark = events.mark()
         full.do_action(0)
         full_screen = run.wait_window(10.0, other_than=[window])
         if not check("full-screen view: opens from 'Show Cards On Full Screen'", full_screen is not None,
                      "showing: " + ", ".join(describe(w) for w in run.showing_windows())):
             return
-        check_window_presented(full_screen, "full-screen view")
+        check_window_presented(full_screen, "full-screen view", FULL_SCREEN)
         if not run.wait_active(full_screen):
             note("the full-screen view is not active: keys may not reach it")
+        said = events.wait(mark, lambda e: same(e["source"], full_screen) and e["carried"]
+                           and e["value"] == INSTRUCTION, 10.0)
+        check("full-screen view: opening, it says its instruction (the event carries the text)", said is not None,
+              "heard: " + ("; ".join(f"{e['role']} '{e['name']}': '{e['value']}'" for e in events.since(mark))
+                           or "nothing"))
         viewer_before = set(card_images(full_screen))
         mark = events.mark()
         press(KEY_SPACE)
@@ -193,7 +203,7 @@ def draw_window(program):
         heard = "; ".join(f"{e['role']} '{e['name']}': '{e['value']}'" for e in everything) or "no description change"
         match = ANNOUNCEMENT.match(announced["value"]) if announced else None
         check("full-screen view: the draw is announced on the full-screen view window as '<card>. Cards drawn: 2'",
-              announced is not None and announced["role"] in WINDOW_ROLES and announced["name"] == PROGRAM
+              announced is not None and announced["role"] in WINDOW_ROLES and announced["name"] == FULL_SCREEN
               and match is not None and match.group(1) in CARD_SET and match.group(2) == "2"
               and (drawn is None or match.group(1) == drawn),
               f"heard: {heard}; new card shown in the full-screen view: {drawn}")
@@ -204,17 +214,71 @@ def draw_window(program):
               (f is None or same(f, full_screen)) and has_state(full_screen, Atspi.StateType.ACTIVE),
               f"focused: {describe(f)}; full-screen view {'active' if has_state(full_screen, Atspi.StateType.ACTIVE) else 'not active'}")
         check_all_windows_presented(run, "with the full-screen view")
+        last_draw = announced["value"] if announced else None
+
+        # Esc back to the draw window: the button that said the first draw
+        # now tells of the full-screen view's draw.
+        press(KEY_ESCAPE)
+        if not check("full-screen view: Esc shows the draw window again", run.wait_active(window)):
+            return
+        button = find(window, "push button", "Show Next Card")
+        check("draw window: after draws in the full-screen view 'Show Next Card' tells the draw as it stands",
+              button is not None and last_draw is not None and description(button) == last_draw,
+              f"its description: '{description(button) if button else None}'; the last draw: '{last_draw}'")
+        draw_window_resets(run, window, events)
     finally:
         run.finish()
 
 
+def draw_window_resets(run, window, events):
+    """Reset and a change of mode from the keyboard are heard, and what the
+    buttons say afterwards is the draw as it stands."""
+    if not run.focus_by_tab(window, is_control("push button", "Reset")):
+        check("draw window: the keyboard reaches 'Reset'", False, f"focused: {describe(focused(window))}")
+        return
+    reset = focused(window)
+    mark = events.mark()
+    press(KEY_SPACE)
+    cleared = wait_for(lambda: find(window, "label", "Cards drawn: 0"), 10.0)
+    check("draw window: Space on 'Reset' resets ('Cards drawn: 0')", cleared is not None)
+    heard = events.wait(mark, lambda e: same(e["source"], reset) and e["carried"], 10.0)
+    check("draw window: the reset is heard on 'Reset' as 'Reset. No cards drawn'",
+          heard is not None and heard["value"] == "Reset. No cards drawn",
+          "heard: " + ("; ".join(f"{e['role']} '{e['name']}': '{e['value']}'" for e in events.since(mark)) or "nothing"))
+    button = find(window, "push button", "Show Next Card")
+    check("draw window: after the reset 'Show Next Card' says 'No cards drawn'",
+          button is not None and description(button) == "No cards drawn",
+          f"its description: '{description(button) if button else None}'")
+
+    # Down in the mode group chooses the other mode: a reset, heard with
+    # the mode's caption on the option that has the focus then.
+    first = "Show next card and do not put back in deck"
+    second = "Show next card and then put it back in deck to be possibly selected again"
+    if not run.focus_by_tab(window, is_control("radio button", first)):
+        check("draw window: the keyboard reaches the first mode", False, f"focused: {describe(focused(window))}")
+        return
+    mark = events.mark()
+    press(KEY_DOWN)
+    other = wait_for(lambda: (lambda f: f if f is not None and name(f) == second else None)(focused(window)), 5.0)
+    check("draw window: Down in the mode group moves to the other mode", other is not None,
+          f"focused: {describe(focused(window))}")
+    expected = f"{second}. Reset. No cards drawn"
+    heard = events.wait(mark, lambda e: e["carried"] and e["value"] == expected, 10.0)
+    check("draw window: the change of mode is heard as '<mode>. Reset. No cards drawn' on the chosen option",
+          heard is not None and other is not None and same(heard["source"], other),
+          "heard: " + ("; ".join(f"{e['role']} '{e['name']}': '{e['value']}'" for e in events.since(mark)) or "nothing"))
+    check("draw window: after the change of mode 'Show Next Card' says 'No cards drawn'",
+          button is not None and description(button) == "No cards drawn",
+          f"its description: '{description(button) if button else None}'")
+
+
 def entry_card(entry_name):
-    """The card an entry of the batch list stands for: "Card N" is card
-    N - 1; an entry presented by its card's name stands for that card."""
-    m = re.fullmatch(r"Card (\d+)", entry_name)
-    if m and 1 <= int(m.group(1)) <= 52:
-        return CARDS[int(m.group(1)) - 1]
-    return entry_name if entry_name in CARD_SET else None
+    """The card an entry of the batch list stands for, heard as "Card N,
+    <card>": entry N is card N - 1, and the name says that very card."""
+    m = re.fullmatch(r"Card (\d+), (.+)", entry_name)
+    if m and 1 <= int(m.group(1)) <= 52 and CARDS[int(m.group(1)) - 1] == m.group(2):
+        return m.group(2)
+    return None
 
 
 def batch_window(program):
@@ -227,6 +291,12 @@ def batch_window(program):
             return
         run.wait_active(window)
         check_all_windows_presented(run, "batch window")
+        check_window_presented(window, "batch window", BATCH_WINDOW)
+        back = [name(b) for b in find_all(window, "push button") if "Back" in name(b)]
+        check("batch window: '< Back' is heard as 'Back'", back == ["Back"], f"push buttons: {back}")
+        headers = [name(h) for h in walk(window) if "header" in role(h) and name(h)]
+        check("batch window: the list's header is heard as 'Cards generated'",
+              "Cards generated" in headers and "Card/s Generated" not in headers, f"headers: {headers}")
 
         def on_start():
             f = focused(window)
@@ -282,8 +352,25 @@ def batch_window(program):
                      f"entries: {listed}; selected: {[name(o) for o in selected_entries()]}"):
             return
         cards = [entry_card(n) for n in listed]
-        check("batch window: every entry stands for a card, all different",
+        check("batch window: every entry is heard as 'Card N, <its card>', all different",
               None not in cards and len(set(cards)) == count, f"entries: {listed}")
+
+        # The focus stays on Start, and nothing else says it has it.
+        claimed = [name(o) for o in walk(window) if has_state(o, Atspi.StateType.FOCUSED)]
+        check("batch window: after Start only the Start button says it has the focus",
+              claimed == ["Start Generate Random Playing Cards"], f"objects that say they are focused: {claimed}")
+        # Down goes to the list below Start; Space there leaves the count.
+        count_box = find(window, "text", "Number To Generate")
+        press(KEY_DOWN)
+        into_list = wait_for(lambda: (lambda f: f if f is not None and role(f) in ITEM_ROLES else None)(
+            focused(window)), 5.0)
+        check("batch window: Down from Start goes into the list, onto its first entry",
+              into_list is not None and name(into_list) == listed[0], f"focused: {describe(focused(window))}")
+        press(KEY_SPACE)
+        pump(0.3)
+        text = safe(lambda: count_box.get_text(0, -1)) if count_box else None
+        check("batch window: Down then Space leave the count box as it was ('12')", text == str(count),
+              f"count box: {text!r}")
         preview_after = name(preview)
         changes = [e["value"] for e in names.since(mark) if same(e["source"], preview)]
         check("batch window: the generation leaves the preview as it was (no card named)",

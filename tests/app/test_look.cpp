@@ -11,6 +11,7 @@
 #include "draw/DrawWindow.h"
 #include "draw/FullScreenView.h"
 #include "shell/Twips.h"
+#include "support/Contrast.h"
 #include "support/Controls.h"
 #include "support/TestPlatform.h"
 
@@ -58,22 +59,7 @@ struct AllWindows {
     app::Program program;
 };
 
-// Relative luminance and contrast ratio, as the accessibility guidelines
-// define them.
-double luminance(QRgb colour)
-{
-    const auto channel = [](int value) {
-        const double c = value / 255.0;
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(qRed(colour)) + 0.7152 * channel(qGreen(colour)) + 0.0722 * channel(qBlue(colour));
-}
-
-double contrast(QRgb a, QRgb b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
+using testsupport::contrast;
 
 // The contrast of a text in a grabbed area: the background is the area's
 // most common colour; the text's own pixels are the ones most unlike it.

@@ -265,13 +265,14 @@ private slots:
                  QStringList{QStringLiteral("Folder does not exist. Please select another folder.")});
         QCOMPARE(stored(config.settingsFile(), settings::keys::Text2), notAFolder);
 
-        // LastFolderDot naming no folder: the picker still opens with it, and
-        // a cancel changes nothing.
+        // LastFolderDot naming no folder: the picker is asked to start at the
+        // box's folder instead (it opens at its default when that is no
+        // folder either), and a cancel changes nothing.
         const QString gone = config.path() + QStringLiteral("/gone");
         apptest::store(config.settingsFile(), settings::keys::LastFolderDot, gone);
         click(drawWindow, "PushButton9");  // "..."
         QCOMPARE(platform.folders.calls.size(), 1);
-        QCOMPARE(platform.folders.calls.first().startFolder, gone);
+        QCOMPARE(platform.folders.calls.first().startFolder, notAFolder);
         QCOMPARE(platform.folders.calls.first().title, QStringLiteral("Please select folder:"));
         QCOMPARE(control<QLineEdit>(drawWindow, "Text2")->text(), notAFolder);
         QCOMPARE(stored(config.settingsFile(), settings::keys::LastFolderDot), gone);

@@ -185,7 +185,9 @@ private slots:
             QCOMPARE(image1->size(), QSize(71, 96));
             QCOMPARE(image1->accessibleName(), deck::cardName(card));
             QCOMPARE(image1->accessibleName(), deck::pictureName(set.card(card)));
-            QCOMPARE(item->data(0, Qt::AccessibleTextRole).toString(), deck::cardName(card));
+            // Heard as shown, with its card.
+            QCOMPARE(item->data(0, Qt::AccessibleTextRole).toString(),
+                     QStringLiteral("%1, %2").arg(QLatin1String(text), deck::cardName(card)));
         }
 
         // A new batch selects its first entry but leaves the preview as it was.

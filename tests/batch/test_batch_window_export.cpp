@@ -199,7 +199,8 @@ private slots:
     void browseForTheFolder()
     {
         BatchWindowFixture f;
-        settings::write(settings::keys::LastFolderDot, QStringLiteral("/last/chosen"));
+        QTemporaryDir last;
+        settings::write(settings::keys::LastFolderDot, last.path());
         f.open();
         const QString before = f.text2()->text();
         // Cancel changes nothing.
@@ -207,9 +208,9 @@ private slots:
         QCOMPARE(f.platform.folders.calls.size(), 1);
         QCOMPARE(f.platform.folders.calls[0].owner, static_cast<QWidget *>(f.form.get()));
         QCOMPARE(f.platform.folders.calls[0].title, QStringLiteral("Please select folder:"));
-        QCOMPARE(f.platform.folders.calls[0].startFolder, QStringLiteral("/last/chosen"));
+        QCOMPARE(f.platform.folders.calls[0].startFolder, last.path());
         QCOMPARE(f.text2()->text(), before);
-        QCOMPARE(settings::read(settings::keys::LastFolderDot, QString()), QStringLiteral("/last/chosen"));
+        QCOMPARE(settings::read(settings::keys::LastFolderDot, QString()), last.path());
         QCOMPARE(settings::read(settings::keys::Text2, QString()), before);
         // A folder gets its separator, and is where the next browse starts.
         f.platform.folders.answers = QStringList{QStringLiteral("/data/cards"), QStringLiteral("/")};
@@ -217,9 +218,10 @@ private slots:
         QCOMPARE(f.text2()->text(), QStringLiteral("/data/cards") + QDir::separator());
         QCOMPARE(settings::read(settings::keys::Text2, QString()), QStringLiteral("/data/cards") + QDir::separator());
         QCOMPARE(settings::read(settings::keys::LastFolderDot, QString()), QStringLiteral("/data/cards"));
-        // The root folder already ends with its separator.
+        // The last folder browsed is gone: the picker starts at the box's
+        // folder. The root folder already ends with its separator.
         f.click("PushButton9");
-        QCOMPARE(f.platform.folders.calls.last().startFolder, QStringLiteral("/data/cards"));
+        QCOMPARE(f.platform.folders.calls.last().startFolder, QStringLiteral("/data/cards") + QDir::separator());
         QCOMPARE(f.text2()->text(), QStringLiteral("/"));
         QCOMPARE(settings::read(settings::keys::LastFolderDot, QString()), QStringLiteral("/"));
         QVERIFY(f.messages().isEmpty());

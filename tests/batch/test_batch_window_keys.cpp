@@ -6,6 +6,7 @@
 #include "deck/CardImage.h"
 #include "deck/PictureSet.h"
 
+#include <QAccessible>
 #include <QTemporaryDir>
 
 using batchtest::BatchWindowFixture;
@@ -75,6 +76,80 @@ private slots:
         QCOMPARE(previewName(f), shown);
         f.generate(QStringLiteral("5"));
         QCOMPARE(previewName(f), shown);
+    }
+
+    // After Start from the keyboard the focus stays on Start, and a screen
+    // reader is told so: no entry of the list says it is focused. Down goes
+    // to the control below (the list), where the focus is then told on its
+    // entry; the count box keeps its count through Down and Space.
+    void theFocusAfterAGenerationIsWhereTheKeysGo()
+    {
+        BatchWindowFixture f;
+        QTemporaryDir out;
+        settings::write(settings::keys::Text2, out.path());
+        f.open();
+        QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+        QLineEdit *count = f.text1();
+        count->setText(QStringLiteral("12"));
+        QWidget *start = f.control("PushButton2");
+        start->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(start, Qt::Key_Space);
+        QCOMPARE(f.entries().size(), 12);
+        QCOMPARE(f.selectedEntries(), QStringList{f.entries().first()});
+        QCOMPARE(QApplication::focusWidget(), start);
+
+        QTreeWidget *list = f.list();
+        QAccessibleInterface *presented = QAccessible::queryAccessibleInterface(list);
+        const auto focusedEntries = [&] {
+            QStringList focused;
+            for (int i = 0; i < presented->childCount(); ++i) {
+                QAccessibleInterface *entry = presented->child(i);
+                if (entry->role() != QAccessible::ColumnHeader && entry->state().focused)
+                    focused << entry->text(QAccessible::Name);
+            }
+            return focused;
+        };
+        QCOMPARE(focusedEntries(), QStringList());
+
+        QTest::keyClick(start, Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(list));
+        QCOMPARE(focusedEntries(), QStringList{list->topLevelItem(0)->data(0, Qt::AccessibleTextRole).toString()});
+        QTest::keyClick(list, Qt::Key_Space);
+        QCOMPARE(count->text(), QStringLiteral("12"));
+        QCOMPARE(f.entries().size(), 12);
+
+        // Up from Start goes to the count box above it; leaving the list
+        // takes its focus along.
+        start->setFocus(Qt::TabFocusReason);
+        QCOMPARE(focusedEntries(), QStringList());
+        QTest::keyClick(start, Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(count));
+        // Back in the list, the entry the user left is current again.
+        list->setFocus(Qt::TabFocusReason);
+        QCOMPARE(list->currentItem(), list->topLevelItem(0));
+    }
+
+    // Words, not signs: "< Back" is heard as "Back", the list's header
+    // "Card/s Generated" as "Cards generated", an entry as its number and
+    // its card; the window by its role.
+    void spokenNames()
+    {
+        BatchWindowFixture f;
+        f.open();
+        f.generate(QStringLiteral("3"));
+        const auto nameOf = [](QWidget *w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); };
+        QCOMPARE(nameOf(f.control("PushButton4")), QStringLiteral("Back"));
+        QCOMPARE(nameOf(f.form.get()), QStringLiteral("Dealwright: batch of cards"));
+        QCOMPARE(f.form->windowTitle(), QStringLiteral("Dealwright"));
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(f.list());
+        QCOMPARE(list->child(0)->role(), QAccessible::ColumnHeader);
+        QCOMPARE(list->child(0)->text(QAccessible::Name), QStringLiteral("Cards generated"));
+        QCOMPARE(f.list()->headerItem()->text(0), QStringLiteral("Card/s Generated"));
+        for (int i = 0; i < 3; ++i) {
+            const QTreeWidgetItem *entry = f.list()->topLevelItem(i);
+            QCOMPARE(list->child(i + 1)->text(QAccessible::Name),
+                     entry->text(0) + QStringLiteral(", ") + cardNameOf(entry));
+        }
     }
 };
 

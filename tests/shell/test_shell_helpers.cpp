@@ -1,6 +1,8 @@
 // Folders, existence tests, the look of the windows, the application
 // title, the web-site visit, twips and the pointer feedback.
 #include "shell/ErrorReport.h"
+#include "shell/KeyboardMoves.h"
+#include "shell/WindowPlace.h"
 #include "shell/Failure.h"
 #include "shell/Platform.h"
 #include "shell/Pointer.h"
@@ -247,6 +249,35 @@ private slots:
         QFile file(QStringLiteral(":/dealwright/icon/dealwright-16.png"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(decodePng(file.readAll().chopped(40)).isNull());  // cut off
+    }
+
+    // The arrow keys' rule: the nearest control lying wholly that way, the
+    // distance across counting double; nothing when none lies that way.
+    // (The batch window: Start, the count box above it, the list and the
+    // preview's frame below, the save buttons further down.)
+    void arrowsGoToTheNearestControlThatWay()
+    {
+        const QRect start(8, 104, 524, 30);
+        const QList<QRect> others{{16, 68, 508, 21},    // count box, above
+                                  {8, 142, 260, 160},   // list, below on the left
+                                  {276, 142, 256, 160}, // frame, below on the right
+                                  {8, 368, 260, 30},    // "Save All", far below
+                                  {540, 104, 40, 30}};  // something to the right
+        QCOMPARE(nearestInDirection(start, others, Direction::Up), 0);
+        QCOMPARE(nearestInDirection(start, others, Direction::Down), 1);
+        QCOMPARE(nearestInDirection(start, others, Direction::Right), 4);
+        QCOMPARE(nearestInDirection(start, others, Direction::Left), -1);
+        // Across counts: of two at the same gap, the one in line wins.
+        const QRect button(100, 100, 40, 20);
+        QCOMPARE(nearestInDirection(button, {{300, 130, 40, 20}, {100, 130, 40, 20}}, Direction::Down), 1);
+        // Overlapping is not "that way".
+        QCOMPARE(nearestInDirection(button, {{110, 110, 40, 40}}, Direction::Down), -1);
+    }
+
+    void aWindowIsCentredInTheAvailableArea()
+    {
+        QCOMPARE(centredPosition(QRect(0, 0, 1280, 1024), QSize(536, 76)), QPoint(372, 474));
+        QCOMPARE(centredPosition(QRect(1920, 30, 1920, 1050), QSize(540, 440)), QPoint(2610, 335));
     }
 };
 

@@ -53,6 +53,11 @@ QByteArray programIconSvg();
 QImage drawHandPointer();
 constexpr int HandHotX = 9;
 constexpr int HandHotY = 2;
+// The hand pointer's scalable form for screens with more device pixels than
+// logical ones: the same hand in the same 32 x 32 box (viewBox "0 0 32 32",
+// the hotspot where the cursor file has it), made only of filled paths.
+constexpr int HandUnits = 32;
+QByteArray handPointerSvg();
 
 // A drawn card-sized picture turned into the 256-colour palette picture that
 // its GIF file holds: index 0 is the transparent colour (white, alpha 0).

@@ -9,6 +9,7 @@
 #include "tools/artgen/Typeface.h"
 #include "tools/artgen/VectorRecorder.h"
 
+#include <QPainterPath>
 #include <vector>
 
 namespace artgen {
@@ -187,6 +188,69 @@ QByteArray programIconSvg()
     QPainter painter;
     beginPainter(painter, &recorder);
     paintProgramIcon(painter);
+    painter.end();
+    return svgDocument(recorder);
+}
+
+namespace {
+
+// The hand pointer's design in the cursor's own units (32 x 32, the
+// fingertip's top at the hotspot): the outline runs through the middle of
+// the one-bit cursor's black pixels, so that a one-unit pen covers them.
+QPainterPath handOutline()
+{
+    QPainterPath hand;
+    const auto fingertip = [&](double centreX, double centreY) {
+        hand.arcTo(QRectF(centreX - 1.5, centreY - 1.5, 3, 3), 180, -180);
+    };
+    hand.moveTo(8.5, 4);
+    fingertip(10, 4);         // the index finger, pointing
+    hand.lineTo(11.5, 9);
+    fingertip(13, 9);         // the middle finger
+    hand.lineTo(14.5, 10);
+    fingertip(16, 10);        // the ring finger
+    hand.lineTo(17.5, 11);
+    fingertip(19, 11);        // the little finger
+    hand.lineTo(20.5, 17.5);  // the back of the hand, narrowing to the wrist
+    hand.lineTo(19.5, 19);
+    hand.lineTo(18.5, 20.5);
+    hand.lineTo(18.5, 23.5);
+    hand.lineTo(9.5, 23.5);
+    hand.lineTo(9.5, 21.5);
+    hand.lineTo(7.5, 18);     // the heel of the hand up to the thumb
+    hand.lineTo(6.5, 16);
+    hand.lineTo(4.5, 13.5);
+    hand.cubicTo(4, 12.5, 4.5, 11.5, 5.5, 11.5);  // the thumb's tip
+    hand.lineTo(6.5, 11.5);
+    hand.lineTo(7.5, 12.5);
+    hand.lineTo(8.5, 11.5);
+    hand.closeSubpath();
+    return hand;
+}
+
+void paintHandPointer(QPainter &painter)
+{
+    QPen ink(Qt::black, 1);
+    ink.setJoinStyle(Qt::RoundJoin);
+    ink.setCapStyle(Qt::RoundCap);
+    painter.setPen(ink);
+    painter.setBrush(Qt::white);
+    painter.drawPath(handOutline());
+    // Where the fingers meet, and the thumb's crease.
+    painter.drawLine(QPointF(11.5, 9), QPointF(11.5, 11.5));
+    painter.drawLine(QPointF(14.5, 10), QPointF(14.5, 11.5));
+    painter.drawLine(QPointF(17.5, 11), QPointF(17.5, 11.5));
+    painter.drawLine(QPointF(8.5, 12.5), QPointF(8.5, 13.5));
+}
+
+} // namespace
+
+QByteArray handPointerSvg()
+{
+    VectorRecorder recorder(HandUnits, HandUnits);
+    QPainter painter;
+    beginPainter(painter, &recorder);
+    paintHandPointer(painter);
     painter.end();
     return svgDocument(recorder);
 }
