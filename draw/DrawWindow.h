@@ -95,6 +95,7 @@ private:
     std::unique_ptr<WidgetDisplay> m_display;
     std::unique_ptr<FullScreenView> m_fullScreenView;
     bool m_loaded = false;
+    bool m_filling = false;  // the load is putting stored values into the controls
 };
 
 } // namespace draw
