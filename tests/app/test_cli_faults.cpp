@@ -9,6 +9,7 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -169,6 +170,17 @@ private slots:
 
         const QByteArray latin1 = base + "/caf\xe9";
         QCOMPARE(mkdir(latin1.constData(), 0700), 0);
+        // Emptied and removed by its bytes: QTemporaryDir reaches names as
+        // text, and this one is not.
+        struct RemovedAtEnd {
+            QByteArray folder;
+            ~RemovedAtEnd()
+            {
+                for (const QByteArray &name : namesIn(folder))
+                    unlink((folder + '/' + name).constData());
+                rmdir(folder.constData());
+            }
+        } removed{latin1};
         const Run written = apptest::runProgramWithBytes({"--batch", "3", "--out", latin1});
         QCOMPARE(written.status, 0);
         QCOMPARE(namesIn(latin1).size(), 3);
