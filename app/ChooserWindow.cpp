@@ -140,7 +140,12 @@ void ChooserWindow::load()
         QGuiApplication::setWindowIcon(shell::programIcon());
         shell::setAppTitle();
     });
-    g.step(108, [&] { shell::maybeOpenWebSite(); });
+    // "Web Visit" set to 0 turns the occasional visit off; another text
+    // that is not a number fails the step, as any value of the wrong form.
+    g.step(108, [&] {
+        if (shell::toNumber(settings::read(keys::WebVisit, 1)) != 0)
+            shell::maybeOpenWebSite();
+    });
 
     // A stored value that is not a number fails the test of step 128; the
     // branch then runs as if the value had been 2, and step 134 (the other

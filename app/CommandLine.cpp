@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/Arguments.h"
+
 #include "batch/CardExport.h"
 #include "batch/CardFormats.h"
 #include "batch/FileBatch.h"
@@ -24,6 +26,7 @@ const QString BatchOption = QStringLiteral("batch");
 const QString OutOption = QStringLiteral("out");
 const QString FormatOption = QStringLiteral("format");
 const QString HeightOption = QStringLiteral("height");
+const QString EndOfOptions = QStringLiteral("--");
 
 // Qt's own window options, with and without a value; they reach the
 // application object, not this parser.
@@ -81,6 +84,9 @@ int windowOptionLength(const QString &argument)
 bool runsWithoutDisplay(const QStringList &arguments)
 {
     for (int i = 1; i < arguments.size(); ++i) {
+        // "--" ends the options: the windows open unless something follows.
+        if (arguments.at(i) == EndOfOptions)
+            return i + 1 < arguments.size();
         const int length = windowOptionLength(arguments.at(i));
         if (length == 0)
             return true;
@@ -93,6 +99,8 @@ QStringList withoutWindowOptions(const QStringList &arguments)
 {
     QStringList kept = arguments.mid(0, 1);
     for (int i = 1; i < arguments.size(); ++i) {
+        if (arguments.at(i) == EndOfOptions)
+            return kept + arguments.mid(i);
         const int length = windowOptionLength(arguments.at(i));
         if (length == 0)
             kept.append(arguments.at(i));
@@ -176,22 +184,26 @@ int runBatch(const QString &count, const QString &folder, QTextStream &out, QTex
 {
     const std::optional<batch::CardFormat> fileFormat = batch::cardFormatNamed(format);
     if (!fileFormat) {
-        err << "dealwright: --format " << format << ": Must be bmp or png." << Qt::endl;
+        err << "dealwright: --format " << shownArgument(format) << ": Must be bmp or png." << Qt::endl;
         return ExitUsage;
     }
     const std::optional<int> pixels = batch::cardHeightFrom(height);
     if (!pixels) {
-        err << "dealwright: --height " << height << ": Must be a whole number of pixels from "
+        err << "dealwright: --height " << shownArgument(height) << ": Must be a whole number of pixels from "
             << batch::NaturalCardHeight << " to " << batch::LargestCardHeight << "." << Qt::endl;
         return ExitUsage;
     }
     const batch::CountProblem problem = batch::checkCount(count);
     if (problem != batch::CountProblem::None) {
-        err << "dealwright: --batch " << count << ": " << batch::countMessage(problem) << Qt::endl;
+        err << "dealwright: --batch " << shownArgument(count) << ": " << batch::countMessage(problem) << Qt::endl;
         return ExitUsage;
     }
-    if (!batch::isExistingFolder(folder)) {
-        err << "dealwright: --out " << folder << ": " << batch::FolderMissingMessage << Qt::endl;
+    // The folder goes to the file system as the bytes given; messages and
+    // the lines printed show it as text.
+    const QByteArray folderBytes = argumentBytes(folder);
+    const QString shownFolder = shownArgument(folder);
+    if (!batch::isExistingFolder(folderBytes)) {
+        err << "dealwright: --out " << shownFolder << ": " << batch::FolderMissingMessage << Qt::endl;
         return ExitUsage;
     }
     // The count box's rule: halves round to even; zero and below draw nothing.
@@ -214,13 +226,14 @@ int runBatch(const QString &count, const QString &folder, QTextStream &out, QTex
     batch::makeCardFiles(pictures, *fileFormat, *pixels,
                          [&](std::size_t i, const QByteArray &bytes, std::exception_ptr failure) {
         const QString entry = batch::entryText(drawn[i]);
-        const QString path = batch::cardFilePath(folder, entry, batch::extensionOf(*fileFormat));
+        const QString path = batch::cardFilePath(shownFolder, entry, batch::extensionOf(*fileFormat));
         if (failure) {
             report(QDir::toNativeSeparators(path) + QStringLiteral(": ") + shell::describeFailure(failure));
             return;
         }
         try {
-            files.stage(path, bytes);  // its failure names the path
+            // Its failure names the path.
+            files.stage(batch::cardFilePath(folderBytes, entry, batch::extensionOf(*fileFormat)), path, bytes);
             lineOf.insert(path, entry + QLatin1Char('\t') + deck::cardName(drawn[i]) + QLatin1Char('\t')
                                     + QDir::toNativeSeparators(path));
         } catch (...) {
@@ -248,7 +261,7 @@ int runHeadless(const CommandLine &commandLine, QTextStream &out, QTextStream &e
     case CommandLine::Action::Batch:
         return runBatch(commandLine.count, commandLine.folder, out, err, commandLine.format, commandLine.height);
     case CommandLine::Action::Error:
-        err << "dealwright: " << commandLine.error << Qt::endl
+        err << "dealwright: " << shownArgument(commandLine.error) << Qt::endl
             << "Try 'dealwright --help' for more information." << Qt::endl;
         return ExitUsage;
     case CommandLine::Action::Windows:

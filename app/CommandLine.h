@@ -27,7 +27,8 @@ struct CommandLine {
 // for something that needs no display (help, version, the batch, or an
 // argument the windows do not understand, whose error must reach the
 // terminal even without a display). Qt's own window options (-platform,
-// -style, ...) keep the windows.
+// -style, ...) keep the windows, and so does "--" (the end of the options)
+// with nothing after it.
 bool runsWithoutDisplay(const QStringList &arguments);
 
 // The arguments without Qt's own window options and their values, which

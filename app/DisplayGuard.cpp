@@ -1,11 +1,14 @@
 #include "app/DisplayGuard.h"
 
 #include <QByteArray>
+#include <QGuiApplication>
 #include <QList>
 #include <QString>
 #include <QtGlobal>
 
 #include <cstdio>
+#include <fcntl.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 namespace app {
@@ -24,15 +27,41 @@ QList<Held> &held()
 }
 
 QtMessageHandler g_previous = nullptr;
+// Standard error while the guard keeps what is written to it (-1: not kept).
+int g_standardError = -1;
+
+// Standard error is itself again; returns what was written meanwhile.
+QByteArray restoreStandardError()
+{
+    QByteArray written;
+    if (g_standardError < 0)
+        return written;
+    std::fflush(stderr);
+    const off_t size = ::lseek(STDERR_FILENO, 0, SEEK_CUR);
+    if (size > 0 && ::lseek(STDERR_FILENO, 0, SEEK_SET) == 0) {
+        written.resize(qsizetype(size));
+        const ssize_t got = ::read(STDERR_FILENO, written.data(), size_t(size));
+        written.resize(got > 0 ? qsizetype(got) : 0);
+    }
+    ::dup2(g_standardError, STDERR_FILENO);
+    ::close(g_standardError);
+    g_standardError = -1;
+    return written;
+}
+
+[[noreturn]] void endWithoutWindows(const char *line)
+{
+    restoreStandardError();
+    std::fprintf(stderr, "%s\n", line);
+    std::fflush(stderr);
+    _exit(2);
+}
 
 void holdBack(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    if (type == QtFatalMsg) {
-        // Qt gives up on its window system: nothing else can show.
-        std::fprintf(stderr, "%s\n", noDisplayMessage());
-        std::fflush(stderr);
-        _exit(2);
-    }
+    // Qt gives up on its window system: nothing else can show.
+    if (type == QtFatalMsg)
+        endWithoutWindows(noDisplayMessage());
     held().append({type, QByteArray(context.category ? context.category : ""), text});
 }
 
@@ -40,17 +69,41 @@ void holdBack(QtMsgType type, const QMessageLogContext &context, const QString &
 
 const char *noDisplayMessage()
 {
-    return "dealwright: cannot open the windows: no display can be reached "
-           "(DISPLAY or WAYLAND_DISPLAY); --batch, --help and --version work without one";
+    return "dealwright: cannot open the windows: no display or screen can be reached "
+           "(DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM); --batch, --help and --version work without one";
 }
 
 DisplayGuard::DisplayGuard()
 {
     g_previous = qInstallMessageHandler(holdBack);
+    // What the window system's libraries write straight to standard error
+    // goes into a file in memory meanwhile.
+    const int kept = ::memfd_create("dealwright-stderr", MFD_CLOEXEC);
+    if (kept < 0)
+        return;
+    std::fflush(stderr);
+    g_standardError = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
+    if (g_standardError < 0 || ::dup2(kept, STDERR_FILENO) < 0) {
+        if (g_standardError >= 0)
+            ::close(g_standardError);
+        g_standardError = -1;
+    }
+    ::close(kept);
+}
+
+void DisplayGuard::requireScreen()
+{
+    if (QGuiApplication::screens().isEmpty())
+        endWithoutWindows(noDisplayMessage());
 }
 
 DisplayGuard::~DisplayGuard()
 {
+    const QByteArray written = restoreStandardError();
+    if (!written.isEmpty()) {
+        std::fwrite(written.constData(), 1, size_t(written.size()), stderr);
+        std::fflush(stderr);
+    }
     qInstallMessageHandler(g_previous);
     for (const Held &message : held()) {
         const QMessageLogContext context(nullptr, 0, nullptr,

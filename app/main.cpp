@@ -1,16 +1,17 @@
 // Dealwright: the windows, or with --batch / --help / --version a run
 // without any display.
+#include "app/Arguments.h"
 #include "app/CommandLine.h"
 #include "app/DisplayGuard.h"
 #include "app/Program.h"
 #include "app/Switches.h"
 #include "batch/FileBatch.h"
+#include "files/Interrupts.h"
 #include "shell/Platform.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QStringDecoder>
 #include <QTextStream>
 
 #include <cstdio>
@@ -31,16 +32,16 @@ int main(int argc, char *argv[])
     QElapsedTimer sinceStart;
     sinceStart.start();
 
-    // Decoded as they stand: the system's decoder would drop a byte-order
-    // mark at the start of an argument, so that "--batch <BOM>5" passed
-    // where "--batch=<BOM>5" is refused.
+    // The arguments' bytes, kept exactly (app/Arguments.h): a byte-order
+    // mark stays a character, a byte that is not UTF-8 stays that byte.
     QStringList rawArguments;
-    for (int i = 0; i < argc; ++i) {
-        QStringDecoder decode(QStringDecoder::System, QStringDecoder::Flag::ConvertInitialBom);
-        rawArguments.append(decode(QByteArrayView(argv[i])));
-    }
+    for (int i = 0; i < argc; ++i)
+        rawArguments.append(app::argumentText(argv[i]));
     // A file-size limit makes a write fail with its reason, not end the program.
     batch::ignoreFileSizeSignal();
+    // Ended by Ctrl+C, a kill or a closed terminal, the program removes the
+    // temporaries of the files it was writing before it goes.
+    files::removeTemporariesOnSignals();
 
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -55,6 +56,7 @@ int main(int argc, char *argv[])
 
     std::optional<app::DisplayGuard> guard(std::in_place);
     QApplication application(argc, argv);
+    guard->requireScreen();
     guard.reset();
     nameTheProgram();
     QApplication::setQuitOnLastWindowClosed(false);

@@ -150,8 +150,16 @@ void BatchWindow::load()
 {
     shell::Guarded g(shell::Location::BatchWindowLoad);
     shell::loadWindowLook(g, this, *m_pointer);
-    g.step(108, [&] { m_countBox->setText(settings::read(settings::keys::NumberOfCards, QStringLiteral("52"))); });
-    g.step(110, [&] { m_folderBox->setText(settings::read(settings::keys::Text2, &shell::desktopFolder)); });
+    // The boxes' change handlers store only what is not stored yet: a stored
+    // value goes back only once the user changes it.
+    g.step(108, [&] {
+        const QScopedValueRollback<bool> filling(m_filling, true);
+        m_countBox->setText(settings::read(settings::keys::NumberOfCards, QStringLiteral("52")));
+    });
+    g.step(110, [&] {
+        const QScopedValueRollback<bool> filling(m_filling, true);
+        m_folderBox->setText(settings::read(settings::keys::Text2, &shell::desktopFolder));
+    });
     // A groove with a filled part, in the desktop's palette.
     m_progressBar->setPalette(shell::progressBarPalette(m_progressBar->palette()));
     g.step(112, [&] {
@@ -165,12 +173,14 @@ void BatchWindow::load()
 
 void BatchWindow::onCountTextChanged()
 {
-    shell::safely([&] { settings::write(settings::keys::NumberOfCards, m_countBox->text()); });
+    shell::safely([&] {
+        (m_filling ? settings::writeIfMissing : settings::write)(settings::keys::NumberOfCards, m_countBox->text());
+    });
 }
 
 void BatchWindow::onFolderTextChanged()
 {
-    shell::safely([&] { storeOutputFolder(m_folderBox->text()); });
+    shell::safely([&] { storeOutputFolder(m_folderBox->text(), m_filling); });
 }
 
 void BatchWindow::onCountBoxLeft()

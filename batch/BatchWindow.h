@@ -94,6 +94,7 @@ private:
     FocusLeaveCheck *m_countCheck = nullptr;
     bool m_generating = false;
     bool m_unloaded = false;
+    bool m_filling = false;  // the load is putting stored values into the boxes
 };
 
 } // namespace batch

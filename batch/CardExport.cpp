@@ -8,7 +8,10 @@
 #include "shell/ShellHelpers.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
+
+#include <sys/stat.h>
 
 namespace batch {
 namespace {
@@ -40,14 +43,28 @@ bool isExistingFolder(const QString &folderText)
     }
 }
 
+bool isExistingFolder(const QByteArray &folder)
+{
+    struct stat status {};
+    return !folder.isEmpty() && ::stat(folder.constData(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+QByteArray cardFilePath(const QByteArray &folder, const QString &baseName, const QString &extension)
+{
+    return folder + (folder.endsWith('/') ? "" : "/") + QFile::encodeName(baseName + extension);
+}
+
 void saveCardPicture(const QImage &picture, const QString &path)
 {
     FileBatch::writeOne(path, bitmapBytes(picture));
 }
 
-void storeOutputFolder(const QString &text)
+void storeOutputFolder(const QString &text, bool filledByLoad)
 {
-    settings::write(settings::keys::Text2, text);
+    if (filledByLoad)
+        settings::writeIfMissing(settings::keys::Text2, text);
+    else
+        settings::write(settings::keys::Text2, text);
 }
 
 QString browseStartFolder(const QString &lastFolder, const QString &folderText)

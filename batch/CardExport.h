@@ -24,6 +24,10 @@ QString cardFilePath(const QString &folderText, const QString &baseName,
 // True when the text names an existing folder; empty text and any failure
 // while testing count as false.
 bool isExistingFolder(const QString &folderText);
+// The same for a folder named by the file system's bytes (the command line's
+// --out, which may be in any encoding).
+bool isExistingFolder(const QByteArray &folder);
+QByteArray cardFilePath(const QByteArray &folder, const QString &baseName, const QString &extension);
 
 // Writes the picture as an uncompressed Windows bitmap (71 x 96, 40-byte
 // information header, 8 bits with the picture's palette), whole and on disk
@@ -32,8 +36,9 @@ bool isExistingFolder(const QString &folderText);
 // and the file system's reason when the file cannot be written.
 void saveCardPicture(const QImage &picture, const QString &path);
 
-// Text2_Change of both windows: stores the folder text under "Text2".
-void storeOutputFolder(const QString &text);
+// Text2_Change of both windows: stores the folder text under "Text2". A
+// change made by the window's load stores it only when no value is stored.
+void storeOutputFolder(const QString &text, bool filledByLoad = false);
 
 // Where the folder picker opens: the last folder browsed while it exists,
 // else the folder that the box names (the picker opens at its default when

@@ -44,10 +44,16 @@ QString extensionOf(CardFormat format)
 
 std::optional<int> cardHeightFrom(const QString &text)
 {
-    if (text.isEmpty() || text.size() > 9)
+    // Leading zeros add nothing to the number ("0000000096" is 96); more
+    // than nine digits after them are beyond any height.
+    qsizetype first = 0;
+    while (first + 1 < text.size() && text[first] == QLatin1Char('0'))
+        ++first;
+    const QStringView digits = QStringView(text).sliced(first);
+    if (digits.isEmpty() || digits.size() > 9)
         return std::nullopt;
     int value = 0;
-    for (const QChar c : text) {
+    for (const QChar c : digits) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return std::nullopt;
         value = value * 10 + (c.unicode() - '0');

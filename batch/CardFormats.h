@@ -22,7 +22,8 @@ constexpr int LargestCardHeight = 4320;
 std::optional<CardFormat> cardFormatNamed(const QString &name);
 QString extensionOf(CardFormat format);  // ".bmp", ".png"
 
-// A height written in decimal digits only, from 96 to 4320; nothing otherwise.
+// A height written in decimal digits only (leading zeros allowed), from 96
+// to 4320; nothing otherwise.
 std::optional<int> cardHeightFrom(const QString &text);
 // height x 1065 / 1440, rounded to a whole pixel, halves to even
 // (777 for 1050, 106 for 144).

@@ -36,10 +36,14 @@ FileBatch::~FileBatch() = default;
 
 void FileBatch::stage(const QString &path, const QByteArray &bytes)
 {
+    stage(QFile::encodeName(path), path, bytes);
+}
+
+void FileBatch::stage(const QByteArray &target, const QString &path, const QByteArray &bytes)
+{
     ignoreFileSizeSignal();
     auto staged = std::make_unique<Staged>();
     staged->path = path;
-    const QByteArray target = QFile::encodeName(path);
     // Temporaries that a killed or crashed export left in this folder go
     // first (once a batch); those of a live writer stay.
     const QByteArray folder = files::folderOf(target);

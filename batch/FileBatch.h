@@ -40,6 +40,9 @@ public:
     // with the system's reason, when they cannot be written; nothing of
     // that file is left behind then.
     void stage(const QString &path, const QByteArray &bytes);
+    // The same for a path given as the file system's bytes; `shownPath`
+    // names it in messages and in written().
+    void stage(const QByteArray &target, const QString &shownPath, const QByteArray &bytes);
 
     // Makes every staged file durable under its name. Returns one
     // description ("path: reason") per file that failed, in staging order;

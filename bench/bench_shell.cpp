@@ -1,16 +1,20 @@
 // The random pick and the draw-history search, the two operations every
 // draw repeats; the settings store's write (the folder box writes on every
-// keystroke) and read.
+// keystroke) and read, also of the largest files it reads and of one it
+// refuses.
 #include "cards/DrawState.h"
+#include "shell/Messages.h"
 #include "shell/Platform.h"
 #include "shell/Random.h"
 #include "settings/SettingsStore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -107,6 +111,93 @@ void BM_SettingsRead(benchmark::State &state)
     timeEach(state, [](int) { benchmark::DoNotOptimize(settings::read(settings::keys::Text2, QString())); });
 }
 BENCHMARK(BM_SettingsRead)->Unit(benchmark::kMicrosecond)->Iterations(5000);
+
+// The largest settings files the store reads (1 MB), in the shapes that
+// cost the reader most, with the key looked for at the very end or not
+// there at all: every line is looked at. The goal: under 50 ms.
+QByteArray largestFile(int shape)
+{
+    const qint64 limit = 1024 * 1024;
+    QByteArray file = "[Dealwright]\n";
+    switch (shape) {
+    case 0:  // short settings of another section, then ours
+        file = "[Other]\n";
+        while (file.size() < limit - 64)
+            file += "k" + QByteArray::number(file.size()) + "=v\n";
+        file += "[Dealwright]\n";
+        break;
+    case 1:  // one value of 1 MB
+        file += "Text2=" + QByteArray(limit - 64, 'a') + "\n";
+        break;
+    case 2:  // one value of escapes
+        file += "Text2=";
+        while (file.size() < limit - 64)
+            file += "\\x41\\t\\101\"\\\"\"";
+        file += "\n";
+        break;
+    case 3:  // keys of escapes in our section
+        while (file.size() < limit - 64)
+            file += "%U0041%20b%U00E9c=1\n";
+        break;
+    case 4:  // sections
+        while (file.size() < limit - 64)
+            file += "[Dealwright]\n[x]\n";
+        break;
+    }
+    file += "LastFolderDot=/end\n";
+    file.truncate(std::min<qsizetype>(file.size(), limit));
+    return file;
+}
+
+void BM_SettingsReadLargest(benchmark::State &state)
+{
+    BenchConfig config;
+    QFile file(settings::filePath());
+    const QByteArray bytes = largestFile(int(state.range(0)));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        state.SkipWithError("cannot write the settings file");
+        return;
+    }
+    file.close();
+    // The key at the end, a key not there, and the largest value decoded.
+    const QStringList keys = {settings::keys::LastFolderDot, settings::keys::WebVisit, settings::keys::Text2};
+    std::vector<double> samples;
+    for (auto _ : state) {
+        for (const QString &key : keys) {
+            const auto start = std::chrono::steady_clock::now();
+            benchmark::DoNotOptimize(settings::read(key, QString()));
+            samples.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        }
+    }
+    reportMedian(state, samples);
+    state.counters["max_ms"] = *std::max_element(samples.begin(), samples.end());
+    state.counters["bytes"] = double(bytes.size());
+}
+BENCHMARK(BM_SettingsReadLargest)->DenseRange(0, 4)->Unit(benchmark::kMillisecond)->Iterations(40);
+
+class SilentMessages : public shell::MessageService {
+public:
+    void show(const shell::Message &) override {}
+    void showAboutQt(QWidget *) override {}
+};
+
+// A file past the limit (50 MB) is refused before it is read.
+void BM_SettingsReadTooLarge(benchmark::State &state)
+{
+    BenchConfig config;
+    SilentMessages silent;
+    shell::MessageService *shown = std::exchange(shell::platform().messages, &silent);
+    QFile file(settings::filePath());
+    if (!file.open(QIODevice::ReadWrite) || !file.resize(qint64(50) * 1024 * 1024)) {
+        state.SkipWithError("cannot write the settings file");
+        return;
+    }
+    file.close();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(settings::read(settings::keys::Text2, QString()));
+    shell::platform().messages = shown;
+}
+BENCHMARK(BM_SettingsReadTooLarge)->Unit(benchmark::kMicrosecond)->Iterations(200);
 
 } // namespace
 

@@ -14,6 +14,16 @@ function(dw_add_test_executable)
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE testsupport ${T_LIBS} Qt6::Test)
   set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  dw_use_module_folder(${T_NAME})
+endfunction()
+
+# dw_use_module_folder(target): a test program that takes the SVG renderer
+# module's folder from DEALWRIGHT_MODULE_DIR (with DEALWRIGHT_MODULE_DIR_VARIABLE).
+# The program itself never does: it loads the module from its own folder.
+function(dw_use_module_folder target)
+  if(DEALWRIGHT_MODULE_DIR_VARIABLE)
+    target_link_libraries(${target} PRIVATE module_folder_variable)
+  endif()
 endfunction()
 
 # dw_add_test_run(NAME run TARGET test [LAUNCHER command ...] ENV ...)

@@ -12,11 +12,16 @@ namespace {
 // ".so", ".dll" or ".dylib" itself.
 const char ModuleName[] = "dealwright-svg";
 
+QString &namedFolder()
+{
+    static QString folder;
+    return folder;
+}
+
 const ScalableReader *loadReader()
 {
-    const QByteArray overridden = qgetenv("DEALWRIGHT_MODULE_DIR");
-    const QString folder = overridden.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/plugins")
-                                                : QString::fromLocal8Bit(overridden);
+    const QString folder = namedFolder().isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/plugins")
+                                                   : namedFolder();
     const QString path = QDir(folder).filePath(QLatin1String(ModuleName));
     QPluginLoader loader(path);
     loader.setLoadHints(QLibrary::PreventUnloadHint);
@@ -29,6 +34,11 @@ const ScalableReader *loadReader()
 }
 
 } // namespace
+
+void setModuleFolder(const QString &folder)
+{
+    namedFolder() = folder;
+}
 
 const ScalableReader *scalableReader()
 {

@@ -46,11 +46,11 @@ public:
 
 // The module's reader, loaded once on first use (from any thread), or
 // nullptr when the module cannot be loaded: the cards are then scaled from
-// their pictures. The module is looked for in the folder named by the
-// environment variable DEALWRIGHT_MODULE_DIR when it is set (the tests and
-// benchmarks, which run from other folders), else in the folder "plugins"
-// beside the executable.
+// their pictures. The module is looked for in the folder "plugins" beside
+// the executable; only the test programs, which run from another folder,
+// name another one (tests/support/ModuleFolder.cpp), before the first use.
 const ScalableReader *scalableReader();
+void setModuleFolder(const QString &folder);
 
 } // namespace deck
 

@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QScopedValueRollback>
 
 namespace draw {
 
@@ -196,9 +197,20 @@ void DrawWindow::load()
     m_loaded = true;
     shell::Guarded g(shell::Location::DrawWindowLoad);
     shell::loadWindowLook(g, this, *m_pointer);
-    g.step(108, [&] { m_folderBox->setText(settings::read(settings::keys::Text2, &shell::desktopFolder)); });
-    g.step(110, [&] { setOptionValue(m_withoutPuttingBack, shell::toBool(settings::read(settings::keys::Option1, 1))); });
-    g.step(112, [&] { setOptionValue(m_puttingBack, shell::toBool(settings::read(settings::keys::Option2, 0))); });
+    // The handlers that these steps' changes run store only what is not
+    // stored yet: a stored value goes back only once the user changes it.
+    g.step(108, [&] {
+        const QScopedValueRollback<bool> filling(m_filling, true);
+        m_folderBox->setText(settings::read(settings::keys::Text2, &shell::desktopFolder));
+    });
+    g.step(110, [&] {
+        const QScopedValueRollback<bool> filling(m_filling, true);
+        setOptionValue(m_withoutPuttingBack, shell::toBool(settings::read(settings::keys::Option1, 1)));
+    });
+    g.step(112, [&] {
+        const QScopedValueRollback<bool> filling(m_filling, true);
+        setOptionValue(m_puttingBack, shell::toBool(settings::read(settings::keys::Option2, 0)));
+    });
     g.step(114, [&] { cards::state().drawCount = 0; });
     g.step(116, [&] { cards::initDrawnCards(); });
     g.step(118, [&] { shell::setWhiteLabelBackground(m_countLabel); });
@@ -273,15 +285,16 @@ void DrawWindow::onBrowseClicked()
 
 void DrawWindow::onFolderTextChanged(const QString &text)
 {
-    shell::safely([&] { batch::storeOutputFolder(text); });
+    shell::safely([&] { batch::storeOutputFolder(text, m_filling); });
 }
 
 void DrawWindow::onModeChosen()
 {
     resetDraw();
     shell::safely([&] {
-        settings::write(settings::keys::Option1, shell::fromBool(m_withoutPuttingBack->isChecked()));
-        settings::write(settings::keys::Option2, shell::fromBool(m_puttingBack->isChecked()));
+        const auto store = m_filling ? &settings::writeIfMissing : &settings::write;
+        store(settings::keys::Option1, shell::fromBool(m_withoutPuttingBack->isChecked()));
+        store(settings::keys::Option2, shell::fromBool(m_puttingBack->isChecked()));
     });
     const QRadioButton *chosen = m_puttingBack->isChecked() ? m_puttingBack : m_withoutPuttingBack;
     const QString text = modeAnnouncement(chosen->text());

@@ -133,6 +133,7 @@ private:
     // Inside a run of drawMany, and whether the draw changed during it.
     bool m_quiet = false;
     bool m_changedQuietly = false;
+    bool m_filling = false;  // the load is putting stored values into the controls
 };
 
 } // namespace draw

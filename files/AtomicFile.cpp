@@ -1,5 +1,7 @@
 #include "files/AtomicFile.h"
 
+#include "files/Interrupts.h"
+
 #include <QList>
 #include <QRandomGenerator>
 
@@ -188,6 +190,8 @@ void StagedFile::open(const Options &options)
             && opened.st_ino == named.st_ino && opened.st_dev == named.st_dev) {
             m_file = file;
             m_temporary = candidate;
+            // Removed by the handler should a signal end the program now.
+            m_note = interrupts::note(m_folder, m_temporary.constData());
         } else {
             ::close(file);
             if (attempt > 100)
@@ -245,6 +249,8 @@ void StagedFile::commit()
         fail(EBADF, m_target);
     if (::renameat(m_folder, m_temporary.constData(), m_folder, m_name.constData()) != 0)
         fail(errno, m_target);
+    interrupts::forget(m_note);
+    m_note = -1;
     m_temporary.clear();
     m_committed = true;
     // The lock goes with the descriptor; the file is the target now.
@@ -291,6 +297,8 @@ void StagedFile::removeTemporary()
     if (m_folder >= 0) {
         if (!m_temporary.isEmpty())
             ::unlinkat(m_folder, m_temporary.constData(), 0);
+        interrupts::forget(m_note);
+        m_note = -1;
         ::close(m_folder);
         m_folder = -1;
     }

@@ -16,7 +16,8 @@
 // Temporaries are named ".<target name>.<random>.dealwright-tmp" and hold an
 // flock() for as long as their writer has them open: a temporary of that
 // pattern whose lock can be taken was left by a writer that is gone (killed,
-// crashed, power cut).
+// crashed, power cut). A program ended by SIGINT, SIGTERM or SIGHUP removes
+// its temporaries itself (Interrupts.h).
 //
 // Paths are the file system's bytes (QFile::encodeName), so that a name in
 // any encoding is kept as it is. Failures throw files::Error.
@@ -111,6 +112,7 @@ private:
     dev_t m_device = 0;
     ino_t m_inode = 0;
     bool m_committed = false;
+    int m_note = -1;  // its place among the temporaries removed on a signal (Interrupts.h)
 };
 
 // Writes one whole file (stage, write, wait, commit, sync the folder).

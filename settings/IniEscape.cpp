@@ -4,11 +4,7 @@
 
 #include "settings/IniChars.h"
 
-#include <QDataStream>
-#include <QIODevice>
 #include <QStringDecoder>
-#include <QStringList>
-#include <QVariant>
 
 namespace settings::ini {
 namespace {
@@ -47,7 +43,9 @@ QString unescapedText(QByteArrayView s)
                                       {'v', '\v'}, {'"', '"'},  {'?', '?'},   {'\'', '\''}, {'\\', '\\'}};
     QString text;
     text.reserve(s.size());
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    // Each stretch between escapes is decoded on its own, a byte order mark
+    // at its start kept as the character it is.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     bool inQuotes = false;
     bool quoted = false;           // any quote at all: nothing is trimmed at the end
     qsizetype keepFrom = 0;        // escaped characters are never trimmed
@@ -112,20 +110,6 @@ QString unescapedText(QByteArrayView s)
         text.truncate(end);
     }
     return text;
-}
-
-// A value stored through QDataStream ("@Variant(...)", "@DateTime(...)"),
-// as text where it has one.
-QString streamedValue(QStringView data, QDataStream::Version version)
-{
-    QByteArray bytes = data.toLatin1();
-    QDataStream stream(&bytes, QIODevice::ReadOnly);
-    stream.setVersion(version);
-    QVariant value;
-    stream >> value;
-    if (value.userType() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    return value.toString();
 }
 
 } // namespace
@@ -250,6 +234,10 @@ QByteArray escapedValue(const QString &value)
     return out;
 }
 
+// The program's values are text. The forms that carry other kinds of data
+// ("@Variant(...)", "@DateTime(...)", ...) are not decoded: such a value
+// reads as the text it is, a value of the wrong form for every key, which
+// the place that converts it refuses like any other.
 QString unescapedValue(QByteArrayView value)
 {
     const QString s = unescapedText(value);
@@ -260,10 +248,6 @@ QString unescapedValue(QByteArrayView value)
             return QString::fromUtf8(QStringView(s).sliced(11).chopped(1).toLatin1());
         if (s.startsWith(QLatin1String("@String(")))
             return s.sliced(8).chopped(1);
-        if (s.startsWith(QLatin1String("@Variant(")))
-            return streamedValue(QStringView(s).sliced(9), QDataStream::Qt_4_0);
-        if (s.startsWith(QLatin1String("@DateTime(")))
-            return streamedValue(QStringView(s).sliced(10), QDataStream::Qt_5_6);
         if (s == QLatin1String("@Invalid()"))
             return QString();
     }

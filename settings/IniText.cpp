@@ -4,6 +4,8 @@
 
 #include "settings/IniChars.h"
 
+#include <algorithm>
+
 namespace settings::ini {
 namespace {
 
@@ -63,8 +65,27 @@ void forEachLine(QByteArrayView file, Visit &&visit)
     }
 }
 
+bool isAsciiLetterOrSign(char16_t c) { return c < 0x80 && c != '%' && c != '\\'; }
+
 bool sameName(QByteArrayView written, QStringView wanted)
 {
+    // Unescaping never makes a name longer.
+    if (written.size() < wanted.size())
+        return false;
+    // Most names are plain ASCII without escapes: compared as they stand,
+    // without making a copy (a file of a megabyte may hold 100,000 of them).
+    const bool plain = std::all_of(written.begin(), written.end(), [](char c) { return isAsciiLetterOrSign(uchar(c)); })
+        && std::all_of(wanted.begin(), wanted.end(), [](QChar c) { return isAsciiLetterOrSign(c.unicode()); });
+    if (plain) {
+        const auto lower = [](char16_t c) { return (c >= 'A' && c <= 'Z') ? char16_t(c | 0x20) : c; };
+        if (written.size() != wanted.size())
+            return false;
+        for (qsizetype i = 0; i < written.size(); ++i) {
+            if (lower(uchar(written[i])) != lower(wanted[i].unicode()))
+                return false;
+        }
+        return true;
+    }
     return unescapedKey(written).compare(wanted, Qt::CaseInsensitive) == 0;
 }
 

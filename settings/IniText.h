@@ -6,7 +6,9 @@
 // Qt's QSettings): keys with %XX / %UXXXX escapes and "\" for "/"; values
 // optionally in double quotes, with backslash escapes (\\ \" \n \r \t \0
 // \a \b \f \v \xHH... \ooo), a leading "@" doubled and the "@ByteArray(...)",
-// "@String(...)", "@Variant(...)", "@DateTime(...)", "@Invalid()" forms.
+// "@String(...)" and "@Invalid()" forms. The values are text: the forms of
+// other data ("@Variant(...)", "@DateTime(...)") are read as the text they
+// are, never decoded into data.
 // Where a hand-edited file would read badly under those rules, this reader
 // is plainer:
 // - a comma outside quotes is part of the text (the program keeps no lists);

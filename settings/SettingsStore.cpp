@@ -20,9 +20,12 @@
 #include "settings/IniText.h"
 #include "settings/StoreFile.h"
 #include "shell/Failure.h"
+#include "shell/Messages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -41,6 +44,23 @@ const QString FileName = QStringLiteral("Marrowfen.ini");
 constexpr int MostAttempts = 100;
 
 ReplaceHook g_beforeReplace = nullptr;
+
+// A file too large to be read is reported once, at the first read or write
+// that meets it (again only should it change); reads give the defaults and
+// writes leave it alone.
+void reportTooLarge(const QString &path, const Contents &contents)
+{
+    static struct {
+        dev_t device = 0;
+        ino_t inode = 0;
+        qint64 size = -1;
+    } reported;
+    if (reported.device == contents.status.st_dev && reported.inode == contents.status.st_ino
+        && reported.size == contents.tooLarge)
+        return;
+    reported = {contents.status.st_dev, contents.status.st_ino, contents.tooLarge};
+    shell::showMessage(tooLargeMessage(path, contents.tooLarge));
+}
 
 bool isPermission(int error) { return error == EACCES || error == EPERM || error == EROFS; }
 
@@ -96,9 +116,24 @@ std::optional<QString> find(const QString &key)
         throw shell::Failure(QStringLiteral("The setting \"%1\" could not be read from the settings file %2: %3.")
                           .arg(key, QDir::toNativeSeparators(path), *problem));
     }
+    if (contents.tooLarge) {
+        reportTooLarge(path, contents);
+        return std::nullopt;
+    }
     if (!contents.exists)
         return std::nullopt;
     return ini::value(contents.bytes, Section, key);
+}
+
+QString tooLargeMessage(const QString &path, qint64 size)
+{
+    const QLocale locale;
+    return QCoreApplication::translate("settings",
+                                       "The settings file %1 is %2, larger than a settings file may be (%3). It has "
+                                       "not been read: Dealwright works with its default settings and leaves the "
+                                       "file as it is.")
+        .arg(QDir::toNativeSeparators(path), locale.formattedDataSize(size, 1, QLocale::DataSizeTraditionalFormat),
+             locale.formattedDataSize(storefile::LargestFile, 0, QLocale::DataSizeTraditionalFormat));
 }
 
 QString read(const QString &key, const QString &defaultValue)
@@ -117,7 +152,9 @@ QString read(const QString &key, int defaultValue)
     return read(key, QString::number(defaultValue));
 }
 
-void write(const QString &key, const QString &value)
+namespace {
+
+void writeValue(const QString &key, const QString &value, bool onlyIfMissing)
 {
     const QString path = filePath();
     const auto fail = [&](const QString &reason) {
@@ -131,6 +168,10 @@ void write(const QString &key, const QString &value)
         Contents old;
         if (Problem problem = storefile::readFile(target, old))
             fail(*problem);
+        if (old.tooLarge)
+            return reportTooLarge(path, old);
+        if (onlyIfMissing && old.exists && ini::value(old.bytes, Section, key))
+            return;
         // A rename would replace a file we may not write: ask first.
         if (old.exists && ::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0)
             fail(isPermission(errno) ? QStringLiteral("there is no permission to change it (%1)").arg(files::errorText(errno))
@@ -150,7 +191,7 @@ void write(const QString &key, const QString &value)
         Contents now;
         if (Problem problem = storefile::readFile(target, now))
             fail(*problem);
-        if (now.exists != old.exists || now.bytes != old.bytes) {
+        if (now.exists != old.exists || now.tooLarge || now.bytes != old.bytes) {
             // Another copy wrote meanwhile: the edit is made on its file.
             if (attempt == MostAttempts)
                 fail(QStringLiteral("other copies of the program kept changing it"));
@@ -167,6 +208,18 @@ void write(const QString &key, const QString &value)
         staged->syncFolder();
         return;
     }
+}
+
+} // namespace
+
+void write(const QString &key, const QString &value)
+{
+    writeValue(key, value, false);
+}
+
+void writeIfMissing(const QString &key, const QString &value)
+{
+    writeValue(key, value, true);
 }
 
 } // namespace settings

@@ -3,7 +3,8 @@
 // configuration folder ($XDG_CONFIG_HOME, else ~/.config), section
 // [Dealwright]. Keys are matched without regard to case. Every read opens
 // and reads the file (another copy of the program may have written); every
-// write is on disk when it returns and changes only its key's line.
+// write is on disk when it returns and changes only its key's line. Values
+// are text (IniText.h).
 #include <QString>
 #include <functional>
 #include <optional>
@@ -18,6 +19,9 @@ inline const QString Option2 = QStringLiteral("Option2");
 inline const QString Text2 = QStringLiteral("Text2");
 inline const QString NumberOfCards = QStringLiteral("Number Of Cards");
 inline const QString LastFolderDot = QStringLiteral("LastFolderDot");
+// Read only, never written: "0" turns off the occasional visit of the
+// maker's web site at start-up (a user's choice, written by hand).
+inline const QString WebVisit = QStringLiteral("Web Visit");
 } // namespace keys
 
 // The stored text, or the default when the key does not exist. A key that
@@ -35,6 +39,15 @@ std::optional<QString> find(const QString &key);
 // Replaces the value (whatever the case of the stored key) and syncs it to
 // disk. Throws shell::Failure when the store cannot be written.
 void write(const QString &key, const QString &value);
+// The same, only when the key does not exist yet: what a window's load
+// stores when it fills a control, so that a stored value the user has not
+// changed is never written back (it may not read back the same).
+void writeIfMissing(const QString &key, const QString &value);
+
+// A settings file larger than 1 MB is not read: reads give their defaults,
+// writes leave it as it is, and the first read or write that meets it shows
+// this message (once for the file at that size).
+QString tooLargeMessage(const QString &path, qint64 size);
 
 QString filePath();
 

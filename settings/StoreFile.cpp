@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
@@ -62,11 +64,17 @@ Problem readFile(const QByteArray &path, Contents &contents)
         return files::errorText(errno);
     if (!S_ISREG(contents.status.st_mode))
         return kindReason(contents.status.st_mode);
+    contents.exists = true;
+    if (contents.status.st_size > LargestFile) {
+        contents.tooLarge = contents.status.st_size;
+        return Problem();
+    }
+    // One byte more than the limit tells a file that grew past it meanwhile.
     contents.bytes.resize(qsizetype(contents.status.st_size) + 1);
     qsizetype size = 0;
-    for (;;) {
+    while (size <= LargestFile) {
         if (size == contents.bytes.size())
-            contents.bytes.resize(size * 2 + 4096);
+            contents.bytes.resize(std::min<qsizetype>(size * 2 + 4096, LargestFile + 1));
         const ssize_t got = ::read(file.get(), contents.bytes.data() + size, size_t(contents.bytes.size() - size));
         if (got == 0)
             break;
@@ -77,8 +85,12 @@ Problem readFile(const QByteArray &path, Contents &contents)
         }
         size += got;
     }
+    if (size > LargestFile) {
+        contents.bytes.clear();
+        contents.tooLarge = size;
+        return Problem();
+    }
     contents.bytes.truncate(size);
-    contents.exists = true;
     return Problem();
 }
 

@@ -13,11 +13,17 @@ namespace settings::storefile {
 
 using Problem = std::optional<QString>;
 
+// The largest settings file that is read (1 MB); the program's own values
+// take a few hundred bytes.
+constexpr qint64 LargestFile = 1024 * 1024;
+
 // The settings file as it is now. `exists` is false for a missing file or
-// folder, which is no error: the defaults apply.
+// folder, which is no error: the defaults apply. A file larger than
+// LargestFile is not read: `tooLarge` is its size and `bytes` is empty.
 struct Contents {
     bool exists = false;
     QByteArray bytes;
+    qint64 tooLarge = 0;
     struct stat status {};
 };
 

@@ -27,7 +27,7 @@ inline QProcessEnvironment withoutDisplay()
 
 // `fileSizeLimit` in bytes, as "ulimit -f" sets it (the signal left at its
 // default).
-inline ProgramRun runProgram(const QStringList &arguments, const QProcessEnvironment &env = withoutDisplay(),
+inline ProgramRun runCommand(const QString &command, const QStringList &arguments, const QProcessEnvironment &env,
                              rlim_t fileSizeLimit = RLIM_INFINITY)
 {
     QProcess process;
@@ -38,7 +38,7 @@ inline ProgramRun runProgram(const QStringList &arguments, const QProcessEnviron
             setrlimit(RLIMIT_FSIZE, &limit);
         });
     }
-    process.start(testsupport::programDir() + QStringLiteral("/dealwright"), arguments);
+    process.start(command, arguments);
     ProgramRun run;
     if (!process.waitForFinished(60000)) {
         process.kill();
@@ -49,6 +49,29 @@ inline ProgramRun runProgram(const QStringList &arguments, const QProcessEnviron
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+inline QString programPath() { return testsupport::programDir() + QStringLiteral("/dealwright"); }
+
+inline ProgramRun runProgram(const QStringList &arguments, const QProcessEnvironment &env = withoutDisplay(),
+                             rlim_t fileSizeLimit = RLIM_INFINITY)
+{
+    return runCommand(programPath(), arguments, env, fileSizeLimit);
+}
+
+// The program with arguments given as bytes in any encoding, passed on by
+// the shell's printf (an argument as text would be encoded as UTF-8). What
+// the program prints is read as UTF-8.
+inline ProgramRun runProgramWithBytes(const QList<QByteArray> &arguments, const QProcessEnvironment &env = withoutDisplay())
+{
+    QByteArray script = "exec \"$0\"";
+    for (const QByteArray &argument : arguments) {
+        script += " \"$(printf '";
+        for (const char c : argument)
+            script += '\\' + QByteArray::number(uchar(c), 8).rightJustified(3, '0');
+        script += "')\"";
+    }
+    return runCommand(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QString::fromLatin1(script), programPath()}, env);
 }
 
 } // namespace apptest

@@ -75,8 +75,12 @@ private slots:
         QCOMPARE(batch::cardWidthFor(1050), 777);   // a poker card at 300 dpi
         QCOMPARE(batch::cardWidthFor(144), 106);    // 106.5: the even neighbour
         QCOMPARE(batch::cardWidthFor(4320), 3195);
+        // Leading zeros add nothing, however many there are.
         QCOMPARE(batch::cardHeightFrom(QStringLiteral("0096")), std::optional<int>(96));
-        for (const char *bad : {"95", "4321", "", " 1050", "1050 ", "+1050", "1e3", "1050px", "10.5", "99999999999"})
+        QCOMPARE(batch::cardHeightFrom(QStringLiteral("0000000096")), std::optional<int>(96));
+        QCOMPARE(batch::cardHeightFrom(QString(40, QLatin1Char('0')) + QStringLiteral("4320")), std::optional<int>(4320));
+        for (const char *bad : {"95", "4321", "", "0", "0000000000", "00000000004321", "0000000000099999999999", " 1050",
+                                "1050 ", "+1050", "1e3", "1050px", "10.5", "99999999999"})
             QVERIFY2(!batch::cardHeightFrom(QString::fromLatin1(bad)), bad);
         QVERIFY(!batch::cardHeightFrom(QString(QChar(0xFEFF)) + QStringLiteral("1050")));
     }

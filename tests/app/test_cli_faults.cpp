@@ -1,10 +1,19 @@
 // The real executable where things go wrong: a file-size limit, names taken
 // by symbolic links, counts that a binary double would round wrongly or that
-// hide invisible characters, and no display at all.
+// hide invisible characters, arguments in any encoding, and no display or
+// no screen at all.
 #include "ProgramRun.h"
+#include "app/Arguments.h"
 #include "app/DisplayGuard.h"
+#include "batch/CardExport.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
+#include <QRandomGenerator>
+#include <QStringDecoder>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -16,6 +25,21 @@ using apptest::withoutDisplay;
 using Run = apptest::ProgramRun;
 
 QStringList lines(const QString &text) { return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
+
+// The names in a folder named by bytes, as bytes.
+QList<QByteArray> namesIn(const QByteArray &folder)
+{
+    QList<QByteArray> names;
+    if (DIR *listing = opendir(folder.constData())) {
+        while (const dirent *entry = readdir(listing)) {
+            if (qstrcmp(entry->d_name, ".") != 0 && qstrcmp(entry->d_name, "..") != 0)
+                names.append(entry->d_name);
+        }
+        closedir(listing);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 QByteArray contents(const QString &path)
 {
@@ -112,8 +136,86 @@ private slots:
             QVERIFY2(run.err.contains(message), qPrintable(run.err));
     }
 
-    // Without any display the windows cannot open: one clear line, status 2,
-    // no abort; the runs that need no display still work.
+    // The bytes of an argument as text and back, whatever they are.
+    void argumentsKeepTheirBytes()
+    {
+        QRandomGenerator random(8);
+        for (int i = 0; i < 20000; ++i) {
+            QByteArray bytes = random.bounded(4) == 0 ? QByteArray("\xEF\xBB\xBF") : QByteArray();
+            for (int length = random.bounded(12); length > 0; --length)
+                bytes += char(random.bounded(1, 256));
+            const QString text = app::argumentText(bytes);
+            QCOMPARE(app::argumentBytes(text), bytes);
+            // Text stays the text it is, a leading U+FEFF included.
+            if (QUtf8StringView(bytes).isValidUtf8())
+                QCOMPARE(text, QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom).decode(bytes));
+        }
+        QCOMPARE(app::argumentText("x\xc3"), QStringLiteral("x") + QChar(0xDCC3));
+        QCOMPARE(app::argumentText("\xEF\xBB\xBF" "5"), QString(QChar(0xFEFF)) + u'5');
+        QCOMPARE(app::shownArgument(app::argumentText("caf\xe9")), QStringLiteral("caf\uFFFD"));
+    }
+
+    // A folder is named by its bytes: one named in Latin-1 is written into,
+    // one with a cut-off UTF-8 sequence at its end is not its existing
+    // sibling without it; a count with a byte that is not text is no number.
+    void argumentsAreBytes()
+    {
+        QTemporaryDir dir;
+        const QByteArray base = QFile::encodeName(dir.path());
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("x")));
+        const Run cut = apptest::runProgramWithBytes({"--batch", "3", "--out", base + "/x\xc3"});
+        QCOMPARE(cut.status, 2);
+        QVERIFY2(cut.err.contains(batch::FolderMissingMessage), qPrintable(cut.err));
+        QCOMPARE(namesIn(base + "/x"), QList<QByteArray>());
+
+        const QByteArray latin1 = base + "/caf\xe9";
+        QCOMPARE(mkdir(latin1.constData(), 0700), 0);
+        // Emptied and removed by its bytes: QTemporaryDir reaches names as
+        // text, and this one is not.
+        struct RemovedAtEnd {
+            QByteArray folder;
+            ~RemovedAtEnd()
+            {
+                for (const QByteArray &name : namesIn(folder))
+                    unlink((folder + '/' + name).constData());
+                rmdir(folder.constData());
+            }
+        } removed{latin1};
+        const Run written = apptest::runProgramWithBytes({"--batch", "3", "--out", latin1});
+        QCOMPARE(written.status, 0);
+        QCOMPARE(namesIn(latin1).size(), 3);
+        for (const QString &line : lines(written.out))
+            QVERIFY2(line.section(QLatin1Char('\t'), 2).startsWith(dir.path() + QStringLiteral("/caf\uFFFD/Card ")), qPrintable(line));
+
+        for (const QByteArray &count : {QByteArray("5\xc3"), QByteArray("\xff" "3"), QByteArray("3\xe9")}) {
+            const Run run = apptest::runProgramWithBytes({"--batch", count, "--out", base});
+            QCOMPARE(run.status, 2);
+            QVERIFY2(run.err.contains(QLatin1String("Must be a numerical value.")), qPrintable(run.err));
+        }
+        QCOMPARE(namesIn(base), QList<QByteArray>({"caf\xe9", "x"}));
+    }
+
+    // "--" ends the options: with nothing after it the windows open, and
+    // whatever follows it is no option.
+    void theEndOfTheOptions()
+    {
+        QProcessEnvironment env = withoutDisplay();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("DEALWRIGHT_EXIT_AFTER_SHOW"), QStringLiteral("1"));
+        QTemporaryDir config;
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        const Run windows = runProgram({QStringLiteral("--")}, env);
+        QCOMPARE(windows.status, 0);
+        QVERIFY2(windows.err.contains(QLatin1String("shown ")), qPrintable(windows.err));
+        const Run after = runProgram({QStringLiteral("--"), QStringLiteral("--version")}, env);
+        QCOMPARE(after.status, 2);
+        QVERIFY2(after.err.contains(QLatin1String("Unexpected argument '--version'")), qPrintable(after.err));
+        QCOMPARE(after.out, QString());
+    }
+
+    // Without any display or screen the windows cannot open: one clear
+    // line, status 2, no abort, whatever the window system; the runs that
+    // need no display still work.
     void noDisplay_data()
     {
         QTest::addColumn<QString>("display");
@@ -121,6 +223,8 @@ private slots:
         QTest::newRow("nothing set") << QString() << QString();
         QTest::newRow("an X display nobody serves") << QStringLiteral(":79") << QStringLiteral("xcb");
         QTest::newRow("a Wayland display nobody serves") << QString() << QStringLiteral("wayland");
+        QTest::newRow("a Wayland display without a runtime folder") << QString() << QStringLiteral("wayland-bare");
+        QTest::newRow("a framebuffer that is not there") << QString() << QStringLiteral("linuxfb:fb=/nonexistent/fb0");
     }
 
     void noDisplay()
@@ -130,12 +234,19 @@ private slots:
         QProcessEnvironment env = withoutDisplay();
         if (!display.isEmpty())
             env.insert(QStringLiteral("DISPLAY"), display);
-        if (!platform.isEmpty())
-            env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
-        if (platform == QLatin1String("wayland")) {
-            QTemporaryDir runtime;
-            env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        QTemporaryDir runtime;
+        if (platform.startsWith(QLatin1String("wayland"))) {
+            // The library of the Wayland client writes its own complaint
+            // about a missing runtime folder to standard error.
+            if (platform == QLatin1String("wayland")) {
+                env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+                env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+            } else {
+                env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+            }
             env.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-nobody"));
+        } else if (!platform.isEmpty()) {
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
         }
         const Run run = runProgram({}, env);
         QCOMPARE(run.status, 2);

@@ -290,22 +290,43 @@ private slots:
         QCOMPARE(apptest::bytesOf(config.settingsFile()), before);
     }
 
+    void theOccasionalWebSiteVisit_data()
+    {
+        QTest::addColumn<QString>("webVisit");  // the stored "Web Visit", or none
+        QTest::addColumn<bool>("visits");
+        QTest::newRow("not stored") << QString() << true;
+        QTest::newRow("1") << QStringLiteral("1") << true;
+        QTest::newRow("0") << QStringLiteral("0") << false;
+        QTest::newRow("0, as a number written otherwise") << QStringLiteral(" 0.0 ") << false;
+    }
+
     void theOccasionalWebSiteVisit()
     {
         // About one start in a hundred opens the maker's web site, and only
-        // through the web seam (never a real browser here).
+        // through the web seam (never a real browser here); "Web Visit" set
+        // to 0 turns it off. The clock runs alike in every case.
+        QFETCH(QString, webVisit);
+        QFETCH(bool, visits);
         testsupport::TempConfig config;
         testsupport::TestPlatform platform;
+        if (!webVisit.isNull())
+            store(config.settingsFile(), settings::keys::WebVisit, webVisit);
         platform.clock.running = true;
         platform.clock.step = 0.37;
         const int starts = 400;
         for (int i = 0; i < starts; ++i)
             Start start;
-        QVERIFY2(platform.web.opened.size() >= 1 && platform.web.opened.size() <= 12,
-                 qPrintable(QString::number(platform.web.opened.size())));
+        if (visits) {
+            QVERIFY2(platform.web.opened.size() >= 1 && platform.web.opened.size() <= 12,
+                     qPrintable(QString::number(platform.web.opened.size())));
+        } else {
+            QCOMPARE(platform.web.opened.size(), 0);
+        }
         for (const QUrl &address : platform.web.opened)
             QCOMPARE(address, QUrl(QString::fromLatin1(shell::WebSiteAddress)));
         QCOMPARE(platform.messages.shown.size(), 0);
+        // The key is only read.
+        QCOMPARE(stored(config.settingsFile(), settings::keys::WebVisit), webVisit);
     }
 };
 

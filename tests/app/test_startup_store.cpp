@@ -3,8 +3,11 @@
 // comes up without waiting on the store.
 #include "AppTestSupport.h"
 #include "settings/SettingsStore.h"
+#include "support/Controls.h"
 #include "support/TestPlatform.h"
 
+#include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -30,7 +33,8 @@ std::unique_ptr<Start> guardedStart()
 // as its text.
 QStringList reports(const testsupport::RecordingMessages &messages)
 {
-    const QStringList keys = {settings::keys::Form3Start, settings::keys::Option1, settings::keys::Option2, settings::keys::Text2};
+    const QStringList keys = {settings::keys::Form3Start, settings::keys::Option1, settings::keys::Option2,
+                              settings::keys::Text2, settings::keys::WebVisit};
     const auto procedure = [](shell::Location location) {
         switch (location) {
         case shell::Location::ChooserLoad: return QStringLiteral("ChooserLoad");
@@ -63,8 +67,9 @@ private slots:
         QTest::newRow("pipe as settings file") << true;
     }
 
-    // Step 128's read fails: reported, and its branch opens the draw window,
-    // whose load reports its three reads; step 140 is reported last.
+    // Step 108's read ("Web Visit") fails and is reported, so does step
+    // 128's, whose branch opens the draw window; its load reports its three
+    // reads; step 140 is reported last.
     void aStoreThatCannotBeReadIsReportedStepByStep()
     {
         QFETCH(bool, pipe);
@@ -76,7 +81,8 @@ private slots:
             QVERIFY(QDir().mkpath(config.settingsFile()));
         const std::unique_ptr<Start> start = guardedStart();
         QCOMPARE(reports(platform.messages),
-                 QStringList({QStringLiteral("ChooserLoad 128 Form3Start"), QStringLiteral("DrawWindowLoad 108 Text2"),
+                 QStringList({QStringLiteral("ChooserLoad 108 Web Visit"), QStringLiteral("ChooserLoad 128 Form3Start"),
+                              QStringLiteral("DrawWindowLoad 108 Text2"),
                               QStringLiteral("DrawWindowLoad 110 Option1"), QStringLiteral("DrawWindowLoad 112 Option2"),
                               QStringLiteral("ChooserLoad 140 Form3Start")}));
         QVERIFY(QTest::qWaitForWindowExposed(apptest::window(QStringLiteral("Form2")), 5000));
@@ -96,6 +102,38 @@ private slots:
         const std::unique_ptr<Start> start = guardedStart();
         QCOMPARE(reports(platform.messages), QStringList({QStringLiteral("ChooserLoad 140 Form3Start")}));
         QVERIFY(QTest::qWaitForWindowExposed(&start->chooser(), 5000));
+    }
+
+    // A settings file past 1 MB: one message names it and its size, the
+    // start goes on with the defaults (the chooser, though the file's start
+    // names the draw window), and nothing the user does replaces the file.
+    void aFileTooLargeToReadIsNamedOnceAndLeftAlone()
+    {
+        testsupport::TempConfig config;
+        testsupport::TestPlatform platform;
+        const qint64 size = 3 * 1024 * 1024 + 5;
+        {
+            QFile file(config.settingsFile());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("[Dealwright]\nForm3Start=2\nText2=/cards/\n;");
+            QVERIFY(file.resize(size));
+        }
+        const QByteArray before = apptest::bytesOf(config.settingsFile());
+        const QDateTime modified = QFileInfo(config.settingsFile()).lastModified();
+        const std::unique_ptr<Start> start = guardedStart();
+        QCOMPARE(platform.messages.plainTexts(), QStringList{settings::tooLargeMessage(config.settingsFile(), size)});
+        QVERIFY(platform.messages.reports().isEmpty());
+        QVERIFY(showing(QStringLiteral("Form1")));
+        QTest::mouseClick(testsupport::control<QPushButton>(&start->chooser(), "PushButton1"), Qt::LeftButton);
+        QWidget *drawWindow = apptest::window(QStringLiteral("Form2"));
+        QVERIFY(drawWindow && drawWindow->isVisible());
+        auto *folderBox = testsupport::control<QLineEdit>(drawWindow, "Text2");
+        QVERIFY(folderBox->text() != QLatin1String("/cards/"));  // the default
+        QTest::keyClicks(folderBox, QStringLiteral("x"));
+        QVERIFY(drawWindow->close());
+        QCOMPARE(platform.messages.shown.size(), 1);
+        QCOMPARE(apptest::bytesOf(config.settingsFile()), before);
+        QCOMPARE(QFileInfo(config.settingsFile()).lastModified(), modified);
     }
 };
 

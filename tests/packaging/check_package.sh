@@ -6,7 +6,8 @@
 #   - the package holds the licence in Debian's machine-readable copyright
 #     file (the same text as LICENSE), a changelog that dpkg reads, the
 #     manual page, the metadata, the icons (the scalable one included), the
-#     executable with its SVG module and files, and the command link.
+#     executable with its SVG module and files, and the command link;
+#   - the program loads its SVG module only from its own folder.
 #
 #   tests/packaging/check_package.sh BUILD-DIR SOURCE-DIR
 set -euo pipefail
@@ -117,6 +118,33 @@ for file in lib/dealwright/dealwright lib/dealwright/plugins/dealwright-svg.so l
     [ -f "$root/usr/$file" ] || fail "/usr/$file is missing"
 done
 [ "$(readlink "$root/usr/bin/dealwright")" = "../lib/dealwright/dealwright" ] || fail "the command link is wrong"
+
+# The SVG module comes only from the program's own folder: a library in a
+# folder named by DEALWRIGHT_MODULE_DIR (which only the build tree's test
+# programs honour) is neither loaded nor looked at, even where the program
+# needs the module (cards of 200 pixels), and the program's own module is
+# used (Qt warns on standard error when it cannot load one).
+program=$root/usr/lib/dealwright/dealwright
+strings "$program" > "$work/program.strings"
+if grep -q DEALWRIGHT_MODULE_DIR "$work/program.strings"; then
+    fail "the packaged program reads DEALWRIGHT_MODULE_DIR"
+fi
+mkdir -p "$work/elsewhere" "$work/cards"
+printf '#include <stdio.h>\n__attribute__((constructor)) static void loaded(void) { fclose(fopen("%s", "w")); }\n' \
+    "$work/elsewhere-loaded" > "$work/elsewhere.c"
+if ${CC:-cc} -shared -fPIC -o "$work/elsewhere/dealwright-svg.so" "$work/elsewhere.c" 2> "$work/cc.log"; then
+    DEALWRIGHT_MODULE_DIR=$work/elsewhere "$program" --batch 1 --out "$work/cards" --height 200 \
+        > /dev/null 2> "$work/module.err" && status=0 || status=$?
+    if [ -e "$work/elsewhere-loaded" ]; then
+        fail "the packaged program loaded a module from DEALWRIGHT_MODULE_DIR"
+    elif [ "$status" -ne 0 ] || [ -s "$work/module.err" ]; then
+        fail "the packaged program did not use its own module (status $status): $(cat "$work/module.err")"
+    else
+        ok "the SVG module only from the program's folder"
+    fi
+else
+    fail "no C compiler for the module check: $(cat "$work/cc.log")"
+fi
 echo "$control" | grep -q '^Section: utils$' || fail "section: $control"
 echo "$control" | grep -q 'libqt6svg6' || fail "the SVG module's library is not a dependency: $control"
 

@@ -3,6 +3,7 @@
 // of the program, permissions and links.
 #include "SettingsTestSupport.h"
 #include "settings/SettingsStore.h"
+#include "settings/StoreFile.h"
 #include "support/TestPlatform.h"
 
 #include <QtTest>
@@ -297,6 +298,44 @@ private slots:
         chmod(QFile::encodeName(config.settingsFile()).constData(), 0600);
         QCOMPARE(seen, readable ? 110 : 11);  // the write failed; the read gave the old value, or failed
         QCOMPARE(bytesOf(config.settingsFile()), before);
+    }
+
+    // A settings folder the user may not write into is reported as what it
+    // is, a permission problem, whether a writer's lock file stands in it or
+    // not, and by the lock itself where it is the first to meet it.
+    void aReadOnlyFolderIsNamedAsSuch()
+    {
+        testsupport::TempConfig config;
+        settings::write(keys::Text2, QStringLiteral("old"));
+        chmod(QFile::encodeName(config.settingsFile()).constData(), 0666);  // the file itself may be changed
+        const QByteArray folder = QFile::encodeName(config.path());
+        static QString s_expected;
+        s_expected = QStringLiteral("no permission to write in the folder %1 (").arg(config.path());
+        static QByteArray s_lock;
+        s_lock = folder + "/another.flock";
+        for (const bool lockLeft : {true, false}) {
+            if (!lockLeft)
+                QVERIFY(QFile::remove(config.path() + Lock));
+            chmod(folder.constData(), 0555);
+            const int seen = inChild([] {
+                if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+                    return 9;
+                int result = 0;
+                try {
+                    settings::write(keys::Text2, QStringLiteral("new"));
+                } catch (const shell::Failure &f) {
+                    result = f.description().contains(s_expected) ? 1 : 2;
+                }
+                storefile::WriteLock lock;
+                const storefile::Problem problem = lock.take(s_lock);
+                return result * 10
+                    + (problem && problem->contains(QLatin1String("cannot be made: there is no permission to write in its folder"))
+                           ? 1 : 2);
+            });
+            chmod(folder.constData(), 0700);
+            QCOMPARE(seen, 11);
+            QCOMPARE(settings::read(keys::Text2, QString()), QStringLiteral("old"));
+        }
     }
 
     void anUnwritableStoreIsAFailureNotSilence()
