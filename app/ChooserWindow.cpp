@@ -54,8 +54,10 @@ ChooserWindow::ChooserWindow(shell::Navigator &navigator, QWidget *parent)
 
     // Creation order as designed: Text1, PushButton2, PushButton1. Text1 is
     // made after the window's first frame (createHiddenBox).
-    m_oldMethodButton = makeButton(this, QStringLiteral("PushButton2"), QStringLiteral("Old Method"), {120, 630, 7800, 405});
-    m_newMethodButton = makeButton(this, QStringLiteral("PushButton1"), QStringLiteral("New Method"), {120, 120, 7800, 405});
+    //: The chooser's second button: it opens the batch window, which draws up to 52 cards at once.
+    m_oldMethodButton = makeButton(this, QStringLiteral("PushButton2"), tr("Old Method"), {120, 630, 7800, 405});
+    //: The chooser's first button: it opens the draw window, which draws one card at a time.
+    m_newMethodButton = makeButton(this, QStringLiteral("PushButton1"), tr("New Method"), {120, 120, 7800, 405});
 
     // Tab order: Text1 (0), PushButton1 (1), PushButton2 (2). The window
     // holds the first focus: Tab then goes to "New Method".

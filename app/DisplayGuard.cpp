@@ -1,5 +1,7 @@
 #include "app/DisplayGuard.h"
 
+#include "shell/Language.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -29,7 +31,7 @@ void holdBack(QtMsgType type, const QMessageLogContext &context, const QString &
 {
     if (type == QtFatalMsg) {
         // Qt gives up on its window system: nothing else can show.
-        std::fprintf(stderr, "%s\n", noDisplayMessage());
+        std::fprintf(stderr, "%s\n", noDisplayMessage().toLocal8Bit().constData());
         std::fflush(stderr);
         _exit(2);
     }
@@ -38,10 +40,16 @@ void holdBack(QtMsgType type, const QMessageLogContext &context, const QString &
 
 } // namespace
 
-const char *noDisplayMessage()
+QString noDisplayMessage()
 {
-    return "dealwright: cannot open the windows: no display can be reached "
-           "(DISPLAY or WAYLAND_DISPLAY); --batch, --help and --version work without one";
+    // Said while the application object is being made: its translations
+    // are not in force yet.
+    return QStringLiteral("dealwright: ")
+        + shell::translateEarly("app::DisplayGuard",
+                                QT_TRANSLATE_NOOP("app::DisplayGuard",
+                                                  "cannot open the windows: no display can be reached "
+                                                  "(DISPLAY or WAYLAND_DISPLAY); --batch, --help and --version "
+                                                  "work without one"));
 }
 
 DisplayGuard::DisplayGuard()

@@ -5,6 +5,8 @@
 // made, this guard holds Qt's messages back; should the window system fail,
 // it prints one clear line on standard error and ends the program with
 // exit status 2. Once the windows can open, the held messages are passed on.
+#include <QString>
+
 namespace app {
 
 class DisplayGuard {
@@ -15,7 +17,7 @@ public:
     DisplayGuard &operator=(const DisplayGuard &) = delete;
 };
 
-// The line printed when no display can be reached.
-const char *noDisplayMessage();
+// The line printed when no display can be reached, in the user's language.
+QString noDisplayMessage();
 
 } // namespace app

@@ -5,6 +5,7 @@
 #include "app/Program.h"
 #include "app/Switches.h"
 #include "batch/FileBatch.h"
+#include "shell/Language.h"
 #include "shell/Platform.h"
 
 #include <QApplication>
@@ -45,8 +46,13 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
 
+    // The user's language, read before any application object exists so
+    // that even "no display" is said in it.
+    shell::loadUserLanguage();
+
     if (app::runsWithoutDisplay(rawArguments)) {
         QCoreApplication core(argc, argv);
+        shell::installLanguage();
         nameTheProgram();
         shell::installQtPlatform();
         app::applyLoggingSwitch();
@@ -56,6 +62,7 @@ int main(int argc, char *argv[])
     std::optional<app::DisplayGuard> guard(std::in_place);
     QApplication application(argc, argv);
     guard.reset();
+    shell::installLanguage();
     nameTheProgram();
     QApplication::setQuitOnLastWindowClosed(false);
     shell::installQtPlatform();

@@ -5,9 +5,9 @@
 #include "batch/FocusLeaveCheck.h"
 #include "batch/Generation.h"
 #include "batch/PaintThrottle.h"
+#include "cards/CardNames.h"
 #include "deck/CardFaceControl.h"
 #include "deck/CardImage.h"
-#include "deck/PictureSet.h"
 #include "settings/SettingsStore.h"
 #include "shell/ErrorReport.h"
 #include "shell/Messages.h"
@@ -36,9 +36,13 @@ constexpr int ClientWidth = 8100;
 constexpr int ClientHeight = 6600;
 constexpr int ListColumnWidth = 3500;
 
-const QString ProgressText = QStringLiteral("Progress Bar");
-
 } // namespace
+
+// The bar's text while no batch is being drawn.
+QString BatchWindow::progressText()
+{
+    return tr("Progress Bar");
+}
 
 BatchWindow::BatchWindow(shell::Navigator &navigator, QWidget *parent) : QWidget(parent), m_navigator(navigator)
 {
@@ -61,35 +65,35 @@ void BatchWindow::createControls()
     m_progressBar = placed(new QProgressBar(this), "ProgressBar1", {120, 6090, 7860, 390});
     m_progressBar->setRange(0, 100);
     m_progressBar->setValue(0);
-    m_progressBar->setFormat(ProgressText);
+    m_progressBar->setFormat(progressText());
     m_progressBar->setTextVisible(true);
     m_progressBar->setAlignment(Qt::AlignCenter);
-    m_progressBar->setAccessibleName(QStringLiteral("Generation progress"));
-    m_startButton = placed(new QPushButton(QStringLiteral("Start Generate Random Playing Cards"), this), "PushButton2",
+    m_progressBar->setAccessibleName(tr("Generation progress"));
+    m_startButton = placed(new QPushButton(tr("Start Generate Random Playing Cards"), this), "PushButton2",
                            {120, 1560, 7860, 450});
-    m_countFrame = placed(new QGroupBox(QStringLiteral("Number To Generate"), this), "Frame1", {120, 690, 7860, 750});
+    m_countFrame = placed(new QGroupBox(tr("Number To Generate"), this), "Frame1", {120, 690, 7860, 750});
     m_countBox = placed(new QLineEdit(m_countFrame), "Text1", {120, 330, 7620, 315});
-    m_countBox->setAccessibleName(QStringLiteral("Number To Generate"));
-    m_previewFrame = placed(new QGroupBox(QStringLiteral("Preview"), this), "Frame2", {4140, 2130, 3840, 2400});
+    m_countBox->setAccessibleName(tr("Number To Generate"));
+    m_previewFrame = placed(new QGroupBox(tr("Preview"), this), "Frame2", {4140, 2130, 3840, 2400});
     // Not stretched: the preview takes the picture's own size (71 x 96
     // pixels, 1065 x 1440 twips).
     m_preview = placed(new deck::CardImage(m_previewFrame), "Image1", {240, 360, 1065, 1440});
-    m_preview->setAccessibleName(QStringLiteral("Preview"));
+    m_preview->setAccessibleName(tr("Preview"));
     m_saveAllButton =
-        placed(new QPushButton(QStringLiteral("Save All Cards To Image"), this), "PushButton1", {120, 5520, 3900, 450});
-    m_saveSelectedButton = placed(new QPushButton(QStringLiteral("Save Selected Card As Image"), this), "PushButton3",
+        placed(new QPushButton(tr("Save All Cards To Image"), this), "PushButton1", {120, 5520, 3900, 450});
+    m_saveSelectedButton = placed(new QPushButton(tr("Save Selected Card As Image"), this), "PushButton3",
                                   {4140, 5520, 3840, 450});
     m_folderFrame =
-        placed(new QGroupBox(QStringLiteral("Save Results To This Folder"), this), "Frame4", {120, 4650, 7860, 750});
+        placed(new QGroupBox(tr("Save Results To This Folder"), this), "Frame4", {120, 4650, 7860, 750});
     m_folderBox = placed(new QLineEdit(m_folderFrame), "Text2", {120, 330, 7020, 315});
-    m_folderBox->setAccessibleName(QStringLiteral("Save Results To This Folder"));
+    m_folderBox->setAccessibleName(tr("Save Results To This Folder"));
     m_browseButton = placed(new QPushButton(QStringLiteral("..."), m_folderFrame), "PushButton9", {7260, 315, 480, 345});
-    m_browseButton->setAccessibleName(QStringLiteral("Choose the output folder"));
+    m_browseButton->setAccessibleName(tr("Choose the output folder"));
     auto *list = placed(new EntryList(this), "ListView1", {120, 2130, 3900, 2400});
     connect(list, &EntryList::previewRequested, this, &BatchWindow::onListClicked);
     m_list = list;
-    m_list->setAccessibleName(QStringLiteral("Generated cards"));
-    m_backButton = placed(new QPushButton(QStringLiteral("< Back"), this), "PushButton4", {120, 120, 7860, 450});
+    m_list->setAccessibleName(tr("Generated cards"));
+    m_backButton = placed(new QPushButton(tr("< Back"), this), "PushButton4", {120, 120, 7860, 450});
     // The card face control sits behind "< Back", out of sight: only its
     // pictures are used.
     m_faceControl = placed(new deck::CardFaceControl(this), "Deck1", {120, 120, 480, 585});
@@ -134,7 +138,7 @@ void BatchWindow::load()
     g.step(108, [&] { m_countBox->setText(settings::read(settings::keys::NumberOfCards, QStringLiteral("52"))); });
     g.step(110, [&] { m_folderBox->setText(settings::read(settings::keys::Text2, &shell::desktopFolder)); });
     g.step(112, [&] {
-        m_list->setHeaderLabels({QStringLiteral("Card/s Generated")});
+        m_list->setHeaderLabels({tr("Card/s Generated")});
         const double perPixel = shell::twipsPerPixel(m_list);
         m_list->header()->resizeSection(0, shell::twipsToPixels(ListColumnWidth, perPixel));
     });
@@ -214,7 +218,7 @@ void BatchWindow::onStartClicked()
     g.step(112, [&] {
         m_pointer->setStyle(shell::PointerDefault);
         m_progressBar->setValue(0);
-        m_progressBar->setFormat(ProgressText);
+        m_progressBar->setFormat(progressText());
     });
 }
 
@@ -222,7 +226,7 @@ void BatchWindow::appendEntry(int card)
 {
     auto *entry = new QTreeWidgetItem(m_list, QStringList{entryText(card)});
     entry->setData(0, CardRole, card);
-    entry->setData(0, Qt::AccessibleTextRole, deck::cardName(card));
+    entry->setData(0, Qt::AccessibleTextRole, cards::displayCardName(card));
 }
 
 QTreeWidgetItem *BatchWindow::selectedEntry() const

@@ -106,38 +106,38 @@ void DrawWindow::createControls()
     // The window's size first: it decides how large the controls are shown.
     shell::setClientSizeTwips(this, ClientWidth, ClientHeight);
     // From top to bottom; the order of creation is the order of Tab.
-    m_backButton = makeButton(this, "PushButton4", QStringLiteral("< Back"), {120, 120, 8040, 375});
+    m_backButton = makeButton(this, "PushButton4", tr("< Back"), {120, 120, 8040, 375});
 
-    m_modeFrame = placed(new QGroupBox(QStringLiteral("Generate Option"), this), "Frame3", {120, 600, 8040, 975});
-    m_withoutPuttingBack = placed(new QRadioButton(QStringLiteral("Show next card and do not put back in deck"), m_modeFrame),
+    m_modeFrame = placed(new QGroupBox(tr("Generate Option"), this), "Frame3", {120, 600, 8040, 975});
+    m_withoutPuttingBack = placed(new QRadioButton(tr("Show next card and do not put back in deck"), m_modeFrame),
                                   "Option1", {240, 270, 7680, 285});
     m_puttingBack = placed(
-        new QRadioButton(QStringLiteral("Show next card and then put it back in deck to be possibly selected again"),
-                         m_modeFrame),
+        new QRadioButton(tr("Show next card and then put it back in deck to be possibly selected again"), m_modeFrame),
         "Option2", {240, 600, 7680, 285});
 
-    m_cardFrame = placed(new QGroupBox(QStringLiteral("Card Area"), this), "Frame2", {120, 1650, 8040, 2400});
+    m_cardFrame = placed(new QGroupBox(tr("Card Area"), this), "Frame2", {120, 1650, 8040, 2400});
     m_pile = makeImage(m_cardFrame, "Image2", {480, 300, 1065, 1440});
-    m_pile->setFixedName(QStringLiteral("Deck"));
+    //: The pile of cards not drawn yet, as a screen reader names it.
+    m_pile->setFixedName(tr("Deck"));
     m_firstCard = makeImage(m_cardFrame, "Image1", {1800, 300, 1065, 1440});
     m_row = makeImage(m_cardFrame, "Image3", {1995, 300, 1065, 1440});
     m_row->setProperty("index", 0);
     m_row->hide();
 
-    m_nextCardButton = makeButton(this, "PushButton2", QStringLiteral("Show Next Card"), {120, 4140, 3960, 375});
-    m_resetButton = makeButton(this, "PushButton1", QStringLiteral("Reset"), {4200, 4140, 3960, 375});
+    m_nextCardButton = makeButton(this, "PushButton2", tr("Show Next Card"), {120, 4140, 3960, 375});
+    m_resetButton = makeButton(this, "PushButton1", tr("Reset"), {4200, 4140, 3960, 375});
     m_countLabel = placed(new QLabel(cards::countText(1), this), "Label1", {120, 4605, 8040, 255});
     m_fullScreenButton =
-        makeButton(this, "PushButton5", QStringLiteral("Show Cards On Full Screen"), {120, 4950, 8040, 375});
+        makeButton(this, "PushButton5", tr("Show Cards On Full Screen"), {120, 4950, 8040, 375});
 
-    m_folderFrame = placed(new QGroupBox(QStringLiteral("Save Results To This Folder"), this), "Frame4",
+    m_folderFrame = placed(new QGroupBox(tr("Save Results To This Folder"), this), "Frame4",
                            {120, 5415, 8040, 855});
     m_folderBox = placed(new QLineEdit(m_folderFrame), "Text2", {240, 330, 7080, 345});
-    m_folderBox->setAccessibleName(QStringLiteral("Save Results To This Folder"));
+    m_folderBox->setAccessibleName(tr("Save Results To This Folder"));
     m_browseButton = makeButton(m_folderFrame, "PushButton9", QStringLiteral("..."), {7440, 315, 480, 375});
-    m_browseButton->setAccessibleName(QStringLiteral("Choose the output folder"));
+    m_browseButton->setAccessibleName(tr("Choose the output folder"));
 
-    m_saveCardButton = makeButton(this, "PushButton3", QStringLiteral("Save Card As Image"), {120, 6390, 8040, 375});
+    m_saveCardButton = makeButton(this, "PushButton3", tr("Save Card As Image"), {120, 6390, 8040, 375});
     // Space draws from the first moment: the focus starts on "Show Next Card".
     m_nextCardButton->setFocus(Qt::OtherFocusReason);
 

@@ -55,7 +55,7 @@ void setBackground(QWidget *widget, const QColor &colour)
 int checkedSize(int twips)
 {
     if (twips < 0)
-        throw shell::Failure(QStringLiteral("Invalid property value"));
+        throw shell::Failure(FullScreenView::tr("Invalid property value"));
     return twips;
 }
 
@@ -80,8 +80,9 @@ FullScreenView::FullScreenView(cards::DrawHost &host, std::function<void()> show
     shell::reapplyTwips(this);
     setFocusPolicy(Qt::StrongFocus);
     m_row->setProperty("index", 0);
-    m_pile->setFixedName(QStringLiteral("Deck"));
-    m_instructionLabel->setText(QStringLiteral("Press 'Space' to show next card, ESC to exit"));
+    //: The pile of cards not drawn yet, as a screen reader names it.
+    m_pile->setFixedName(tr("Deck"));
+    m_instructionLabel->setText(tr("Press 'Space' to show next card, ESC to exit"));
     setBackground(this, Qt::black);
     shell::setClientSizeTwips(this, DesignWidth, DesignHeight);
 }

@@ -139,7 +139,7 @@ private slots:
         }
         const Run run = runProgram({}, env);
         QCOMPARE(run.status, 2);
-        QCOMPARE(run.err, QString::fromLatin1(app::noDisplayMessage()) + QLatin1Char('\n'));
+        QCOMPARE(run.err, app::noDisplayMessage() + QLatin1Char('\n'));
         QCOMPARE(run.out, QString());
 
         QTemporaryDir dir;
