@@ -1,5 +1,6 @@
 #include "app/ChooserWindow.h"
 
+#include "shell/CaptionFit.h"
 #include "shell/Convert.h"
 #include "shell/ErrorReport.h"
 #include "shell/Failure.h"
@@ -58,6 +59,7 @@ ChooserWindow::ChooserWindow(shell::Navigator &navigator, QWidget *parent)
     m_oldMethodButton = makeButton(this, QStringLiteral("PushButton2"), tr("Old Method"), {120, 630, 7800, 405});
     //: The chooser's first button: it opens the draw window, which draws one card at a time.
     m_newMethodButton = makeButton(this, QStringLiteral("PushButton1"), tr("New Method"), {120, 120, 7800, 405});
+    shell::fitCaptions(this);
 
     // Tab order: Text1 (0), PushButton1 (1), PushButton2 (2). The window
     // holds the first focus: Tab then goes to "New Method".

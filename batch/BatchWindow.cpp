@@ -9,6 +9,7 @@
 #include "deck/CardFaceControl.h"
 #include "deck/CardImage.h"
 #include "settings/SettingsStore.h"
+#include "shell/CaptionFit.h"
 #include "shell/ErrorReport.h"
 #include "shell/Messages.h"
 #include "shell/Navigator.h"
@@ -69,6 +70,14 @@ void BatchWindow::createControls()
     m_progressBar->setTextVisible(true);
     m_progressBar->setAlignment(Qt::AlignCenter);
     m_progressBar->setAccessibleName(tr("Generation progress"));
+    // Qt's Fusion style draws no text on a bar that fills from the right
+    // while it stands at its minimum: a right-to-left bar at rest is drawn
+    // the other way round (it shows no filling then), so that its text shows.
+    const auto keepText = [this](int value) {
+        m_progressBar->setInvertedAppearance(m_progressBar->isRightToLeft() && value == m_progressBar->minimum());
+    };
+    connect(m_progressBar, &QProgressBar::valueChanged, this, keepText);
+    keepText(m_progressBar->value());
     m_startButton = placed(new QPushButton(tr("Start Generate Random Playing Cards"), this), "PushButton2",
                            {120, 1560, 7860, 450});
     m_countFrame = placed(new QGroupBox(tr("Number To Generate"), this), "Frame1", {120, 690, 7860, 750});
@@ -106,6 +115,8 @@ void BatchWindow::createControls()
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     m_startButton->setFocus(Qt::OtherFocusReason);
+    // Longer captions than the English ones (German, ...) grow the window.
+    shell::fitCaptions(this);
 
     m_pointer = new shell::PointerFeedback(this);
     for (QWidget *area : {static_cast<QWidget *>(m_countFrame), static_cast<QWidget *>(m_previewFrame),

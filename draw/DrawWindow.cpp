@@ -8,6 +8,7 @@
 #include "draw/FullScreenView.h"
 #include "draw/WidgetDisplay.h"
 #include "settings/SettingsStore.h"
+#include "shell/CaptionFit.h"
 #include "shell/Convert.h"
 #include "shell/ErrorReport.h"
 #include "shell/Navigator.h"
@@ -147,6 +148,8 @@ void DrawWindow::createControls()
     m_faceControl->setObjectName(QStringLiteral("Deck1"));
     m_faceControl->hide();
 
+    // Longer captions than the English ones (German, ...) grow the window.
+    shell::fitCaptions(this);
     setFixedSize(size());
 }
 
