@@ -1,9 +1,11 @@
 #include "Language.h"
 
 #include "ShellHelpers.h"
+#include "TranslationCheck.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLibraryInfo>
@@ -34,12 +36,26 @@ const char *const QtFileMissing = QT_TRANSLATE_NOOP("shell::Language", "%1 is mi
 //: Qt's translation of its own dialogs cannot be used; %1 is its path.
 const char *const QtFileDamaged = QT_TRANSLATE_NOOP("shell::Language", "%1 is damaged: Qt's own dialogs stay in English.");
 
+// One translation in force: the file's bytes, read once and checked, and
+// the translator that reads them where they are.
+struct Translation {
+    QByteArray bytes;
+    QTranslator *translator = nullptr;
+
+    void clear()
+    {
+        delete translator;  // a translator in force takes itself out
+        translator = nullptr;
+        bytes.clear();
+    }
+};
+
 // The translations in force: they live until another language replaces
 // them or the program ends.
 struct Loaded {
     QString language;
-    QTranslator *program = nullptr;
-    QTranslator *qt = nullptr;
+    Translation program;
+    Translation qt;
     bool directionSet = false;
 };
 
@@ -49,22 +65,24 @@ Loaded &loaded()
     return current;
 }
 
-// Takes one translation file; null when it is missing, cut short or
+// Takes one translation file; false when it is missing, cut short or
 // damaged, with the reason in `problem`.
-QTranslator *loadFile(const QString &path, const char *missing, const char *damaged, QString *problem)
+bool loadFile(const QString &path, Translation &into, const char *missing, const char *damaged, QString *problem)
 {
-    const QFileInfo info(path);
-    if (!info.isFile() || !info.isReadable()) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         *problem = translateEarly(Context, missing).arg(QDir::toNativeSeparators(path));
-        return nullptr;
+        return false;
     }
-    auto *translator = new QTranslator;
-    if (!translator->load(path)) {
-        delete translator;
+    into.bytes = file.readAll();
+    into.translator = new QTranslator;
+    if (file.error() != QFileDevice::NoError || !isIntactTranslation(into.bytes)
+        || !into.translator->load(reinterpret_cast<const uchar *>(into.bytes.constData()), int(into.bytes.size()))) {
+        into.clear();
         *problem = translateEarly(Context, damaged).arg(QDir::toNativeSeparators(path));
-        return nullptr;
+        return false;
     }
-    return translator;
+    return true;
 }
 
 bool isCLocale(QString name)
@@ -142,20 +160,16 @@ QString qtTranslationFile(const QString &language)
 QStringList loadLanguage(const QString &language)
 {
     Loaded &current = loaded();
-    delete current.program;  // a translator in force takes itself out
-    delete current.qt;
-    current.program = nullptr;
-    current.qt = nullptr;
+    current.program.clear();
+    current.qt.clear();
     current.language = language;
     QStringList problems;
     if (language.isEmpty())
         return problems;
     QString problem;
-    current.program = loadFile(programTranslationFile(language), ProgramFileMissing, ProgramFileDamaged, &problem);
-    if (!current.program)
+    if (!loadFile(programTranslationFile(language), current.program, ProgramFileMissing, ProgramFileDamaged, &problem))
         problems << problem;
-    current.qt = loadFile(qtTranslationFile(language), QtFileMissing, QtFileDamaged, &problem);
-    if (!current.qt)
+    if (!loadFile(qtTranslationFile(language), current.qt, QtFileMissing, QtFileDamaged, &problem))
         problems << problem;
     return problems;
 }
@@ -169,7 +183,7 @@ void installLanguage()
         return;
     // Qt's first, the program's last: the translation installed last is
     // asked first.
-    for (QTranslator *translator : {current.qt, current.program}) {
+    for (QTranslator *translator : {current.qt.translator, current.program.translator}) {
         if (translator)
             QCoreApplication::installTranslator(translator);
     }
@@ -178,8 +192,8 @@ void installLanguage()
     if (!current.language.isEmpty()) {
         // The program's own translation decides: with it missing, the
         // texts are English and so is their direction.
-        const bool rightToLeft =
-            current.program && current.program->translate("QGuiApplication", LayoutDirectionKey) == QLatin1String("RTL");
+        const QTranslator *own = current.program.translator;
+        const bool rightToLeft = own && own->translate("QGuiApplication", LayoutDirectionKey) == QLatin1String("RTL");
         QGuiApplication::setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
         current.directionSet = true;
     } else if (current.directionSet) {
@@ -199,8 +213,8 @@ void loadUserLanguage()
 QString translateEarly(const char *context, const char *source)
 {
     const Loaded &current = loaded();
-    if (current.program) {
-        const QString text = current.program->translate(context, source);
+    if (current.program.translator) {
+        const QString text = current.program.translator->translate(context, source);
         if (!text.isEmpty())
             return text;
     }
