@@ -449,7 +449,7 @@ distinct cards and saves them as bitmap files, without any window.</source>
     </message>
     <message>
         <source>Draws &lt;count&gt; distinct cards (up to 52) and saves them as &quot;Card N.bmp&quot;.</source>
-        <extracomment>--help: the option --batch. &lt;count&gt; is the value&apos;s name shown beside it (translated below).</extracomment>
+        <extracomment>--help: the option --batch; &lt;count&gt; is the name of its value, as translated below.</extracomment>
         <translation>يسحب &lt;العدد&gt; من الأوراق المختلفة (حتى 52) ويحفظها باسم «Card N.bmp».</translation>
     </message>
     <message>
@@ -1132,7 +1132,7 @@ an unusable folder or a wrong command line.
     </message>
     <message>
         <source>J, Q, K</source>
-        <translation>J وQ وK</translation>
+        <translation>J، Q، K</translation>
     </message>
     <message>
         <source>A to 10</source>

@@ -437,9 +437,8 @@ verschiedener Karten und speichert sie ohne Fenster als Bitmap-Dateien.</transla
     </message>
     <message>
         <source>Draws &lt;count&gt; distinct cards (up to 52) and saves them as &quot;Card N.bmp&quot;.</source>
-        <extracomment>--help: the option --batch. &lt;count&gt; is the value&apos;s name shown beside it (translated below).</extracomment>
-        <translation>Zieht &lt;Anzahl&gt; verschiedene Karten (bis zu 52) und speichert sie als
-„Card N.bmp“.</translation>
+        <extracomment>--help: the option --batch; &lt;count&gt; is the name of its value, as translated below.</extracomment>
+        <translation>Zieht &lt;Anzahl&gt; verschiedene Karten (bis zu 52) und speichert sie als „Card N.bmp“.</translation>
     </message>
     <message>
         <source>count</source>

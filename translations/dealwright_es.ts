@@ -437,7 +437,7 @@ distintas y las guarda como archivos de mapa de bits, sin ninguna ventana.</tran
     </message>
     <message>
         <source>Draws &lt;count&gt; distinct cards (up to 52) and saves them as &quot;Card N.bmp&quot;.</source>
-        <extracomment>--help: the option --batch. &lt;count&gt; is the value&apos;s name shown beside it (translated below).</extracomment>
+        <extracomment>--help: the option --batch; &lt;count&gt; is the name of its value, as translated below.</extracomment>
         <translation>Saca &lt;cantidad&gt; cartas distintas (hasta 52) y las guarda como «Card N.bmp».</translation>
     </message>
     <message>

@@ -437,7 +437,7 @@ cartes distinctes et les enregistre en fichiers bitmap, sans fenêtre.</translat
     </message>
     <message>
         <source>Draws &lt;count&gt; distinct cards (up to 52) and saves them as &quot;Card N.bmp&quot;.</source>
-        <extracomment>--help: the option --batch. &lt;count&gt; is the value&apos;s name shown beside it (translated below).</extracomment>
+        <extracomment>--help: the option --batch; &lt;count&gt; is the name of its value, as translated below.</extracomment>
         <translation>Tire &lt;nombre&gt; cartes distinctes (jusqu’à 52) et les enregistre sous « Card N.bmp ».</translation>
     </message>
     <message>
@@ -830,7 +830,7 @@ erronée.
     </message>
     <message>
         <source>Card Area</source>
-        <translation>Cartes tirées</translation>
+        <translation>Zone des cartes</translation>
     </message>
     <message>
         <source>Deck</source>

@@ -417,12 +417,12 @@
     <message>
         <source>Old Method</source>
         <extracomment>The chooser&apos;s second button: it opens the batch window, which draws up to 52 cards at once.</extracomment>
-        <translation>Metodo classico</translation>
+        <translation>Vecchio metodo</translation>
     </message>
     <message>
         <source>New Method</source>
         <extracomment>The chooser&apos;s first button: it opens the draw window, which draws one card at a time.</extracomment>
-        <translation>Metodo nuovo</translation>
+        <translation>Nuovo metodo</translation>
     </message>
 </context>
 <context>
@@ -437,7 +437,7 @@ diverse e le salva come file bitmap, senza alcuna finestra.</translation>
     </message>
     <message>
         <source>Draws &lt;count&gt; distinct cards (up to 52) and saves them as &quot;Card N.bmp&quot;.</source>
-        <extracomment>--help: the option --batch. &lt;count&gt; is the value&apos;s name shown beside it (translated below).</extracomment>
+        <extracomment>--help: the option --batch; &lt;count&gt; is the name of its value, as translated below.</extracomment>
         <translation>Estrae &lt;numero&gt; carte diverse (fino a 52) e le salva come «Card N.bmp».</translation>
     </message>
     <message>

@@ -434,7 +434,7 @@ distinct cards and saves them as bitmap files, without any window.</source>
     </message>
     <message>
         <source>Draws &lt;count&gt; distinct cards (up to 52) and saves them as &quot;Card N.bmp&quot;.</source>
-        <extracomment>--help: the option --batch. &lt;count&gt; is the value&apos;s name shown beside it (translated below).</extracomment>
+        <extracomment>--help: the option --batch; &lt;count&gt; is the name of its value, as translated below.</extracomment>
         <translation>異なるカードを &lt;枚数&gt; 枚 (最大 52 枚) 引き、「Card N.bmp」として保存します。</translation>
     </message>
     <message>

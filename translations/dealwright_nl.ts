@@ -437,7 +437,7 @@ verschillende kaarten en slaat die zonder venster op als bitmapbestanden.</trans
     </message>
     <message>
         <source>Draws &lt;count&gt; distinct cards (up to 52) and saves them as &quot;Card N.bmp&quot;.</source>
-        <extracomment>--help: the option --batch. &lt;count&gt; is the value&apos;s name shown beside it (translated below).</extracomment>
+        <extracomment>--help: the option --batch; &lt;count&gt; is the name of its value, as translated below.</extracomment>
         <translation>Trekt &lt;aantal&gt; verschillende kaarten (tot 52) en slaat ze op als ‘Card N.bmp’.</translation>
     </message>
     <message>

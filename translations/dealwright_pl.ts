@@ -440,7 +440,7 @@ i zapisuje je jako pliki bitmap, bez żadnego okna.</translation>
     </message>
     <message>
         <source>Draws &lt;count&gt; distinct cards (up to 52) and saves them as &quot;Card N.bmp&quot;.</source>
-        <extracomment>--help: the option --batch. &lt;count&gt; is the value&apos;s name shown beside it (translated below).</extracomment>
+        <extracomment>--help: the option --batch; &lt;count&gt; is the name of its value, as translated below.</extracomment>
         <translation>Losuje &lt;liczba&gt; różnych kart (do 52) i zapisuje je jako „Card N.bmp”.</translation>
     </message>
     <message>

@@ -437,7 +437,7 @@ diferentes e as salva como arquivos bitmap, sem nenhuma janela.</translation>
     </message>
     <message>
         <source>Draws &lt;count&gt; distinct cards (up to 52) and saves them as &quot;Card N.bmp&quot;.</source>
-        <extracomment>--help: the option --batch. &lt;count&gt; is the value&apos;s name shown beside it (translated below).</extracomment>
+        <extracomment>--help: the option --batch; &lt;count&gt; is the name of its value, as translated below.</extracomment>
         <translation>Tira &lt;quantidade&gt; cartas diferentes (até 52) e as salva como “Card N.bmp”.</translation>
     </message>
     <message>

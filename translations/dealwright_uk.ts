@@ -440,7 +440,7 @@ distinct cards and saves them as bitmap files, without any window.</source>
     </message>
     <message>
         <source>Draws &lt;count&gt; distinct cards (up to 52) and saves them as &quot;Card N.bmp&quot;.</source>
-        <extracomment>--help: the option --batch. &lt;count&gt; is the value&apos;s name shown beside it (translated below).</extracomment>
+        <extracomment>--help: the option --batch; &lt;count&gt; is the name of its value, as translated below.</extracomment>
         <translation>Витягує &lt;кількість&gt; різних карт (до 52) і зберігає їх як «Card N.bmp».</translation>
     </message>
     <message>

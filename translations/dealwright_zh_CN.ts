@@ -434,7 +434,7 @@ distinct cards and saves them as bitmap files, without any window.</source>
     </message>
     <message>
         <source>Draws &lt;count&gt; distinct cards (up to 52) and saves them as &quot;Card N.bmp&quot;.</source>
-        <extracomment>--help: the option --batch. &lt;count&gt; is the value&apos;s name shown beside it (translated below).</extracomment>
+        <extracomment>--help: the option --batch; &lt;count&gt; is the name of its value, as translated below.</extracomment>
         <translation>抽出 &lt;数量&gt; 张互不相同的牌（最多 52 张），并保存为“Card N.bmp”。</translation>
     </message>
     <message>
