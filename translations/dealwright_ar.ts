@@ -713,6 +713,51 @@ an unusable folder or a wrong command line.
         <source>The program&apos;s own cards, sharp at every size</source>
         <translation>أوراق البرنامج نفسه، واضحة بأي حجم</translation>
     </message>
+    <message>
+        <source>card design %1 left out: %2</source>
+        <extracomment>One line on standard error: %1 is the deck&apos;s folder, %2 the reason (&quot;its index.desktop is missing&quot;).</extracomment>
+        <translation>أُهمل تصميم الأوراق %1: %2</translation>
+    </message>
+    <message>
+        <source>its index.desktop is missing</source>
+        <translation>ملف index.desktop الخاص به مفقود</translation>
+    </message>
+    <message>
+        <source>its index.desktop is not a regular file</source>
+        <translation>ملف index.desktop الخاص به ليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <source>its index.desktop is over 1 MB</source>
+        <translation>ملف index.desktop الخاص به أكبر من 1 ميغابايت</translation>
+    </message>
+    <message>
+        <source>its index.desktop cannot be read (%1)</source>
+        <translation>تتعذر قراءة ملف index.desktop الخاص به (%1)</translation>
+    </message>
+    <message>
+        <source>its folder name holds a tab or a line break</source>
+        <translation>اسم مجلده يحتوي على مسافة جدولة أو فاصل أسطر</translation>
+    </message>
+    <message>
+        <source>its index.desktop has no [KDE Backdeck] group</source>
+        <translation>ملف index.desktop الخاص به لا يحتوي على المجموعة [KDE Backdeck]</translation>
+    </message>
+    <message>
+        <source>its index.desktop names no SVG file</source>
+        <translation>ملف index.desktop الخاص به لا يذكر أي ملف SVG</translation>
+    </message>
+    <message>
+        <source>no card design &quot;%1&quot; is installed</source>
+        <translation>لا يوجد تصميم أوراق مثبت باسم «%1»</translation>
+    </message>
+    <message>
+        <source>the card design &quot;%1&quot; cannot be used: %2</source>
+        <translation>يتعذر استخدام تصميم الأوراق «%1»: %2</translation>
+    </message>
+    <message>
+        <source>%1; the built-in cards are shown</source>
+        <translation>%1؛ تُعرض الأوراق المدمجة</translation>
+    </message>
 </context>
 <context>
     <name>deck::CardFaceControl</name>
@@ -811,6 +856,77 @@ an unusable folder or a wrong command line.
     <message>
         <source>There is no card back number %1.</source>
         <translation>لا يوجد ظهر ورقة رقمه %1.</translation>
+    </message>
+</context>
+<context>
+    <name>deck::SvgFile</name>
+    <message>
+        <source>its SVG file %1 lacks the card element %2</source>
+        <extracomment>%1 is the file, %2 the element&apos;s id (&quot;queen_heart&quot;), which stays as it is.</extracomment>
+        <translation>ملف SVG الخاص به %1 ينقصه عنصر الورقة %2</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 lacks %2 of the 52 card elements (%3)</source>
+        <extracomment>%1 is the file, %2 how many of the 52 elements are missing, %3 the first of their ids.</extracomment>
+        <translation>ملف SVG الخاص به %1 ينقصه %2 من عناصر الأوراق الـ52 (%3)</translation>
+    </message>
+    <message>
+        <source>the SVG renderer module cannot be loaded</source>
+        <translation>يتعذر تحميل وحدة عرض SVG</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not a valid SVG document</source>
+        <translation>ملف SVG الخاص به %1 ليس مستند SVG صالحًا</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 cannot be unpacked</source>
+        <translation>يتعذر فك ضغط ملف SVG الخاص به %1</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is over %2 MB unpacked</source>
+        <extracomment>%1 is the file, %2 the limit in megabytes (MB).</extracomment>
+        <translation>ملف SVG الخاص به %1 أكبر من %2 ميغابايت بعد فك الضغط</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is truncated</source>
+        <translation>ملف SVG الخاص به %1 مبتور</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is damaged (%2)</source>
+        <extracomment>%1 is the file, %2 what the unpacking library says.</extracomment>
+        <translation>ملف SVG الخاص به %1 تالف (%2)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is missing</source>
+        <translation>ملف SVG الخاص به %1 مفقود</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not a regular file</source>
+        <translation>ملف SVG الخاص به %1 ليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is over %2 MB</source>
+        <extracomment>%1 is the file, %2 the limit in megabytes (MB).</extracomment>
+        <translation>ملف SVG الخاص به %1 أكبر من %2 ميغابايت</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 cannot be read (%2)</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>تتعذر قراءة ملف SVG الخاص به %1 (%2)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not an SVG document</source>
+        <translation>ملف SVG الخاص به %1 ليس مستند SVG</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not well-formed XML (line %2: %3)</source>
+        <extracomment>%1 is the file, %2 the line, %3 what the XML reader says.</extracomment>
+        <translation>ملف SVG الخاص به %1 ليس XML سليم البنية (السطر %2: %3)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 repeats its elements through references beyond %2</source>
+        <extracomment>%1 is the file, %2 the most elements a drawing may visit.</extracomment>
+        <translation>ملف SVG الخاص به %1 يكرر عناصره عبر الإحالات أكثر من %2 مرة</translation>
     </message>
 </context>
 <context>

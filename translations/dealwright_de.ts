@@ -702,6 +702,51 @@ unbrauchbaren Ordner oder einer falschen Befehlszeile.
         <source>The program&apos;s own cards, sharp at every size</source>
         <translation>Die eigenen Karten des Programms, scharf in jeder Größe</translation>
     </message>
+    <message>
+        <source>card design %1 left out: %2</source>
+        <extracomment>One line on standard error: %1 is the deck&apos;s folder, %2 the reason (&quot;its index.desktop is missing&quot;).</extracomment>
+        <translation>Kartendesign %1 ausgelassen: %2</translation>
+    </message>
+    <message>
+        <source>its index.desktop is missing</source>
+        <translation>seine Datei index.desktop fehlt</translation>
+    </message>
+    <message>
+        <source>its index.desktop is not a regular file</source>
+        <translation>seine Datei index.desktop ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>its index.desktop is over 1 MB</source>
+        <translation>seine Datei index.desktop ist größer als 1 MB</translation>
+    </message>
+    <message>
+        <source>its index.desktop cannot be read (%1)</source>
+        <translation>seine Datei index.desktop kann nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>its folder name holds a tab or a line break</source>
+        <translation>sein Ordnername enthält einen Tabulator oder Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>its index.desktop has no [KDE Backdeck] group</source>
+        <translation>seine Datei index.desktop hat keine Gruppe [KDE Backdeck]</translation>
+    </message>
+    <message>
+        <source>its index.desktop names no SVG file</source>
+        <translation>seine Datei index.desktop nennt keine SVG-Datei</translation>
+    </message>
+    <message>
+        <source>no card design &quot;%1&quot; is installed</source>
+        <translation>kein Kartendesign „%1“ ist installiert</translation>
+    </message>
+    <message>
+        <source>the card design &quot;%1&quot; cannot be used: %2</source>
+        <translation>das Kartendesign „%1“ ist nicht verwendbar: %2</translation>
+    </message>
+    <message>
+        <source>%1; the built-in cards are shown</source>
+        <translation>%1; die eingebauten Karten werden gezeigt</translation>
+    </message>
 </context>
 <context>
     <name>deck::CardFaceControl</name>
@@ -800,6 +845,77 @@ unbrauchbaren Ordner oder einer falschen Befehlszeile.
     <message>
         <source>There is no card back number %1.</source>
         <translation>Es gibt keinen Kartenrücken Nummer %1.</translation>
+    </message>
+</context>
+<context>
+    <name>deck::SvgFile</name>
+    <message>
+        <source>its SVG file %1 lacks the card element %2</source>
+        <extracomment>%1 is the file, %2 the element&apos;s id (&quot;queen_heart&quot;), which stays as it is.</extracomment>
+        <translation>seiner SVG-Datei %1 fehlt das Kartenelement %2</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 lacks %2 of the 52 card elements (%3)</source>
+        <extracomment>%1 is the file, %2 how many of the 52 elements are missing, %3 the first of their ids.</extracomment>
+        <translation>seiner SVG-Datei %1 fehlen %2 der 52 Kartenelemente (%3)</translation>
+    </message>
+    <message>
+        <source>the SVG renderer module cannot be loaded</source>
+        <translation>das SVG-Darstellungsmodul kann nicht geladen werden</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not a valid SVG document</source>
+        <translation>seine SVG-Datei %1 ist kein gültiges SVG-Dokument</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 cannot be unpacked</source>
+        <translation>seine SVG-Datei %1 kann nicht entpackt werden</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is over %2 MB unpacked</source>
+        <extracomment>%1 is the file, %2 the limit in megabytes (MB).</extracomment>
+        <translation>seine SVG-Datei %1 ist entpackt größer als %2 MB</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is truncated</source>
+        <translation>seine SVG-Datei %1 ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is damaged (%2)</source>
+        <extracomment>%1 is the file, %2 what the unpacking library says.</extracomment>
+        <translation>seine SVG-Datei %1 ist beschädigt (%2)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is missing</source>
+        <translation>seine SVG-Datei %1 fehlt</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not a regular file</source>
+        <translation>seine SVG-Datei %1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is over %2 MB</source>
+        <extracomment>%1 is the file, %2 the limit in megabytes (MB).</extracomment>
+        <translation>seine SVG-Datei %1 ist größer als %2 MB</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 cannot be read (%2)</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>seine SVG-Datei %1 kann nicht gelesen werden (%2)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not an SVG document</source>
+        <translation>seine SVG-Datei %1 ist kein SVG-Dokument</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not well-formed XML (line %2: %3)</source>
+        <extracomment>%1 is the file, %2 the line, %3 what the XML reader says.</extracomment>
+        <translation>seine SVG-Datei %1 ist kein wohlgeformtes XML (Zeile %2: %3)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 repeats its elements through references beyond %2</source>
+        <extracomment>%1 is the file, %2 the most elements a drawing may visit.</extracomment>
+        <translation>seine SVG-Datei %1 wiederholt ihre Elemente über Verweise mehr als %2-mal</translation>
     </message>
 </context>
 <context>

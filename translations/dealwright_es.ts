@@ -702,6 +702,51 @@ es incorrecta.
         <source>The program&apos;s own cards, sharp at every size</source>
         <translation>Las cartas propias del programa, nítidas a cualquier tamaño</translation>
     </message>
+    <message>
+        <source>card design %1 left out: %2</source>
+        <extracomment>One line on standard error: %1 is the deck&apos;s folder, %2 the reason (&quot;its index.desktop is missing&quot;).</extracomment>
+        <translation>diseño de cartas %1 descartado: %2</translation>
+    </message>
+    <message>
+        <source>its index.desktop is missing</source>
+        <translation>falta su index.desktop</translation>
+    </message>
+    <message>
+        <source>its index.desktop is not a regular file</source>
+        <translation>su index.desktop no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>its index.desktop is over 1 MB</source>
+        <translation>su index.desktop supera 1 MB</translation>
+    </message>
+    <message>
+        <source>its index.desktop cannot be read (%1)</source>
+        <translation>no se puede leer su index.desktop (%1)</translation>
+    </message>
+    <message>
+        <source>its folder name holds a tab or a line break</source>
+        <translation>el nombre de su carpeta contiene un tabulador o un salto de línea</translation>
+    </message>
+    <message>
+        <source>its index.desktop has no [KDE Backdeck] group</source>
+        <translation>su index.desktop no tiene grupo [KDE Backdeck]</translation>
+    </message>
+    <message>
+        <source>its index.desktop names no SVG file</source>
+        <translation>su index.desktop no indica ningún archivo SVG</translation>
+    </message>
+    <message>
+        <source>no card design &quot;%1&quot; is installed</source>
+        <translation>no hay ningún diseño de cartas «%1» instalado</translation>
+    </message>
+    <message>
+        <source>the card design &quot;%1&quot; cannot be used: %2</source>
+        <translation>no se puede usar el diseño de cartas «%1»: %2</translation>
+    </message>
+    <message>
+        <source>%1; the built-in cards are shown</source>
+        <translation>%1; se muestran las cartas incorporadas</translation>
+    </message>
 </context>
 <context>
     <name>deck::CardFaceControl</name>
@@ -800,6 +845,77 @@ es incorrecta.
     <message>
         <source>There is no card back number %1.</source>
         <translation>No existe el reverso número %1.</translation>
+    </message>
+</context>
+<context>
+    <name>deck::SvgFile</name>
+    <message>
+        <source>its SVG file %1 lacks the card element %2</source>
+        <extracomment>%1 is the file, %2 the element&apos;s id (&quot;queen_heart&quot;), which stays as it is.</extracomment>
+        <translation>a su archivo SVG %1 le falta el elemento de carta %2</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 lacks %2 of the 52 card elements (%3)</source>
+        <extracomment>%1 is the file, %2 how many of the 52 elements are missing, %3 the first of their ids.</extracomment>
+        <translation>a su archivo SVG %1 le faltan %2 de los 52 elementos de carta (%3)</translation>
+    </message>
+    <message>
+        <source>the SVG renderer module cannot be loaded</source>
+        <translation>no se puede cargar el módulo de representación SVG</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not a valid SVG document</source>
+        <translation>su archivo SVG %1 no es un documento SVG válido</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 cannot be unpacked</source>
+        <translation>no se puede descomprimir su archivo SVG %1</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is over %2 MB unpacked</source>
+        <extracomment>%1 is the file, %2 the limit in megabytes (MB).</extracomment>
+        <translation>su archivo SVG %1 supera %2 MB descomprimido</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is truncated</source>
+        <translation>su archivo SVG %1 está truncado</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is damaged (%2)</source>
+        <extracomment>%1 is the file, %2 what the unpacking library says.</extracomment>
+        <translation>su archivo SVG %1 está dañado (%2)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is missing</source>
+        <translation>falta su archivo SVG %1</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not a regular file</source>
+        <translation>su archivo SVG %1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is over %2 MB</source>
+        <extracomment>%1 is the file, %2 the limit in megabytes (MB).</extracomment>
+        <translation>su archivo SVG %1 supera %2 MB</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 cannot be read (%2)</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>no se puede leer su archivo SVG %1 (%2)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not an SVG document</source>
+        <translation>su archivo SVG %1 no es un documento SVG</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not well-formed XML (line %2: %3)</source>
+        <extracomment>%1 is the file, %2 the line, %3 what the XML reader says.</extracomment>
+        <translation>su archivo SVG %1 no es XML bien formado (línea %2: %3)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 repeats its elements through references beyond %2</source>
+        <extracomment>%1 is the file, %2 the most elements a drawing may visit.</extracomment>
+        <translation>su archivo SVG %1 repite sus elementos mediante referencias más allá de %2</translation>
     </message>
 </context>
 <context>

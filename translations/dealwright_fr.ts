@@ -702,6 +702,51 @@ erronée.
         <source>The program&apos;s own cards, sharp at every size</source>
         <translation>Les cartes propres au programme, nettes à toutes les tailles</translation>
     </message>
+    <message>
+        <source>card design %1 left out: %2</source>
+        <extracomment>One line on standard error: %1 is the deck&apos;s folder, %2 the reason (&quot;its index.desktop is missing&quot;).</extracomment>
+        <translation>motif de cartes %1 écarté&#x202f;: %2</translation>
+    </message>
+    <message>
+        <source>its index.desktop is missing</source>
+        <translation>son index.desktop est absent</translation>
+    </message>
+    <message>
+        <source>its index.desktop is not a regular file</source>
+        <translation>son index.desktop n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>its index.desktop is over 1 MB</source>
+        <translation>son index.desktop dépasse 1 Mo</translation>
+    </message>
+    <message>
+        <source>its index.desktop cannot be read (%1)</source>
+        <translation>son index.desktop est illisible (%1)</translation>
+    </message>
+    <message>
+        <source>its folder name holds a tab or a line break</source>
+        <translation>le nom de son dossier contient une tabulation ou un saut de ligne</translation>
+    </message>
+    <message>
+        <source>its index.desktop has no [KDE Backdeck] group</source>
+        <translation>son index.desktop n’a pas de groupe [KDE Backdeck]</translation>
+    </message>
+    <message>
+        <source>its index.desktop names no SVG file</source>
+        <translation>son index.desktop n’indique aucun fichier SVG</translation>
+    </message>
+    <message>
+        <source>no card design &quot;%1&quot; is installed</source>
+        <translation>aucun motif de cartes «&#xa0;%1&#xa0;» n’est installé</translation>
+    </message>
+    <message>
+        <source>the card design &quot;%1&quot; cannot be used: %2</source>
+        <translation>le motif de cartes «&#xa0;%1&#xa0;» est inutilisable&#x202f;: %2</translation>
+    </message>
+    <message>
+        <source>%1; the built-in cards are shown</source>
+        <translation>%1&#x202f;; les cartes intégrées sont affichées</translation>
+    </message>
 </context>
 <context>
     <name>deck::CardFaceControl</name>
@@ -800,6 +845,77 @@ erronée.
     <message>
         <source>There is no card back number %1.</source>
         <translation>Il n’y a pas de dos de carte numéro %1.</translation>
+    </message>
+</context>
+<context>
+    <name>deck::SvgFile</name>
+    <message>
+        <source>its SVG file %1 lacks the card element %2</source>
+        <extracomment>%1 is the file, %2 the element&apos;s id (&quot;queen_heart&quot;), which stays as it is.</extracomment>
+        <translation>il manque à son fichier SVG %1 l’élément de carte %2</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 lacks %2 of the 52 card elements (%3)</source>
+        <extracomment>%1 is the file, %2 how many of the 52 elements are missing, %3 the first of their ids.</extracomment>
+        <translation>il manque à son fichier SVG %1 %2 des 52 éléments de carte (%3)</translation>
+    </message>
+    <message>
+        <source>the SVG renderer module cannot be loaded</source>
+        <translation>le module de rendu SVG ne peut pas être chargé</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not a valid SVG document</source>
+        <translation>son fichier SVG %1 n’est pas un document SVG valable</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 cannot be unpacked</source>
+        <translation>son fichier SVG %1 ne peut pas être décompressé</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is over %2 MB unpacked</source>
+        <extracomment>%1 is the file, %2 the limit in megabytes (MB).</extracomment>
+        <translation>son fichier SVG %1 dépasse %2 Mo une fois décompressé</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is truncated</source>
+        <translation>son fichier SVG %1 est tronqué</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is damaged (%2)</source>
+        <extracomment>%1 is the file, %2 what the unpacking library says.</extracomment>
+        <translation>son fichier SVG %1 est endommagé (%2)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is missing</source>
+        <translation>son fichier SVG %1 est absent</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not a regular file</source>
+        <translation>son fichier SVG %1 n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is over %2 MB</source>
+        <extracomment>%1 is the file, %2 the limit in megabytes (MB).</extracomment>
+        <translation>son fichier SVG %1 dépasse %2 Mo</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 cannot be read (%2)</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>son fichier SVG %1 est illisible (%2)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not an SVG document</source>
+        <translation>son fichier SVG %1 n’est pas un document SVG</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not well-formed XML (line %2: %3)</source>
+        <extracomment>%1 is the file, %2 the line, %3 what the XML reader says.</extracomment>
+        <translation>son fichier SVG %1 n’est pas du XML bien formé (ligne %2&#x202f;: %3)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 repeats its elements through references beyond %2</source>
+        <extracomment>%1 is the file, %2 the most elements a drawing may visit.</extracomment>
+        <translation>son fichier SVG %1 répète ses éléments par références au-delà de %2</translation>
     </message>
 </context>
 <context>

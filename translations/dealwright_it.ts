@@ -701,6 +701,51 @@ validi, una cartella inutilizzabile o una riga di comando errata.
         <source>The program&apos;s own cards, sharp at every size</source>
         <translation>Le carte proprie del programma, nitide a ogni dimensione</translation>
     </message>
+    <message>
+        <source>card design %1 left out: %2</source>
+        <extracomment>One line on standard error: %1 is the deck&apos;s folder, %2 the reason (&quot;its index.desktop is missing&quot;).</extracomment>
+        <translation>grafica di carte %1 esclusa: %2</translation>
+    </message>
+    <message>
+        <source>its index.desktop is missing</source>
+        <translation>manca il suo index.desktop</translation>
+    </message>
+    <message>
+        <source>its index.desktop is not a regular file</source>
+        <translation>il suo index.desktop non è un file normale</translation>
+    </message>
+    <message>
+        <source>its index.desktop is over 1 MB</source>
+        <translation>il suo index.desktop supera 1 MB</translation>
+    </message>
+    <message>
+        <source>its index.desktop cannot be read (%1)</source>
+        <translation>impossibile leggere il suo index.desktop (%1)</translation>
+    </message>
+    <message>
+        <source>its folder name holds a tab or a line break</source>
+        <translation>il nome della sua cartella contiene una tabulazione o un a capo</translation>
+    </message>
+    <message>
+        <source>its index.desktop has no [KDE Backdeck] group</source>
+        <translation>il suo index.desktop non ha il gruppo [KDE Backdeck]</translation>
+    </message>
+    <message>
+        <source>its index.desktop names no SVG file</source>
+        <translation>il suo index.desktop non indica alcun file SVG</translation>
+    </message>
+    <message>
+        <source>no card design &quot;%1&quot; is installed</source>
+        <translation>nessuna grafica di carte «%1» è installata</translation>
+    </message>
+    <message>
+        <source>the card design &quot;%1&quot; cannot be used: %2</source>
+        <translation>la grafica di carte «%1» non è utilizzabile: %2</translation>
+    </message>
+    <message>
+        <source>%1; the built-in cards are shown</source>
+        <translation>%1; vengono mostrate le carte incorporate</translation>
+    </message>
 </context>
 <context>
     <name>deck::CardFaceControl</name>
@@ -799,6 +844,77 @@ validi, una cartella inutilizzabile o una riga di comando errata.
     <message>
         <source>There is no card back number %1.</source>
         <translation>Non esiste il dorso numero %1.</translation>
+    </message>
+</context>
+<context>
+    <name>deck::SvgFile</name>
+    <message>
+        <source>its SVG file %1 lacks the card element %2</source>
+        <extracomment>%1 is the file, %2 the element&apos;s id (&quot;queen_heart&quot;), which stays as it is.</extracomment>
+        <translation>al suo file SVG %1 manca l&apos;elemento di carta %2</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 lacks %2 of the 52 card elements (%3)</source>
+        <extracomment>%1 is the file, %2 how many of the 52 elements are missing, %3 the first of their ids.</extracomment>
+        <translation>al suo file SVG %1 mancano %2 dei 52 elementi di carta (%3)</translation>
+    </message>
+    <message>
+        <source>the SVG renderer module cannot be loaded</source>
+        <translation>impossibile caricare il modulo di resa SVG</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not a valid SVG document</source>
+        <translation>il suo file SVG %1 non è un documento SVG valido</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 cannot be unpacked</source>
+        <translation>impossibile decomprimere il suo file SVG %1</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is over %2 MB unpacked</source>
+        <extracomment>%1 is the file, %2 the limit in megabytes (MB).</extracomment>
+        <translation>il suo file SVG %1 supera %2 MB una volta decompresso</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is truncated</source>
+        <translation>il suo file SVG %1 è troncato</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is damaged (%2)</source>
+        <extracomment>%1 is the file, %2 what the unpacking library says.</extracomment>
+        <translation>il suo file SVG %1 è danneggiato (%2)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is missing</source>
+        <translation>manca il suo file SVG %1</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not a regular file</source>
+        <translation>il suo file SVG %1 non è un file normale</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is over %2 MB</source>
+        <extracomment>%1 is the file, %2 the limit in megabytes (MB).</extracomment>
+        <translation>il suo file SVG %1 supera %2 MB</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 cannot be read (%2)</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>impossibile leggere il suo file SVG %1 (%2)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not an SVG document</source>
+        <translation>il suo file SVG %1 non è un documento SVG</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not well-formed XML (line %2: %3)</source>
+        <extracomment>%1 is the file, %2 the line, %3 what the XML reader says.</extracomment>
+        <translation>il suo file SVG %1 non è XML ben formato (riga %2: %3)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 repeats its elements through references beyond %2</source>
+        <extracomment>%1 is the file, %2 the most elements a drawing may visit.</extracomment>
+        <translation>il suo file SVG %1 ripete i suoi elementi tramite riferimenti oltre %2</translation>
     </message>
 </context>
 <context>

@@ -698,6 +698,51 @@ an unusable folder or a wrong command line.
         <source>The program&apos;s own cards, sharp at every size</source>
         <translation>このプログラム独自のカード。どのサイズでも鮮明です</translation>
     </message>
+    <message>
+        <source>card design %1 left out: %2</source>
+        <extracomment>One line on standard error: %1 is the deck&apos;s folder, %2 the reason (&quot;its index.desktop is missing&quot;).</extracomment>
+        <translation>カードデザイン %1 を除外しました: %2</translation>
+    </message>
+    <message>
+        <source>its index.desktop is missing</source>
+        <translation>index.desktop がありません</translation>
+    </message>
+    <message>
+        <source>its index.desktop is not a regular file</source>
+        <translation>index.desktop が通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>its index.desktop is over 1 MB</source>
+        <translation>index.desktop が 1 MB を超えています</translation>
+    </message>
+    <message>
+        <source>its index.desktop cannot be read (%1)</source>
+        <translation>index.desktop を読み込めません (%1)</translation>
+    </message>
+    <message>
+        <source>its folder name holds a tab or a line break</source>
+        <translation>フォルダー名にタブまたは改行が含まれています</translation>
+    </message>
+    <message>
+        <source>its index.desktop has no [KDE Backdeck] group</source>
+        <translation>index.desktop に [KDE Backdeck] グループがありません</translation>
+    </message>
+    <message>
+        <source>its index.desktop names no SVG file</source>
+        <translation>index.desktop に SVG ファイルの指定がありません</translation>
+    </message>
+    <message>
+        <source>no card design &quot;%1&quot; is installed</source>
+        <translation>カードデザイン「%1」はインストールされていません</translation>
+    </message>
+    <message>
+        <source>the card design &quot;%1&quot; cannot be used: %2</source>
+        <translation>カードデザイン「%1」は使えません: %2</translation>
+    </message>
+    <message>
+        <source>%1; the built-in cards are shown</source>
+        <translation>%1。内蔵のカードを表示します</translation>
+    </message>
 </context>
 <context>
     <name>deck::CardFaceControl</name>
@@ -796,6 +841,77 @@ an unusable folder or a wrong command line.
     <message>
         <source>There is no card back number %1.</source>
         <translation>番号 %1 のカードの裏面はありません。</translation>
+    </message>
+</context>
+<context>
+    <name>deck::SvgFile</name>
+    <message>
+        <source>its SVG file %1 lacks the card element %2</source>
+        <extracomment>%1 is the file, %2 the element&apos;s id (&quot;queen_heart&quot;), which stays as it is.</extracomment>
+        <translation>SVG ファイル %1 にカード要素 %2 がありません</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 lacks %2 of the 52 card elements (%3)</source>
+        <extracomment>%1 is the file, %2 how many of the 52 elements are missing, %3 the first of their ids.</extracomment>
+        <translation>SVG ファイル %1 に 52 のカード要素のうち %2 個がありません (%3)</translation>
+    </message>
+    <message>
+        <source>the SVG renderer module cannot be loaded</source>
+        <translation>SVG 描画モジュールを読み込めません</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not a valid SVG document</source>
+        <translation>SVG ファイル %1 は有効な SVG 文書ではありません</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 cannot be unpacked</source>
+        <translation>SVG ファイル %1 を展開できません</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is over %2 MB unpacked</source>
+        <extracomment>%1 is the file, %2 the limit in megabytes (MB).</extracomment>
+        <translation>SVG ファイル %1 は展開すると %2 MB を超えます</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is truncated</source>
+        <translation>SVG ファイル %1 が途中で切れています</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is damaged (%2)</source>
+        <extracomment>%1 is the file, %2 what the unpacking library says.</extracomment>
+        <translation>SVG ファイル %1 が壊れています (%2)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is missing</source>
+        <translation>SVG ファイル %1 がありません</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not a regular file</source>
+        <translation>SVG ファイル %1 は通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is over %2 MB</source>
+        <extracomment>%1 is the file, %2 the limit in megabytes (MB).</extracomment>
+        <translation>SVG ファイル %1 が %2 MB を超えています</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 cannot be read (%2)</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>SVG ファイル %1 を読み込めません (%2)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not an SVG document</source>
+        <translation>SVG ファイル %1 は SVG 文書ではありません</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not well-formed XML (line %2: %3)</source>
+        <extracomment>%1 is the file, %2 the line, %3 what the XML reader says.</extracomment>
+        <translation>SVG ファイル %1 は整形式の XML ではありません (%2 行目: %3)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 repeats its elements through references beyond %2</source>
+        <extracomment>%1 is the file, %2 the most elements a drawing may visit.</extracomment>
+        <translation>SVG ファイル %1 は参照によって要素を %2 回を超えて繰り返しています</translation>
     </message>
 </context>
 <context>

@@ -702,6 +702,51 @@ verkeerde opdrachtregel.
         <source>The program&apos;s own cards, sharp at every size</source>
         <translation>De eigen kaarten van het programma, scherp op elk formaat</translation>
     </message>
+    <message>
+        <source>card design %1 left out: %2</source>
+        <extracomment>One line on standard error: %1 is the deck&apos;s folder, %2 the reason (&quot;its index.desktop is missing&quot;).</extracomment>
+        <translation>kaartontwerp %1 weggelaten: %2</translation>
+    </message>
+    <message>
+        <source>its index.desktop is missing</source>
+        <translation>de index.desktop ervan ontbreekt</translation>
+    </message>
+    <message>
+        <source>its index.desktop is not a regular file</source>
+        <translation>de index.desktop ervan is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>its index.desktop is over 1 MB</source>
+        <translation>de index.desktop ervan is groter dan 1 MB</translation>
+    </message>
+    <message>
+        <source>its index.desktop cannot be read (%1)</source>
+        <translation>de index.desktop ervan kan niet worden gelezen (%1)</translation>
+    </message>
+    <message>
+        <source>its folder name holds a tab or a line break</source>
+        <translation>de mapnaam ervan bevat een tab of een regeleinde</translation>
+    </message>
+    <message>
+        <source>its index.desktop has no [KDE Backdeck] group</source>
+        <translation>de index.desktop ervan heeft geen groep [KDE Backdeck]</translation>
+    </message>
+    <message>
+        <source>its index.desktop names no SVG file</source>
+        <translation>de index.desktop ervan noemt geen SVG-bestand</translation>
+    </message>
+    <message>
+        <source>no card design &quot;%1&quot; is installed</source>
+        <translation>er is geen kaartontwerp ‘%1’ geïnstalleerd</translation>
+    </message>
+    <message>
+        <source>the card design &quot;%1&quot; cannot be used: %2</source>
+        <translation>het kaartontwerp ‘%1’ is onbruikbaar: %2</translation>
+    </message>
+    <message>
+        <source>%1; the built-in cards are shown</source>
+        <translation>%1; de ingebouwde kaarten worden getoond</translation>
+    </message>
 </context>
 <context>
     <name>deck::CardFaceControl</name>
@@ -800,6 +845,77 @@ verkeerde opdrachtregel.
     <message>
         <source>There is no card back number %1.</source>
         <translation>Er is geen kaartrug nummer %1.</translation>
+    </message>
+</context>
+<context>
+    <name>deck::SvgFile</name>
+    <message>
+        <source>its SVG file %1 lacks the card element %2</source>
+        <extracomment>%1 is the file, %2 the element&apos;s id (&quot;queen_heart&quot;), which stays as it is.</extracomment>
+        <translation>het SVG-bestand %1 ervan mist het kaartelement %2</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 lacks %2 of the 52 card elements (%3)</source>
+        <extracomment>%1 is the file, %2 how many of the 52 elements are missing, %3 the first of their ids.</extracomment>
+        <translation>het SVG-bestand %1 ervan mist %2 van de 52 kaartelementen (%3)</translation>
+    </message>
+    <message>
+        <source>the SVG renderer module cannot be loaded</source>
+        <translation>de SVG-weergavemodule kan niet worden geladen</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not a valid SVG document</source>
+        <translation>het SVG-bestand %1 ervan is geen geldig SVG-document</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 cannot be unpacked</source>
+        <translation>het SVG-bestand %1 ervan kan niet worden uitgepakt</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is over %2 MB unpacked</source>
+        <extracomment>%1 is the file, %2 the limit in megabytes (MB).</extracomment>
+        <translation>het SVG-bestand %1 ervan is uitgepakt groter dan %2 MB</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is truncated</source>
+        <translation>het SVG-bestand %1 ervan is afgekapt</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is damaged (%2)</source>
+        <extracomment>%1 is the file, %2 what the unpacking library says.</extracomment>
+        <translation>het SVG-bestand %1 ervan is beschadigd (%2)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is missing</source>
+        <translation>het SVG-bestand %1 ervan ontbreekt</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not a regular file</source>
+        <translation>het SVG-bestand %1 ervan is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is over %2 MB</source>
+        <extracomment>%1 is the file, %2 the limit in megabytes (MB).</extracomment>
+        <translation>het SVG-bestand %1 ervan is groter dan %2 MB</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 cannot be read (%2)</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>het SVG-bestand %1 ervan kan niet worden gelezen (%2)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not an SVG document</source>
+        <translation>het SVG-bestand %1 ervan is geen SVG-document</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not well-formed XML (line %2: %3)</source>
+        <extracomment>%1 is the file, %2 the line, %3 what the XML reader says.</extracomment>
+        <translation>het SVG-bestand %1 ervan is geen welgevormde XML (regel %2: %3)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 repeats its elements through references beyond %2</source>
+        <extracomment>%1 is the file, %2 the most elements a drawing may visit.</extracomment>
+        <translation>het SVG-bestand %1 ervan herhaalt zijn elementen via verwijzingen meer dan %2 keer</translation>
     </message>
 </context>
 <context>

@@ -704,6 +704,51 @@ formacie lub wysokości, nieprzydatnym katalogu albo błędnym wierszu poleceń.
         <source>The program&apos;s own cards, sharp at every size</source>
         <translation>Własne karty programu, ostre w każdym rozmiarze</translation>
     </message>
+    <message>
+        <source>card design %1 left out: %2</source>
+        <extracomment>One line on standard error: %1 is the deck&apos;s folder, %2 the reason (&quot;its index.desktop is missing&quot;).</extracomment>
+        <translation>pominięto wzór kart %1: %2</translation>
+    </message>
+    <message>
+        <source>its index.desktop is missing</source>
+        <translation>brak jego pliku index.desktop</translation>
+    </message>
+    <message>
+        <source>its index.desktop is not a regular file</source>
+        <translation>jego index.desktop nie jest zwykłym plikiem</translation>
+    </message>
+    <message>
+        <source>its index.desktop is over 1 MB</source>
+        <translation>jego index.desktop przekracza 1 MB</translation>
+    </message>
+    <message>
+        <source>its index.desktop cannot be read (%1)</source>
+        <translation>nie można odczytać jego index.desktop (%1)</translation>
+    </message>
+    <message>
+        <source>its folder name holds a tab or a line break</source>
+        <translation>nazwa jego katalogu zawiera tabulator lub znak nowego wiersza</translation>
+    </message>
+    <message>
+        <source>its index.desktop has no [KDE Backdeck] group</source>
+        <translation>jego index.desktop nie ma grupy [KDE Backdeck]</translation>
+    </message>
+    <message>
+        <source>its index.desktop names no SVG file</source>
+        <translation>jego index.desktop nie wskazuje pliku SVG</translation>
+    </message>
+    <message>
+        <source>no card design &quot;%1&quot; is installed</source>
+        <translation>nie zainstalowano wzoru kart „%1”</translation>
+    </message>
+    <message>
+        <source>the card design &quot;%1&quot; cannot be used: %2</source>
+        <translation>nie można użyć wzoru kart „%1”: %2</translation>
+    </message>
+    <message>
+        <source>%1; the built-in cards are shown</source>
+        <translation>%1; pokazywane są wbudowane karty</translation>
+    </message>
 </context>
 <context>
     <name>deck::CardFaceControl</name>
@@ -802,6 +847,77 @@ formacie lub wysokości, nieprzydatnym katalogu albo błędnym wierszu poleceń.
     <message>
         <source>There is no card back number %1.</source>
         <translation>Nie ma rewersu o numerze %1.</translation>
+    </message>
+</context>
+<context>
+    <name>deck::SvgFile</name>
+    <message>
+        <source>its SVG file %1 lacks the card element %2</source>
+        <extracomment>%1 is the file, %2 the element&apos;s id (&quot;queen_heart&quot;), which stays as it is.</extracomment>
+        <translation>w jego pliku SVG %1 brakuje elementu karty %2</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 lacks %2 of the 52 card elements (%3)</source>
+        <extracomment>%1 is the file, %2 how many of the 52 elements are missing, %3 the first of their ids.</extracomment>
+        <translation>w jego pliku SVG %1 brakuje %2 z 52 elementów kart (%3)</translation>
+    </message>
+    <message>
+        <source>the SVG renderer module cannot be loaded</source>
+        <translation>nie można wczytać modułu renderowania SVG</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not a valid SVG document</source>
+        <translation>jego plik SVG %1 nie jest prawidłowym dokumentem SVG</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 cannot be unpacked</source>
+        <translation>nie można rozpakować jego pliku SVG %1</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is over %2 MB unpacked</source>
+        <extracomment>%1 is the file, %2 the limit in megabytes (MB).</extracomment>
+        <translation>jego plik SVG %1 po rozpakowaniu przekracza %2 MB</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is truncated</source>
+        <translation>jego plik SVG %1 jest ucięty</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is damaged (%2)</source>
+        <extracomment>%1 is the file, %2 what the unpacking library says.</extracomment>
+        <translation>jego plik SVG %1 jest uszkodzony (%2)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is missing</source>
+        <translation>brak jego pliku SVG %1</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not a regular file</source>
+        <translation>jego plik SVG %1 nie jest zwykłym plikiem</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is over %2 MB</source>
+        <extracomment>%1 is the file, %2 the limit in megabytes (MB).</extracomment>
+        <translation>jego plik SVG %1 przekracza %2 MB</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 cannot be read (%2)</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>nie można odczytać jego pliku SVG %1 (%2)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not an SVG document</source>
+        <translation>jego plik SVG %1 nie jest dokumentem SVG</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not well-formed XML (line %2: %3)</source>
+        <extracomment>%1 is the file, %2 the line, %3 what the XML reader says.</extracomment>
+        <translation>jego plik SVG %1 nie jest poprawnym XML-em (wiersz %2: %3)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 repeats its elements through references beyond %2</source>
+        <extracomment>%1 is the file, %2 the most elements a drawing may visit.</extracomment>
+        <translation>jego plik SVG %1 powtarza swoje elementy przez odwołania ponad %2 razy</translation>
     </message>
 </context>
 <context>

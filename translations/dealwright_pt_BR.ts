@@ -701,6 +701,51 @@ formato ou altura inválidos, pasta inutilizável ou linha de comando errada.
         <source>The program&apos;s own cards, sharp at every size</source>
         <translation>As cartas do próprio programa, nítidas em qualquer tamanho</translation>
     </message>
+    <message>
+        <source>card design %1 left out: %2</source>
+        <extracomment>One line on standard error: %1 is the deck&apos;s folder, %2 the reason (&quot;its index.desktop is missing&quot;).</extracomment>
+        <translation>modelo de cartas %1 deixado de fora: %2</translation>
+    </message>
+    <message>
+        <source>its index.desktop is missing</source>
+        <translation>falta o index.desktop dele</translation>
+    </message>
+    <message>
+        <source>its index.desktop is not a regular file</source>
+        <translation>o index.desktop dele não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>its index.desktop is over 1 MB</source>
+        <translation>o index.desktop dele passa de 1 MB</translation>
+    </message>
+    <message>
+        <source>its index.desktop cannot be read (%1)</source>
+        <translation>não é possível ler o index.desktop dele (%1)</translation>
+    </message>
+    <message>
+        <source>its folder name holds a tab or a line break</source>
+        <translation>o nome da pasta dele contém uma tabulação ou uma quebra de linha</translation>
+    </message>
+    <message>
+        <source>its index.desktop has no [KDE Backdeck] group</source>
+        <translation>o index.desktop dele não tem o grupo [KDE Backdeck]</translation>
+    </message>
+    <message>
+        <source>its index.desktop names no SVG file</source>
+        <translation>o index.desktop dele não indica nenhum arquivo SVG</translation>
+    </message>
+    <message>
+        <source>no card design &quot;%1&quot; is installed</source>
+        <translation>nenhum modelo de cartas “%1” está instalado</translation>
+    </message>
+    <message>
+        <source>the card design &quot;%1&quot; cannot be used: %2</source>
+        <translation>não é possível usar o modelo de cartas “%1”: %2</translation>
+    </message>
+    <message>
+        <source>%1; the built-in cards are shown</source>
+        <translation>%1; as cartas embutidas são mostradas</translation>
+    </message>
 </context>
 <context>
     <name>deck::CardFaceControl</name>
@@ -799,6 +844,77 @@ formato ou altura inválidos, pasta inutilizável ou linha de comando errada.
     <message>
         <source>There is no card back number %1.</source>
         <translation>Não existe o verso número %1.</translation>
+    </message>
+</context>
+<context>
+    <name>deck::SvgFile</name>
+    <message>
+        <source>its SVG file %1 lacks the card element %2</source>
+        <extracomment>%1 is the file, %2 the element&apos;s id (&quot;queen_heart&quot;), which stays as it is.</extracomment>
+        <translation>falta no arquivo SVG %1 dele o elemento de carta %2</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 lacks %2 of the 52 card elements (%3)</source>
+        <extracomment>%1 is the file, %2 how many of the 52 elements are missing, %3 the first of their ids.</extracomment>
+        <translation>faltam no arquivo SVG %1 dele %2 dos 52 elementos de carta (%3)</translation>
+    </message>
+    <message>
+        <source>the SVG renderer module cannot be loaded</source>
+        <translation>não é possível carregar o módulo de renderização SVG</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not a valid SVG document</source>
+        <translation>o arquivo SVG %1 dele não é um documento SVG válido</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 cannot be unpacked</source>
+        <translation>não é possível descompactar o arquivo SVG %1 dele</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is over %2 MB unpacked</source>
+        <extracomment>%1 is the file, %2 the limit in megabytes (MB).</extracomment>
+        <translation>o arquivo SVG %1 dele passa de %2 MB descompactado</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is truncated</source>
+        <translation>o arquivo SVG %1 dele está truncado</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is damaged (%2)</source>
+        <extracomment>%1 is the file, %2 what the unpacking library says.</extracomment>
+        <translation>o arquivo SVG %1 dele está danificado (%2)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is missing</source>
+        <translation>falta o arquivo SVG %1 dele</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not a regular file</source>
+        <translation>o arquivo SVG %1 dele não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is over %2 MB</source>
+        <extracomment>%1 is the file, %2 the limit in megabytes (MB).</extracomment>
+        <translation>o arquivo SVG %1 dele passa de %2 MB</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 cannot be read (%2)</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>não é possível ler o arquivo SVG %1 dele (%2)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not an SVG document</source>
+        <translation>o arquivo SVG %1 dele não é um documento SVG</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not well-formed XML (line %2: %3)</source>
+        <extracomment>%1 is the file, %2 the line, %3 what the XML reader says.</extracomment>
+        <translation>o arquivo SVG %1 dele não é um XML bem formado (linha %2: %3)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 repeats its elements through references beyond %2</source>
+        <extracomment>%1 is the file, %2 the most elements a drawing may visit.</extracomment>
+        <translation>o arquivo SVG %1 dele repete seus elementos por referências além de %2</translation>
     </message>
 </context>
 <context>

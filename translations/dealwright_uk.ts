@@ -704,6 +704,51 @@ an unusable folder or a wrong command line.
         <source>The program&apos;s own cards, sharp at every size</source>
         <translation>Власні карти програми, чіткі за будь-якого розміру</translation>
     </message>
+    <message>
+        <source>card design %1 left out: %2</source>
+        <extracomment>One line on standard error: %1 is the deck&apos;s folder, %2 the reason (&quot;its index.desktop is missing&quot;).</extracomment>
+        <translation>дизайн карт %1 пропущено: %2</translation>
+    </message>
+    <message>
+        <source>its index.desktop is missing</source>
+        <translation>немає його файла index.desktop</translation>
+    </message>
+    <message>
+        <source>its index.desktop is not a regular file</source>
+        <translation>його index.desktop не є звичайним файлом</translation>
+    </message>
+    <message>
+        <source>its index.desktop is over 1 MB</source>
+        <translation>його index.desktop більший за 1 МБ</translation>
+    </message>
+    <message>
+        <source>its index.desktop cannot be read (%1)</source>
+        <translation>не вдається прочитати його index.desktop (%1)</translation>
+    </message>
+    <message>
+        <source>its folder name holds a tab or a line break</source>
+        <translation>назва його теки містить табуляцію або розрив рядка</translation>
+    </message>
+    <message>
+        <source>its index.desktop has no [KDE Backdeck] group</source>
+        <translation>його index.desktop не має групи [KDE Backdeck]</translation>
+    </message>
+    <message>
+        <source>its index.desktop names no SVG file</source>
+        <translation>його index.desktop не вказує жодного файла SVG</translation>
+    </message>
+    <message>
+        <source>no card design &quot;%1&quot; is installed</source>
+        <translation>дизайн карт «%1» не встановлено</translation>
+    </message>
+    <message>
+        <source>the card design &quot;%1&quot; cannot be used: %2</source>
+        <translation>дизайн карт «%1» не можна використати: %2</translation>
+    </message>
+    <message>
+        <source>%1; the built-in cards are shown</source>
+        <translation>%1; показано вбудовані карти</translation>
+    </message>
 </context>
 <context>
     <name>deck::CardFaceControl</name>
@@ -802,6 +847,77 @@ an unusable folder or a wrong command line.
     <message>
         <source>There is no card back number %1.</source>
         <translation>Немає сорочки з номером %1.</translation>
+    </message>
+</context>
+<context>
+    <name>deck::SvgFile</name>
+    <message>
+        <source>its SVG file %1 lacks the card element %2</source>
+        <extracomment>%1 is the file, %2 the element&apos;s id (&quot;queen_heart&quot;), which stays as it is.</extracomment>
+        <translation>у його файлі SVG %1 бракує елемента карти %2</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 lacks %2 of the 52 card elements (%3)</source>
+        <extracomment>%1 is the file, %2 how many of the 52 elements are missing, %3 the first of their ids.</extracomment>
+        <translation>у його файлі SVG %1 бракує %2 з 52 елементів карт (%3)</translation>
+    </message>
+    <message>
+        <source>the SVG renderer module cannot be loaded</source>
+        <translation>не вдається завантажити модуль відтворення SVG</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not a valid SVG document</source>
+        <translation>його файл SVG %1 не є правильним документом SVG</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 cannot be unpacked</source>
+        <translation>не вдається розпакувати його файл SVG %1</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is over %2 MB unpacked</source>
+        <extracomment>%1 is the file, %2 the limit in megabytes (MB).</extracomment>
+        <translation>його файл SVG %1 після розпакування більший за %2 МБ</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is truncated</source>
+        <translation>його файл SVG %1 обрізано</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is damaged (%2)</source>
+        <extracomment>%1 is the file, %2 what the unpacking library says.</extracomment>
+        <translation>його файл SVG %1 пошкоджено (%2)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is missing</source>
+        <translation>немає його файла SVG %1</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not a regular file</source>
+        <translation>його файл SVG %1 не є звичайним файлом</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is over %2 MB</source>
+        <extracomment>%1 is the file, %2 the limit in megabytes (MB).</extracomment>
+        <translation>його файл SVG %1 більший за %2 МБ</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 cannot be read (%2)</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>не вдається прочитати його файл SVG %1 (%2)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not an SVG document</source>
+        <translation>його файл SVG %1 не є документом SVG</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not well-formed XML (line %2: %3)</source>
+        <extracomment>%1 is the file, %2 the line, %3 what the XML reader says.</extracomment>
+        <translation>його файл SVG %1 не є правильно сформованим XML (рядок %2: %3)</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 repeats its elements through references beyond %2</source>
+        <extracomment>%1 is the file, %2 the most elements a drawing may visit.</extracomment>
+        <translation>його файл SVG %1 повторює свої елементи через посилання понад %2 разів</translation>
     </message>
 </context>
 <context>

@@ -698,6 +698,51 @@ an unusable folder or a wrong command line.
         <source>The program&apos;s own cards, sharp at every size</source>
         <translation>程序自带的牌，任何尺寸都清晰</translation>
     </message>
+    <message>
+        <source>card design %1 left out: %2</source>
+        <extracomment>One line on standard error: %1 is the deck&apos;s folder, %2 the reason (&quot;its index.desktop is missing&quot;).</extracomment>
+        <translation>已略过纸牌样式 %1：%2</translation>
+    </message>
+    <message>
+        <source>its index.desktop is missing</source>
+        <translation>缺少其 index.desktop</translation>
+    </message>
+    <message>
+        <source>its index.desktop is not a regular file</source>
+        <translation>其 index.desktop 不是普通文件</translation>
+    </message>
+    <message>
+        <source>its index.desktop is over 1 MB</source>
+        <translation>其 index.desktop 超过 1 MB</translation>
+    </message>
+    <message>
+        <source>its index.desktop cannot be read (%1)</source>
+        <translation>无法读取其 index.desktop（%1）</translation>
+    </message>
+    <message>
+        <source>its folder name holds a tab or a line break</source>
+        <translation>其文件夹名称含有制表符或换行符</translation>
+    </message>
+    <message>
+        <source>its index.desktop has no [KDE Backdeck] group</source>
+        <translation>其 index.desktop 没有 [KDE Backdeck] 组</translation>
+    </message>
+    <message>
+        <source>its index.desktop names no SVG file</source>
+        <translation>其 index.desktop 未指定 SVG 文件</translation>
+    </message>
+    <message>
+        <source>no card design &quot;%1&quot; is installed</source>
+        <translation>未安装纸牌样式“%1”</translation>
+    </message>
+    <message>
+        <source>the card design &quot;%1&quot; cannot be used: %2</source>
+        <translation>无法使用纸牌样式“%1”：%2</translation>
+    </message>
+    <message>
+        <source>%1; the built-in cards are shown</source>
+        <translation>%1；显示内置的牌</translation>
+    </message>
 </context>
 <context>
     <name>deck::CardFaceControl</name>
@@ -796,6 +841,77 @@ an unusable folder or a wrong command line.
     <message>
         <source>There is no card back number %1.</source>
         <translation>没有编号为 %1 的牌背。</translation>
+    </message>
+</context>
+<context>
+    <name>deck::SvgFile</name>
+    <message>
+        <source>its SVG file %1 lacks the card element %2</source>
+        <extracomment>%1 is the file, %2 the element&apos;s id (&quot;queen_heart&quot;), which stays as it is.</extracomment>
+        <translation>其 SVG 文件 %1 缺少牌元素 %2</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 lacks %2 of the 52 card elements (%3)</source>
+        <extracomment>%1 is the file, %2 how many of the 52 elements are missing, %3 the first of their ids.</extracomment>
+        <translation>其 SVG 文件 %1 缺少 52 个牌元素中的 %2 个（%3）</translation>
+    </message>
+    <message>
+        <source>the SVG renderer module cannot be loaded</source>
+        <translation>无法加载 SVG 渲染模块</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not a valid SVG document</source>
+        <translation>其 SVG 文件 %1 不是有效的 SVG 文档</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 cannot be unpacked</source>
+        <translation>无法解压其 SVG 文件 %1</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is over %2 MB unpacked</source>
+        <extracomment>%1 is the file, %2 the limit in megabytes (MB).</extracomment>
+        <translation>其 SVG 文件 %1 解压后超过 %2 MB</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is truncated</source>
+        <translation>其 SVG 文件 %1 被截断</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is damaged (%2)</source>
+        <extracomment>%1 is the file, %2 what the unpacking library says.</extracomment>
+        <translation>其 SVG 文件 %1 已损坏（%2）</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is missing</source>
+        <translation>缺少其 SVG 文件 %1</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not a regular file</source>
+        <translation>其 SVG 文件 %1 不是普通文件</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is over %2 MB</source>
+        <extracomment>%1 is the file, %2 the limit in megabytes (MB).</extracomment>
+        <translation>其 SVG 文件 %1 超过 %2 MB</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 cannot be read (%2)</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>无法读取其 SVG 文件 %1（%2）</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not an SVG document</source>
+        <translation>其 SVG 文件 %1 不是 SVG 文档</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 is not well-formed XML (line %2: %3)</source>
+        <extracomment>%1 is the file, %2 the line, %3 what the XML reader says.</extracomment>
+        <translation>其 SVG 文件 %1 不是格式正确的 XML（第 %2 行：%3）</translation>
+    </message>
+    <message>
+        <source>its SVG file %1 repeats its elements through references beyond %2</source>
+        <extracomment>%1 is the file, %2 the most elements a drawing may visit.</extracomment>
+        <translation>其 SVG 文件 %1 通过引用重复其元素超过 %2 次</translation>
     </message>
 </context>
 <context>
