@@ -49,7 +49,8 @@ QByteArray bitmapBytes(const QImage &picture)
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "bmp");
     if (!writer.write(image))
-        throw shell::Failure(QCoreApplication::translate("batch::CardFormats", "The picture could not be written as a bitmap: %1")
+        throw shell::Failure(QCoreApplication::translate("batch::CardFormats",
+                                                         "The picture could not be written as a bitmap: %1")
                                  .arg(writer.errorString()));
     return bytes;
 }

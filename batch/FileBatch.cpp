@@ -18,7 +18,8 @@ namespace {
 QString failureText(const QString &path, int error)
 {
     //: A card file that could not be written: %1 is its path, %2 the system's reason.
-    return QCoreApplication::translate("batch::FileBatch", "%1: %2").arg(QDir::toNativeSeparators(path), files::errorText(error));
+    return QCoreApplication::translate("batch::FileBatch", "%1: %2")
+        .arg(QDir::toNativeSeparators(path), files::errorText(error));
 }
 
 } // namespace

@@ -152,7 +152,9 @@ void drawWithoutPuttingBack(shell::Guarded &g, DrawHost &host)
         g.step(188, [&] { host.drawDisplay().setCountText(countText(s.drawCount)); });
         g.step(190, [&] { host.fullScreenDisplay().setCountText(countText(s.drawCount)); });
     } else {
-        g.step(192, [&] { shell::showMessage(QCoreApplication::translate("cards::Engine", "No more cards, please reset.")); });
+        g.step(192, [&] {
+            shell::showMessage(QCoreApplication::translate("cards::Engine", "No more cards, please reset."));
+        });
     }
 }
 

@@ -99,7 +99,8 @@ std::shared_ptr<CardDesign> CardDesign::open(const DesignInfo &info, QString *pr
     std::unique_ptr<ScalableDocument> document = reader->parse(svg.text);
     const qint64 parseNanoseconds = parsing.nsecsElapsed();
     if (!document) {
-        *problem = QCoreApplication::translate("deck::SvgFile", "its SVG file %1 is not a valid SVG document").arg(shownName);
+        *problem = QCoreApplication::translate("deck::SvgFile", "its SVG file %1 is not a valid SVG document")
+            .arg(shownName);
         return nullptr;
     }
     QStringList missing;

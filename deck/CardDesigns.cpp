@@ -86,7 +86,8 @@ QString indexProblem(const QFileInfo &index, QByteArray *bytes)
         return QCoreApplication::translate("deck::CardDesigns", "its index.desktop is over 1 MB");
     QFile file(index.filePath());
     if (!file.open(QIODevice::ReadOnly) || !readAtMost(file, MaxIndexBytes + 1, bytes))
-        return QCoreApplication::translate("deck::CardDesigns", "its index.desktop cannot be read (%1)").arg(file.errorString());
+        return QCoreApplication::translate("deck::CardDesigns", "its index.desktop cannot be read (%1)")
+            .arg(file.errorString());
     if (bytes->size() > MaxIndexBytes)
         return QCoreApplication::translate("deck::CardDesigns", "its index.desktop is over 1 MB");
     return QString();
@@ -261,10 +262,12 @@ DesignChoice chooseDesign(const QString &name, const DesignCatalogue &catalogue)
         choice.status = DesignChoice::Installed;
     } else if (problem.isEmpty()) {
         choice.status = DesignChoice::Unknown;
-        choice.message = QCoreApplication::translate("deck::CardDesigns", "no card design \"%1\" is installed").arg(name);
+        choice.message = QCoreApplication::translate("deck::CardDesigns", "no card design \"%1\" is installed")
+            .arg(name);
     } else {
         choice.status = DesignChoice::Unusable;
-        choice.message = QCoreApplication::translate("deck::CardDesigns", "the card design \"%1\" cannot be used: %2").arg(name, problem);
+        choice.message = QCoreApplication::translate("deck::CardDesigns", "the card design \"%1\" cannot be used: %2")
+            .arg(name, problem);
     }
     return choice;
 }
@@ -274,7 +277,8 @@ std::shared_ptr<const CardDesign> storedDesign(const QString &name, const Design
     const DesignChoice choice = chooseDesign(name, catalogue);
     if (choice.status == DesignChoice::Unknown || choice.status == DesignChoice::Unusable)
         report(QStringLiteral("dealwright: ")
-               + QCoreApplication::translate("deck::CardDesigns", "%1; the built-in cards are shown").arg(choice.message));
+               + QCoreApplication::translate("deck::CardDesigns", "%1; the built-in cards are shown")
+                   .arg(choice.message));
     return choice.design;
 }
 

@@ -24,7 +24,8 @@ QByteArray resourceBytes(const QString &name)
 {
     QFile file(QStringLiteral(":/deck/") + name);
     if (!file.open(QIODevice::ReadOnly))
-        throw shell::Failure(QCoreApplication::translate("deck::PictureSet", "The card picture %1 is missing.").arg(name));
+        throw shell::Failure(QCoreApplication::translate("deck::PictureSet", "The card picture %1 is missing.")
+            .arg(name));
     return file.readAll();
 }
 
@@ -55,7 +56,8 @@ QImage loadPicture(const QString &file, const QString &description)
     const QByteArray bytes = resourceBytes(file);
     QImage picture = file.endsWith(QLatin1String(".gif")) ? decodeGif(bytes) : QImage::fromData(bytes, "BMP");
     if (picture.isNull())
-        throw shell::Failure(QCoreApplication::translate("deck::PictureSet", "The card picture %1 cannot be read.").arg(file));
+        throw shell::Failure(QCoreApplication::translate("deck::PictureSet", "The card picture %1 cannot be read.")
+            .arg(file));
     picture.setText(DescriptionKey, description);
     // The card-sized pictures (the GIFs) have a scalable source of the same name.
     if (file.endsWith(QLatin1String(".gif")))
@@ -118,7 +120,8 @@ const PictureSet &PictureSet::instance()
 const QImage &PictureSet::card(int number) const
 {
     if (number < 0 || number > 51)
-        throw shell::Failure(QCoreApplication::translate("deck::PictureSet", "There is no card number %1.").arg(number));
+        throw shell::Failure(QCoreApplication::translate("deck::PictureSet", "There is no card number %1.")
+            .arg(number));
     return m_data->cards[size_t(number)];
 }
 
@@ -130,7 +133,8 @@ const QImage &PictureSet::redCross() const { return m_data->redCross; }
 const QImage &PictureSet::back(int number) const
 {
     if (number < 0 || number > 11)
-        throw shell::Failure(QCoreApplication::translate("deck::PictureSet", "There is no card back number %1.").arg(number));
+        throw shell::Failure(QCoreApplication::translate("deck::PictureSet", "There is no card back number %1.")
+            .arg(number));
     return m_data->backs[size_t(number)];
 }
 

@@ -50,22 +50,26 @@ QString described(const Problem &problem, const QString &name, qint64 limit)
         return QCoreApplication::translate("deck::SvgFile", "its SVG file %1 cannot be unpacked").arg(name);
     case Fault::OverUnpacked:
         //: %1 is the file, %2 the limit in megabytes (MB).
-        return QCoreApplication::translate("deck::SvgFile", "its SVG file %1 is over %2 MB unpacked").arg(name, megabytes(limit));
+        return QCoreApplication::translate("deck::SvgFile", "its SVG file %1 is over %2 MB unpacked")
+            .arg(name, megabytes(limit));
     case Fault::Truncated:
         return QCoreApplication::translate("deck::SvgFile", "its SVG file %1 is truncated").arg(name);
     case Fault::Damaged:
         //: %1 is the file, %2 what the unpacking library says.
-        return QCoreApplication::translate("deck::SvgFile", "its SVG file %1 is damaged (%2)").arg(name, problem.detail);
+        return QCoreApplication::translate("deck::SvgFile", "its SVG file %1 is damaged (%2)")
+            .arg(name, problem.detail);
     case Fault::Missing:
         return QCoreApplication::translate("deck::SvgFile", "its SVG file %1 is missing").arg(name);
     case Fault::NotRegular:
         return QCoreApplication::translate("deck::SvgFile", "its SVG file %1 is not a regular file").arg(name);
     case Fault::Over:
         //: %1 is the file, %2 the limit in megabytes (MB).
-        return QCoreApplication::translate("deck::SvgFile", "its SVG file %1 is over %2 MB").arg(name, megabytes(limit));
+        return QCoreApplication::translate("deck::SvgFile", "its SVG file %1 is over %2 MB")
+            .arg(name, megabytes(limit));
     case Fault::CannotRead:
         //: %1 is the file, %2 the system's reason.
-        return QCoreApplication::translate("deck::SvgFile", "its SVG file %1 cannot be read (%2)").arg(name, problem.detail);
+        return QCoreApplication::translate("deck::SvgFile", "its SVG file %1 cannot be read (%2)")
+            .arg(name, problem.detail);
     case Fault::NotSvg:
         return QCoreApplication::translate("deck::SvgFile", "its SVG file %1 is not an SVG document").arg(name);
     case Fault::None:

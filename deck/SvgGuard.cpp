@@ -127,7 +127,8 @@ QString svgStructureProblem(const QByteArray &text, const QString &shownName, qi
     }
     if (drawnElements(graph, limit) > limit) {
         //: %1 is the file, %2 the most elements a drawing may visit.
-        return QCoreApplication::translate("deck::SvgFile", "its SVG file %1 repeats its elements through references beyond %2")
+        return QCoreApplication::translate("deck::SvgFile",
+                                           "its SVG file %1 repeats its elements through references beyond %2")
             .arg(shownName, QString::number(limit));
     }
     return QString();

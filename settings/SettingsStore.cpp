@@ -58,7 +58,8 @@ Problem stageFile(const QByteArray &target, const QByteArray &bytes, std::unique
     } catch (const files::Error &error) {
         if (isPermission(error.errorNumber()))
             //: The reason a setting cannot be saved; %1 is a folder, %2 the system's reason.
-            return QCoreApplication::translate("settings::SettingsStore", "there is no permission to write in the folder %1 (%2)")
+            return QCoreApplication::translate("settings::SettingsStore",
+                                               "there is no permission to write in the folder %1 (%2)")
                 .arg(QDir::toNativeSeparators(QFile::decodeName(files::folderOf(target))), error.reason());
         return error.reason();
     }
@@ -163,7 +164,8 @@ void write(const QString &key, const QString &value)
         if (now.exists != old.exists || now.bytes != old.bytes) {
             // Another copy wrote meanwhile: the edit is made on its file.
             if (attempt == MostAttempts)
-                fail(QCoreApplication::translate("settings::SettingsStore", "other copies of the program kept changing it"));
+                fail(QCoreApplication::translate("settings::SettingsStore",
+                                                 "other copies of the program kept changing it"));
             continue;
         }
         try {

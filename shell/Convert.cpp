@@ -253,7 +253,8 @@ bool toBool(const QString &text)
         return false;
     if (isNumber(text))
         return toNumber(text) != 0.0;
-    throw Failure(QCoreApplication::translate("shell::Convert", "Type mismatch: %1 is not a truth value").arg(quoted(text)));
+    throw Failure(QCoreApplication::translate("shell::Convert", "Type mismatch: %1 is not a truth value")
+        .arg(quoted(text)));
 }
 
 QString fromBool(bool value)

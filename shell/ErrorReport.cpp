@@ -55,9 +55,11 @@ QString errorReportText(const QString &description, const QString &location, int
 {
     //: The second line of the error report. %1 is the procedure's location, which ends in a blank and stays
     //: untranslated ("in Kestrelby2021/08/31.Form2.Form_Load "); %2 is the step number.
-    const QString where = QCoreApplication::translate("shell::ErrorReport", "%1at line %2").arg(location, QString::number(step));
+    const QString where = QCoreApplication::translate("shell::ErrorReport", "%1at line %2")
+        .arg(location, QString::number(step));
     //: The error report's last line; %1 is the maker's support e-mail address.
-    const QString request = QCoreApplication::translate("shell::ErrorReport", "Please email screenshot of this message to %1")
+    const QString request = QCoreApplication::translate("shell::ErrorReport",
+                                                        "Please email screenshot of this message to %1")
                                 .arg(QLatin1String(SupportAddress));
     return description + QStringLiteral("\r\n") + where + QStringLiteral("\r\r") + request;
 }

@@ -18,7 +18,8 @@ QString describeFailure(std::exception_ptr failure)
     } catch (const std::bad_alloc &) {
         return QCoreApplication::translate("shell::Failure", "Out of memory");
     } catch (const std::out_of_range &e) {
-        return QCoreApplication::translate("shell::Failure", "Subscript out of range (%1)").arg(QString::fromLocal8Bit(e.what()));
+        return QCoreApplication::translate("shell::Failure", "Subscript out of range (%1)")
+            .arg(QString::fromLocal8Bit(e.what()));
     } catch (const std::system_error &e) {
         return QString::fromLocal8Bit(e.what());
     } catch (const std::exception &e) {

@@ -28,13 +28,17 @@ const char *const LayoutDirectionKey = QT_TRANSLATE_NOOP("QGuiApplication", "QT_
 
 // One line each on standard error, "%1" being the file.
 //: A translation file of the program is not there; %1 is its path.
-const char *const ProgramFileMissing = QT_TRANSLATE_NOOP("shell::Language", "%1 is missing: the program's texts stay in English.");
+const char *const ProgramFileMissing =
+    QT_TRANSLATE_NOOP("shell::Language", "%1 is missing: the program's texts stay in English.");
 //: A translation file of the program cannot be used; %1 is its path.
-const char *const ProgramFileDamaged = QT_TRANSLATE_NOOP("shell::Language", "%1 is damaged: the program's texts stay in English.");
+const char *const ProgramFileDamaged =
+    QT_TRANSLATE_NOOP("shell::Language", "%1 is damaged: the program's texts stay in English.");
 //: Qt's translation of its own dialogs (buttons, the folder picker) is not there; %1 is its path.
-const char *const QtFileMissing = QT_TRANSLATE_NOOP("shell::Language", "%1 is missing: Qt's own dialogs stay in English.");
+const char *const QtFileMissing =
+    QT_TRANSLATE_NOOP("shell::Language", "%1 is missing: Qt's own dialogs stay in English.");
 //: Qt's translation of its own dialogs cannot be used; %1 is its path.
-const char *const QtFileDamaged = QT_TRANSLATE_NOOP("shell::Language", "%1 is damaged: Qt's own dialogs stay in English.");
+const char *const QtFileDamaged =
+    QT_TRANSLATE_NOOP("shell::Language", "%1 is damaged: Qt's own dialogs stay in English.");
 
 // One translation in force: the file's bytes, read once and checked, and
 // the translator that reads them where they are.

@@ -99,7 +99,8 @@ public:
     void fill(unsigned char *buffer, std::size_t size) override
     {
         if (sodium_init() < 0)
-            throw Failure(QCoreApplication::translate("shell::Random", "The random number library could not be started"));
+            throw Failure(QCoreApplication::translate("shell::Random",
+                                                      "The random number library could not be started"));
         randombytes_buf(buffer, size);
     }
 };

@@ -183,7 +183,8 @@ void applySkin(QWidget *mainWindow)
     });
     if (!complaint.isEmpty()) {
         mainWindow->setStyleSheet(QString());
-        throw Failure(QCoreApplication::translate("shell::ShellHelpers", "The skin file %1 is not a valid style sheet: %2")
+        throw Failure(QCoreApplication::translate("shell::ShellHelpers",
+                                                  "The skin file %1 is not a valid style sheet: %2")
                           .arg(QDir::toNativeSeparators(skin.filePath()), complaint));
     }
 }
