@@ -12,6 +12,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-gtk-platformtheme
   libgif-dev libpng-dev libsodium-dev libbenchmark-dev zlib1g-dev
   kdegames-card-data-kf5 librsvg2-bin
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-noto-cjk fonts-noto-ui-core
   fonts-liberation locales xvfb xauth libx11-dev qt6-qpa-plugins desktop-file-utils
   at-spi2-core dbus-daemon python3-gi gir1.2-atspi-2.0 weston qt6-wayland openbox
   lintian appstream man-db groff-base

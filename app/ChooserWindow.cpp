@@ -1,6 +1,7 @@
 #include "app/ChooserWindow.h"
 
 #include "menus/HelpMenu.h"
+#include "shell/CaptionFit.h"
 #include "shell/Convert.h"
 #include "shell/ErrorReport.h"
 #include "shell/Failure.h"
@@ -65,8 +66,11 @@ ChooserWindow::ChooserWindow(shell::Navigator &navigator, QWidget *parent)
 
     // Creation order as designed: Text1, PushButton2, PushButton1. Text1 is
     // made after the window's first frame (createHiddenBox).
-    m_oldMethodButton = makeButton(this, QStringLiteral("PushButton2"), QStringLiteral("Old Method"), {120, 630, 7800, 405});
-    m_newMethodButton = makeButton(this, QStringLiteral("PushButton1"), QStringLiteral("New Method"), {120, 120, 7800, 405});
+    //: The chooser's second button: it opens the batch window, which draws up to 52 cards at once.
+    m_oldMethodButton = makeButton(this, QStringLiteral("PushButton2"), tr("Old Method"), {120, 630, 7800, 405});
+    //: The chooser's first button: it opens the draw window, which draws one card at a time.
+    m_newMethodButton = makeButton(this, QStringLiteral("PushButton1"), tr("New Method"), {120, 120, 7800, 405});
+    shell::fitCaptions(this);
     // What each opens, for the pointer and for screen readers.
     const QString newMethod = tr("Opens the draw window: cards one at a time, with or without putting each back.");
     const QString oldMethod = tr("Opens the batch window: a batch of up to 52 different cards at once.");

@@ -28,6 +28,11 @@ const QString FormatOption = QStringLiteral("format");
 const QString HeightOption = QStringLiteral("height");
 const QString EndOfOptions = QStringLiteral("--");
 
+// The command line's texts for --help and standard error.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(app::CommandLine)
+};
+
 // Qt's own window options, with and without a value; they reach the
 // application object, not this parser.
 const QStringList QtOptionsWithValue = {
@@ -43,26 +48,35 @@ const QStringList QtFlagOptions = {
     QStringLiteral("dograb"),  QStringLiteral("sync"),        QStringLiteral("testability"),
 };
 
+// --help in the user's language; the option names, the file name "Card
+// N.bmp" and the values (bmp, png) stay as they are typed and written.
 void declareOptions(QCommandLineParser &parser)
 {
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(Text::tr(
         "Draws random playing cards from a standard 52-card deck.\n"
         "Without options it opens its windows; with --batch it draws a batch of\n"
         "distinct cards and saves them as bitmap files, without any window."));
     parser.addHelpOption();
     parser.addVersionOption();
+    //: --help: the option --batch; <count> is the name of its value, as translated below.
     parser.addOption(QCommandLineOption(
-        BatchOption, QStringLiteral("Draws <count> distinct cards (up to 52) and saves them as \"Card N.bmp\"."),
-        QStringLiteral("count")));
+        BatchOption, Text::tr("Draws <count> distinct cards (up to 52) and saves them as \"Card N.bmp\"."),
+        //: --help: the name of the value of --batch, shown as <count>.
+        Text::tr("count")));
     parser.addOption(QCommandLineOption(
-        OutOption, QStringLiteral("The existing folder that receives the files of --batch."), QStringLiteral("folder")));
+        OutOption, Text::tr("The existing folder that receives the files of --batch."),
+        //: --help: the name of the value of --out, shown as <folder>.
+        Text::tr("folder")));
     parser.addOption(QCommandLineOption(
-        FormatOption, QStringLiteral("The files' format with --batch: bmp (the default) or png."), QStringLiteral("format")));
+        FormatOption, Text::tr("The files' format with --batch: bmp (the default) or png."),
+        //: --help: the name of the value of --format, shown as <format>.
+        Text::tr("format")));
     parser.addOption(QCommandLineOption(
         HeightOption,
-        QStringLiteral("The cards' height in pixels with --batch, from 96 (the default) to 4320;\n"
-                       "the width keeps the card's proportions (777 for 1050)."),
-        QStringLiteral("pixels")));
+        Text::tr("The cards' height in pixels with --batch, from 96 (the default) to 4320;\n"
+                 "the width keeps the card's proportions (777 for 1050)."),
+        //: --help: the name of the value of --height, shown as <pixels>.
+        Text::tr("pixels")));
 }
 
 // 0 for an argument that is not one of Qt's window options, else the number
@@ -114,12 +128,13 @@ QString helpText()
 {
     QCommandLineParser parser;
     declareOptions(parser);
+    //: --help: the example's command line stays as it is typed; ~/cards may be given a folder name of the language.
     return parser.helpText()
-        + QStringLiteral("\nExample: cards for print, a poker card at 300 dpi:\n"
-                         "  dealwright --batch 52 --out ~/cards --format png --height 1050\n"
-                         "\nExit status of --batch: 0 when every file was written, 1 when a file could\n"
-                         "not be written (the others still are), 2 for a bad count, format or height,\n"
-                         "an unusable folder or a wrong command line.\n");
+        + Text::tr("\nExample: cards for print, a poker card at 300 dpi:\n"
+                   "  dealwright --batch 52 --out ~/cards --format png --height 1050\n"
+                   "\nExit status of --batch: 0 when every file was written, 1 when a file could\n"
+                   "not be written (the others still are), 2 for a bad count, format or height,\n"
+                   "an unusable folder or a wrong command line.\n");
 }
 
 QString versionText()
@@ -147,7 +162,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     }
     if (!parser.positionalArguments().isEmpty()) {
         result.action = CommandLine::Action::Error;
-        result.error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
+        result.error = Text::tr("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
         return result;
     }
     const bool batch = parser.isSet(BatchOption);
@@ -157,16 +172,16 @@ CommandLine parseCommandLine(const QStringList &arguments)
         || parser.values(FormatOption).size() > 1 || parser.values(HeightOption).size() > 1) {
         // Which of two values was meant cannot be guessed.
         result.action = CommandLine::Action::Error;
-        result.error = QStringLiteral("--batch, --out, --format and --height may each be given once.");
+        result.error = Text::tr("--batch, --out, --format and --height may each be given once.");
     } else if (sized && !batch) {
         result.action = CommandLine::Action::Error;
-        result.error = QStringLiteral("--format and --height are only used with --batch COUNT.");
+        result.error = Text::tr("--format and --height are only used with --batch COUNT.");
     } else if (batch && !out) {
         result.action = CommandLine::Action::Error;
-        result.error = QStringLiteral("--batch needs --out FOLDER.");
+        result.error = Text::tr("--batch needs --out FOLDER.");
     } else if (out && !batch) {
         result.action = CommandLine::Action::Error;
-        result.error = QStringLiteral("--out is only used with --batch COUNT.");
+        result.error = Text::tr("--out is only used with --batch COUNT.");
     } else if (batch) {
         result.action = CommandLine::Action::Batch;
         result.count = parser.value(BatchOption);
@@ -184,18 +199,26 @@ int runBatch(const QString &count, const QString &folder, QTextStream &out, QTex
 {
     const std::optional<batch::CardFormat> fileFormat = batch::cardFormatNamed(format);
     if (!fileFormat) {
-        err << "dealwright: --format " << shownArgument(format) << ": Must be bmp or png." << Qt::endl;
+        //: %1 is the value given to --format.
+        err << "dealwright: " << Text::tr("--format %1: Must be bmp or png.").arg(shownArgument(format))
+            << Qt::endl;
         return ExitUsage;
     }
     const std::optional<int> pixels = batch::cardHeightFrom(height);
     if (!pixels) {
-        err << "dealwright: --height " << shownArgument(height) << ": Must be a whole number of pixels from "
-            << batch::NaturalCardHeight << " to " << batch::LargestCardHeight << "." << Qt::endl;
+        //: %1 is the value given to --height; %2 and %3 the smallest and the largest height.
+        err << "dealwright: "
+            << Text::tr("--height %1: Must be a whole number of pixels from %2 to %3.")
+                   .arg(shownArgument(height), QString::number(batch::NaturalCardHeight),
+                        QString::number(batch::LargestCardHeight))
+            << Qt::endl;
         return ExitUsage;
     }
     const batch::CountProblem problem = batch::checkCount(count);
     if (problem != batch::CountProblem::None) {
-        err << "dealwright: --batch " << shownArgument(count) << ": " << batch::countMessage(problem) << Qt::endl;
+        //: %1 is the value given to --batch, %2 what is wrong with it ("Up to 52 cards allowed").
+        err << "dealwright: " << Text::tr("--batch %1: %2").arg(shownArgument(count), batch::countMessage(problem))
+            << Qt::endl;
         return ExitUsage;
     }
     // The folder goes to the file system as the bytes given; messages and
@@ -203,7 +226,9 @@ int runBatch(const QString &count, const QString &folder, QTextStream &out, QTex
     const QByteArray folderBytes = argumentBytes(folder);
     const QString shownFolder = shownArgument(folder);
     if (!batch::isExistingFolder(folderBytes)) {
-        err << "dealwright: --out " << shownFolder << ": " << batch::FolderMissingMessage << Qt::endl;
+        //: %1 is the folder given to --out, %2 what is wrong with it.
+        err << "dealwright: " << Text::tr("--out %1: %2").arg(shownFolder, batch::folderMissingMessage())
+            << Qt::endl;
         return ExitUsage;
     }
     // The count box's rule: halves round to even; zero and below draw nothing.
@@ -225,10 +250,13 @@ int runBatch(const QString &count, const QString &folder, QTextStream &out, QTex
         pictures.push_back(deck::PictureSet::instance().card(card));
     batch::makeCardFiles(pictures, *fileFormat, *pixels,
                          [&](std::size_t i, const QByteArray &bytes, std::exception_ptr failure) {
-        const QString entry = batch::entryText(drawn[i]);
+        // Standard output is read by scripts: "Card N" and the card's name
+        // stay English in every language.
+        const QString entry = batch::entryFileName(drawn[i]);
         const QString path = batch::cardFilePath(shownFolder, entry, batch::extensionOf(*fileFormat));
         if (failure) {
-            report(QDir::toNativeSeparators(path) + QStringLiteral(": ") + shell::describeFailure(failure));
+            //: A card file that could not be made: %1 is its path, %2 the reason.
+            report(Text::tr("%1: %2").arg(QDir::toNativeSeparators(path), shell::describeFailure(failure)));
             return;
         }
         try {
@@ -262,7 +290,7 @@ int runHeadless(const CommandLine &commandLine, QTextStream &out, QTextStream &e
         return runBatch(commandLine.count, commandLine.folder, out, err, commandLine.format, commandLine.height);
     case CommandLine::Action::Error:
         err << "dealwright: " << shownArgument(commandLine.error) << Qt::endl
-            << "Try 'dealwright --help' for more information." << Qt::endl;
+            << Text::tr("Try 'dealwright --help' for more information.") << Qt::endl;
         return ExitUsage;
     case CommandLine::Action::Windows:
         break;

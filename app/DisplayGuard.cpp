@@ -1,5 +1,7 @@
 #include "app/DisplayGuard.h"
 
+#include "shell/Language.h"
+
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QList>
@@ -49,10 +51,10 @@ QByteArray restoreStandardError()
     return written;
 }
 
-[[noreturn]] void endWithoutWindows(const char *line)
+[[noreturn]] void endWithoutWindows(const QString &line)
 {
     restoreStandardError();
-    std::fprintf(stderr, "%s\n", line);
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
     std::fflush(stderr);
     _exit(2);
 }
@@ -67,10 +69,16 @@ void holdBack(QtMsgType type, const QMessageLogContext &context, const QString &
 
 } // namespace
 
-const char *noDisplayMessage()
+QString noDisplayMessage()
 {
-    return "dealwright: cannot open the windows: no display or screen can be reached "
-           "(DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM); --batch, --help and --version work without one";
+    // Said while the application object is being made: its translations
+    // are not in force yet.
+    return QStringLiteral("dealwright: ")
+        + shell::translateEarly("app::DisplayGuard",
+                                QT_TRANSLATE_NOOP("app::DisplayGuard",
+                                                  "cannot open the windows: no display or screen can be reached "
+                                                  "(DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM); --batch, --help "
+                                                  "and --version work without one"));
 }
 
 DisplayGuard::DisplayGuard()

@@ -8,6 +8,8 @@
 // framebuffer platform without a framebuffer), it prints one clear line on
 // standard error and ends the program with exit status 2. Once the windows
 // can open, what was held back is passed on.
+#include <QString>
+
 namespace app {
 
 class DisplayGuard {
@@ -22,7 +24,7 @@ public:
     void requireScreen();
 };
 
-// The line printed when no display can be reached.
-const char *noDisplayMessage();
+// The line printed when no display can be reached, in the user's language.
+QString noDisplayMessage();
 
 } // namespace app

@@ -7,6 +7,7 @@
 #include "app/Switches.h"
 #include "batch/FileBatch.h"
 #include "files/Interrupts.h"
+#include "shell/Language.h"
 #include "shell/Platform.h"
 
 #include <QApplication>
@@ -46,8 +47,13 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
 
+    // The user's language, read before any application object exists so
+    // that even "no display" is said in it.
+    shell::loadUserLanguage();
+
     if (app::runsWithoutDisplay(rawArguments)) {
         QCoreApplication core(argc, argv);
+        shell::installLanguage();
         nameTheProgram();
         shell::installQtPlatform();
         app::applyLoggingSwitch();
@@ -58,6 +64,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     guard->requireScreen();
     guard.reset();
+    shell::installLanguage();
     nameTheProgram();
     QApplication::setQuitOnLastWindowClosed(false);
     shell::installQtPlatform();

@@ -5,11 +5,13 @@
 #include "batch/FocusLeaveCheck.h"
 #include "batch/Generation.h"
 #include "batch/PaintThrottle.h"
+#include "cards/CardNames.h"
 #include "deck/CardFaceControl.h"
 #include "deck/CardImage.h"
 #include "deck/PictureSet.h"
 #include "menus/MenuBar.h"
 #include "settings/SettingsStore.h"
+#include "shell/CaptionFit.h"
 #include "shell/ErrorReport.h"
 #include "shell/Messages.h"
 #include "shell/Navigator.h"
@@ -41,9 +43,13 @@ constexpr int ClientWidth = 8100;
 constexpr int ClientHeight = 6600;
 constexpr int ListColumnWidth = 3500;
 
-const QString ProgressText = QStringLiteral("Progress Bar");
-
 } // namespace
+
+// The bar's text while no batch is being drawn.
+QString BatchWindow::progressText()
+{
+    return tr("Progress Bar");
+}
 
 BatchWindow::BatchWindow(shell::Navigator &navigator, QWidget *parent) : QWidget(parent), m_navigator(navigator)
 {
@@ -77,35 +83,43 @@ void BatchWindow::createControls()
     m_progressBar = placed(new QProgressBar(body), "ProgressBar1", {120, 6090, 7860, 390});
     m_progressBar->setRange(0, 100);
     m_progressBar->setValue(0);
-    m_progressBar->setFormat(ProgressText);
+    m_progressBar->setFormat(progressText());
     m_progressBar->setTextVisible(true);
     m_progressBar->setAlignment(Qt::AlignCenter);
-    m_progressBar->setAccessibleName(QStringLiteral("Generation progress"));
-    m_startButton = placed(new QPushButton(QStringLiteral("Start Generate Random Playing Cards"), body), "PushButton2",
+    m_progressBar->setAccessibleName(tr("Generation progress"));
+    // Qt's Fusion style draws no text on a bar that fills from the right
+    // while it stands at its minimum: a right-to-left bar at rest is drawn
+    // the other way round (it shows no filling then), so that its text shows.
+    const auto keepText = [this](int value) {
+        m_progressBar->setInvertedAppearance(m_progressBar->isRightToLeft() && value == m_progressBar->minimum());
+    };
+    connect(m_progressBar, &QProgressBar::valueChanged, this, keepText);
+    keepText(m_progressBar->value());
+    m_startButton = placed(new QPushButton(tr("Start Generate Random Playing Cards"), body), "PushButton2",
                            {120, 1560, 7860, 450});
-    m_countFrame = placed(new QGroupBox(QStringLiteral("Number To Generate"), body), "Frame1", {120, 690, 7860, 750});
+    m_countFrame = placed(new QGroupBox(tr("Number To Generate"), body), "Frame1", {120, 690, 7860, 750});
     m_countBox = placed(new QLineEdit(m_countFrame), "Text1", {120, 330, 7620, 315});
-    m_countBox->setAccessibleName(QStringLiteral("Number To Generate"));
-    m_previewFrame = placed(new QGroupBox(QStringLiteral("Preview"), body), "Frame2", {4140, 2130, 3840, 2400});
+    m_countBox->setAccessibleName(tr("Number To Generate"));
+    m_previewFrame = placed(new QGroupBox(tr("Preview"), body), "Frame2", {4140, 2130, 3840, 2400});
     // Not stretched: the preview takes the picture's own size (71 x 96
     // pixels, 1065 x 1440 twips).
     m_preview = placed(new deck::CardImage(m_previewFrame), "Image1", {240, 360, 1065, 1440});
-    m_preview->setAccessibleName(QStringLiteral("Preview"));
+    m_preview->setAccessibleName(tr("Preview"));
     m_saveAllButton =
-        placed(new QPushButton(QStringLiteral("Save All Cards To Image"), body), "PushButton1", {120, 5520, 3900, 450});
-    m_saveSelectedButton = placed(new QPushButton(QStringLiteral("Save Selected Card As Image"), body), "PushButton3",
+        placed(new QPushButton(tr("Save All Cards To Image"), body), "PushButton1", {120, 5520, 3900, 450});
+    m_saveSelectedButton = placed(new QPushButton(tr("Save Selected Card As Image"), body), "PushButton3",
                                   {4140, 5520, 3840, 450});
     m_folderFrame =
-        placed(new QGroupBox(QStringLiteral("Save Results To This Folder"), body), "Frame4", {120, 4650, 7860, 750});
+        placed(new QGroupBox(tr("Save Results To This Folder"), body), "Frame4", {120, 4650, 7860, 750});
     m_folderBox = placed(new QLineEdit(m_folderFrame), "Text2", {120, 330, 7020, 315});
-    m_folderBox->setAccessibleName(QStringLiteral("Save Results To This Folder"));
+    m_folderBox->setAccessibleName(tr("Save Results To This Folder"));
     m_browseButton = placed(new QPushButton(QStringLiteral("..."), m_folderFrame), "PushButton9", {7260, 315, 480, 345});
-    m_browseButton->setAccessibleName(QStringLiteral("Choose the output folder"));
+    m_browseButton->setAccessibleName(tr("Choose the output folder"));
     auto *list = placed(new EntryList(body), "ListView1", {120, 2130, 3900, 2400});
     connect(list, &EntryList::previewRequested, this, &BatchWindow::onListClicked);
     m_list = list;
-    m_list->setAccessibleName(QStringLiteral("Generated cards"));
-    m_backButton = placed(new QPushButton(QStringLiteral("< Back"), body), "PushButton4", {120, 120, 7860, 450});
+    m_list->setAccessibleName(tr("Generated cards"));
+    m_backButton = placed(new QPushButton(tr("< Back"), body), "PushButton4", {120, 120, 7860, 450});
     m_backButton->setAccessibleName(tr("Back"));
     // The card face control sits behind "< Back", out of sight: only its
     // pictures are used.
@@ -119,6 +133,8 @@ void BatchWindow::createControls()
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     m_startButton->setFocus(Qt::OtherFocusReason);
+    // Longer captions than the English ones (German, ...) grow the window.
+    shell::fitCaptions(this);
 
     m_pointer = new shell::PointerFeedback(this);
     for (QWidget *area : {body, static_cast<QWidget *>(m_countFrame), static_cast<QWidget *>(m_previewFrame),
@@ -163,7 +179,7 @@ void BatchWindow::load()
     // A groove with a filled part, in the desktop's palette.
     m_progressBar->setPalette(shell::progressBarPalette(m_progressBar->palette()));
     g.step(112, [&] {
-        m_list->setHeaderLabels({QStringLiteral("Card/s Generated")});
+        m_list->setHeaderLabels({tr("Card/s Generated")});
         // Said as words, without the slash.
         m_list->headerItem()->setData(0, Qt::AccessibleTextRole, tr("Cards generated"));
         const double perPixel = shell::twipsPerPixel(m_list);
@@ -243,7 +259,7 @@ void BatchWindow::onStartClicked()
     g.step(112, [&] {
         m_pointer->setStyle(shell::PointerDefault);
         m_progressBar->setValue(0);
-        m_progressBar->setFormat(ProgressText);
+        m_progressBar->setFormat(progressText());
     });
 }
 
@@ -252,7 +268,7 @@ void BatchWindow::appendEntry(int card)
     auto *entry = new QTreeWidgetItem(m_list, QStringList{entryText(card)});
     entry->setData(0, CardRole, card);
     // Heard as shown, with the card it stands for: "Card 12, Queen of Spades".
-    entry->setData(0, Qt::AccessibleTextRole, tr("%1, %2").arg(entryText(card), deck::cardName(card)));
+    entry->setData(0, Qt::AccessibleTextRole, tr("%1, %2").arg(entryText(card), cards::displayCardName(card)));
 }
 
 QTreeWidgetItem *BatchWindow::selectedEntry() const

@@ -53,6 +53,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    static QString progressText();
     void createControls();
     void placeControls();
     void connectHandlers();

@@ -26,7 +26,7 @@ bool BatchWindow::saveEntry(const QTreeWidgetItem *entry, FileBatch &files, shel
         bool isNumber = false;
         const int kept = entry->data(0, CardRole).toInt(&isNumber);
         if (!isNumber || kept < 0 || kept >= MaxBatch)
-            throw shell::Failure(QStringLiteral("Invalid procedure call or argument: \"%1\" names no card").arg(entry->text(0)));
+            throw shell::Failure(tr("Invalid procedure call or argument: \"%1\" names no card").arg(entry->text(0)));
         m_faceControl->setChangeCard(kept);
         card = kept;
     });
@@ -34,7 +34,7 @@ bool BatchWindow::saveEntry(const QTreeWidgetItem *entry, FileBatch &files, shel
         return false;
     bool staged = false;
     g.step(step + 2, [&] {
-        files.stage(cardFilePath(m_folderBox->text(), entryText(card)), bitmapBytes(m_faceControl->Picture()));
+        files.stage(cardFilePath(m_folderBox->text(), entryFileName(card)), bitmapBytes(m_faceControl->Picture()));
         staged = true;
     });
     return staged;
@@ -55,7 +55,7 @@ bool BatchWindow::commitFiles(FileBatch &files, shell::Guarded &g, int step)
 bool BatchWindow::readyToSave(shell::Guarded &g)
 {
     if (g.test(100, [&] { return !isExistingFolder(m_folderBox->text()); })) {
-        g.step(102, [&] { shell::showMessage(FolderMissingMessage); });
+        g.step(102, [&] { shell::showMessage(folderMissingMessage()); });
         return false;
     }
     return !g.jumpTest(104, [&] { return m_list->topLevelItemCount() == 0; });
@@ -86,7 +86,7 @@ void BatchWindow::onSaveAllClicked()
     });
     // After a failed file the reports have said what happened.
     if (allSaved)
-        g.step(114, [&] { shell::showMessage(DoneMessage); });
+        g.step(114, [&] { shell::showMessage(doneMessage()); });
 }
 
 void BatchWindow::onSaveSelectedClicked()
@@ -101,13 +101,13 @@ void BatchWindow::onSaveSelectedClicked()
             entry = selectedEntry();
             return entry == nullptr;
         })) {
-        g.step(108, [&] { shell::showMessage(NoCardSelectedMessage); });
+        g.step(108, [&] { shell::showMessage(noCardSelectedMessage()); });
         return;
     }
     FileBatch files;
     const bool staged = saveEntry(entry, files, g, 110);
     if (commitFiles(files, g, 112) && staged)
-        g.step(114, [&] { shell::showMessage(DoneMessage); });
+        g.step(114, [&] { shell::showMessage(doneMessage()); });
 }
 
 void BatchWindow::onBrowseClicked()

@@ -3,6 +3,7 @@
 #include "shell/Failure.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageWriter>
 
 #include <algorithm>
@@ -17,7 +18,7 @@ constexpr int PaletteEntries = 256;
 QImage bitmapImage(const QImage &picture)
 {
     if (picture.isNull())
-        throw shell::Failure(QStringLiteral("There is no picture to save"));
+        throw shell::Failure(QCoreApplication::translate("batch::CardFormats", "There is no picture to save"));
     if (picture.format() == QImage::Format_Indexed8 || picture.format() == QImage::Format_Mono
         || picture.format() == QImage::Format_MonoLSB) {
         QImage image = picture.convertToFormat(QImage::Format_Indexed8);
@@ -48,7 +49,9 @@ QByteArray bitmapBytes(const QImage &picture)
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "bmp");
     if (!writer.write(image))
-        throw shell::Failure(QStringLiteral("The picture could not be written as a bitmap: %1").arg(writer.errorString()));
+        throw shell::Failure(QCoreApplication::translate("batch::CardFormats",
+                                                         "The picture could not be written as a bitmap: %1")
+                                 .arg(writer.errorString()));
     return bytes;
 }
 

@@ -7,6 +7,7 @@
 #include "settings/SettingsStore.h"
 #include "shell/ShellHelpers.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -22,6 +23,22 @@ bool endsWithSeparator(const QString &text)
 }
 
 } // namespace
+
+QString folderMissingMessage()
+{
+    return QCoreApplication::translate("batch::CardExport", "Folder does not exist. Please select another folder.");
+}
+
+QString noCardSelectedMessage()
+{
+    return QCoreApplication::translate("batch::CardExport", "No card selected.");
+}
+
+QString doneMessage()
+{
+    //: The message after card files were saved.
+    return QCoreApplication::translate("batch::CardExport", "Done.");
+}
 
 QString cardFilePath(const QString &folderText, const QString &baseName, const QString &extension)
 {
@@ -78,7 +95,8 @@ void browseOutputFolder(QWidget *owner, QLineEdit *text2, shell::Location locati
     QString chosen;
     g.step(100, [&] {
         const QString start = browseStartFolder(settings::read(settings::keys::LastFolderDot, QString()), text2->text());
-        chosen = shell::platform().folders->browseForFolder(owner, QStringLiteral("Please select folder:"), start);
+        chosen = shell::platform().folders->browseForFolder(
+            owner, QCoreApplication::translate("batch::CardExport", "Please select folder:"), start);
     });
     if (g.jumpTest(102, [&] { return chosen.isEmpty(); }))
         return;
@@ -105,10 +123,10 @@ void saveDrawnCard(const QImage &picture, std::int32_t drawCount, const QString 
         });
         // After a failed write the report has said what happened.
         if (saved)
-            g.step(110, [&] { shell::showMessage(DoneMessage); });
+            g.step(110, [&] { shell::showMessage(doneMessage()); });
         return;
     }
-    g.step(112, [&] { shell::showMessage(FolderMissingMessage); });
+    g.step(112, [&] { shell::showMessage(folderMissingMessage()); });
 }
 
 } // namespace batch

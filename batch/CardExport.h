@@ -12,9 +12,10 @@ class QWidget;
 
 namespace batch {
 
-inline const QString FolderMissingMessage = QStringLiteral("Folder does not exist. Please select another folder.");
-inline const QString NoCardSelectedMessage = QStringLiteral("No card selected.");
-inline const QString DoneMessage = QStringLiteral("Done.");
+// The export's messages, in the user's language.
+QString folderMissingMessage();    // "Folder does not exist. Please select another folder."
+QString noCardSelectedMessage();   // "No card selected."
+QString doneMessage();             // "Done."
 
 // The output folder text, a separator unless it already ends with one, the
 // base name and the extension (".bmp").

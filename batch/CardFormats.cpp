@@ -6,6 +6,7 @@
 
 #include "batch/PngFile.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QThread>
 
@@ -76,7 +77,7 @@ int cardWidthFor(int height)
 QImage cardImageAt(const QImage &picture, int height)
 {
     if (picture.isNull())
-        throw shell::Failure(QStringLiteral("There is no picture to save"));
+        throw shell::Failure(QCoreApplication::translate("batch::CardFormats", "There is no picture to save"));
     if (height == picture.height())
         return picture;
     const QSize size(cardWidthFor(height), height);

@@ -3,6 +3,7 @@
 #include "files/AtomicFile.h"
 #include "shell/Failure.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -16,7 +17,9 @@ namespace {
 // "path: reason", the path named once.
 QString failureText(const QString &path, int error)
 {
-    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), files::errorText(error));
+    //: A card file that could not be written: %1 is its path, %2 the system's reason.
+    return QCoreApplication::translate("batch::FileBatch", "%1: %2")
+        .arg(QDir::toNativeSeparators(path), files::errorText(error));
 }
 
 } // namespace

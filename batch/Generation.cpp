@@ -4,6 +4,8 @@
 #include "shell/Failure.h"
 #include "shell/Random.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 
@@ -23,9 +25,9 @@ QString countMessage(CountProblem problem)
 {
     switch (problem) {
     case CountProblem::NotNumber:
-        return QStringLiteral("Must be a numerical value.");
+        return QCoreApplication::translate("batch::Generation", "Must be a numerical value.");
     case CountProblem::TooMany:
-        return QStringLiteral("Up to 52 cards allowed");
+        return QCoreApplication::translate("batch::Generation", "Up to 52 cards allowed");
     case CountProblem::None:
         break;
     }
@@ -85,6 +87,12 @@ std::vector<int> generateBatch(int count, const std::function<bool(int)> &before
 }
 
 QString entryText(int card)
+{
+    //: An entry of the batch window's list; %1 is its number, 1 to 52.
+    return QCoreApplication::translate("batch::Generation", "Card %1").arg(QString::number(card + 1));
+}
+
+QString entryFileName(int card)
 {
     return QStringLiteral("Card ") + QString::number(card + 1);
 }

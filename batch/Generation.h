@@ -37,7 +37,10 @@ int batchCount(const QString &text);
 // the start stands in.
 int progressValue(int i, const QString &countText, int startCount);
 
-// The list entry and file name of a card: "Card " + (card + 1).
+// A card's entry in the list, in the user's language ("Card 12", "Karte 12"),
+// and the base of its file's name, the same in every language ("Card 12";
+// also what the command line prints): both from the card number + 1.
 QString entryText(int card);
+QString entryFileName(int card);
 
 } // namespace batch

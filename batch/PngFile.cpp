@@ -2,6 +2,8 @@
 
 #include "shell/Failure.h"
 
+#include <QCoreApplication>
+
 #include <png.h>
 #include <zlib.h>
 
@@ -35,7 +37,7 @@ struct Writer {
 QByteArray encodePng(const QImage &picture)
 {
     if (picture.isNull())
-        throw shell::Failure(QStringLiteral("There is no picture to save"));
+        throw shell::Failure(QCoreApplication::translate("batch::CardFormats", "There is no picture to save"));
     const bool opaque = !picture.hasAlphaChannel();
     // 32-bit pixels, taken one row at a time; a rendering stays premultiplied
     // (no copy of the whole picture) and is unpremultiplied row by row.
@@ -49,10 +51,10 @@ QByteArray encodePng(const QImage &picture)
     bytes.reserve(width * height / 2);
     Writer writer;
     if (!writer.png || !writer.info)
-        throw shell::Failure(QStringLiteral("The PNG writer could not be started"));
+        throw shell::Failure(QCoreApplication::translate("batch::CardFormats", "The PNG writer could not be started"));
     std::vector<png_byte> row(std::size_t(width) * 4);
     if (setjmp(png_jmpbuf(writer.png)))
-        throw shell::Failure(QStringLiteral("The card could not be encoded as PNG"));
+        throw shell::Failure(QCoreApplication::translate("batch::CardFormats", "The card could not be encoded as PNG"));
     png_set_write_fn(writer.png, &bytes, appendBytes, noFlush);
     png_set_IHDR(writer.png, writer.info, png_uint_32(width), png_uint_32(height), 8,
                  opaque ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,

@@ -1,8 +1,10 @@
 // The random pick and the draw-history search, the two operations every
 // draw repeats; the settings store's write (the folder box writes on every
 // keystroke) and read, also of the largest files it reads and of one it
-// refuses.
+// refuses; the German translations loaded as a start loads them (the
+// program's and Qt's file read and checked whole).
 #include "cards/DrawState.h"
+#include "shell/Language.h"
 #include "shell/Messages.h"
 #include "shell/Platform.h"
 #include "shell/Random.h"
@@ -198,6 +200,22 @@ void BM_SettingsReadTooLarge(benchmark::State &state)
     shell::platform().messages = shown;
 }
 BENCHMARK(BM_SettingsReadTooLarge)->Unit(benchmark::kMicrosecond)->Iterations(200);
+
+// What a start in German costs before its first window: both files read,
+// checked and handed to their translators (DEALWRIGHT_PROGRAM_DIR names
+// the build's program folder when the benchmark runs from elsewhere).
+void BM_LoadGerman(benchmark::State &state)
+{
+    for (auto _ : state) {
+        const QStringList problems = shell::loadLanguage(QStringLiteral("de"));
+        if (!problems.isEmpty()) {
+            state.SkipWithError(qPrintable(problems.join(u' ')));
+            break;
+        }
+    }
+    shell::loadLanguage(QString());
+}
+BENCHMARK(BM_LoadGerman)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

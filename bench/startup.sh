@@ -6,8 +6,10 @@
 # the whole run (exec to exit) is taken from outside; runs alternate, medians
 # are reported. The yardstick ("floor") is the bare program showing a window
 # of the chooser's size with the chooser's two captioned buttons:
-# what any window that shows text costs. Also times the headless "--batch 52"
-# run.
+# what any window that shows text costs. The program and the floor run in
+# English (LC_ALL=C.UTF-8) and in German (LANG=de_DE.UTF-8, the program then
+# loading its own and Qt's German translations). Also times the headless
+# "--batch 52" run.
 #
 #   bench/startup.sh [BUILD-DIR] [RUNS]
 # Runs under a virtual X server (xvfb-run) when there is no display; set
@@ -55,15 +57,20 @@ measure() {
 main_window() { rm -f "$XDG_CONFIG_HOME"/Marrowfen.ini*; }
 draw_window() { printf '[Dealwright]\nForm3Start=2\n' > "$XDG_CONFIG_HOME/Marrowfen.ini"; }
 nothing() { :; }
+english() { env -u LANGUAGE -u LC_MESSAGES LC_ALL=C.UTF-8 "$@"; }
+german() { env -u LANGUAGE -u LC_MESSAGES -u LC_ALL LANG=de_DE.UTF-8 "$@"; }
 
 # A first run of each warms the file cache. "empty" is the bare window
 # without any text; "floor" the bare window with the two captioned buttons.
 measure warmup nothing "$bare" --text; measure warmup main_window "$exe"
+measure warmup main_window german "$exe"
 for ((i = 0; i < runs; i++)); do
-    measure empty nothing "$bare"
-    measure floor nothing "$bare" --text
-    measure main main_window "$exe"
-    measure draw draw_window "$exe"
+    measure empty nothing english "$bare"
+    measure floor nothing english "$bare" --text
+    measure main main_window english "$exe"
+    measure draw draw_window english "$exe"
+    measure floor_de nothing german "$bare" --text
+    measure main_de main_window german "$exe"
 done
 
 median() {  # median of column $2 of file $1
@@ -72,12 +79,14 @@ median() {  # median of column $2 of file $1
 
 printf 'platform: %s, %d runs each, medians\n' "${QT_QPA_PLATFORM:-xcb (xvfb)}" "$runs"
 printf '%-34s %10s %12s %10s\n' program "wall ms" "in-main ms" "rss kB"
-for name in empty floor main draw; do
+for name in empty floor main draw floor_de main_de; do
     case $name in
         empty) label="bare Qt window, empty";;
         floor) label="bare Qt window, two buttons";;
         main) label="dealwright, chooser";;
         draw) label="dealwright, draw window (deck)";;
+        floor_de) label="bare window, two buttons, German";;
+        main_de) label="dealwright, chooser, German";;
     esac
     wall=$(median "$work/$name" 1)
     printf '%-34s %10.1f %12.1f %10d\n' "$label" "$(awk -v w="$wall" 'BEGIN { print w / 1000 }')" "$(median "$work/$name" 2)" "$(median "$work/$name" 3)"
@@ -87,6 +96,7 @@ ratio() {  # ratio NAME-A NAME-B COLUMN
 }
 printf 'start-up, chooser / floor: %s (goal <= 1.10)\n' "$(ratio main floor 1)"
 printf 'memory, chooser / floor:   %s (goal <= 1.20)\n' "$(ratio main floor 3)"
+printf 'German: start-up, chooser / floor: %s (goal <= 1.10); memory %s\n' "$(ratio main_de floor_de 1)" "$(ratio main_de floor_de 3)"
 printf 'against the empty window: start-up %s, memory %s\n' "$(ratio main empty 1)" "$(ratio main empty 3)"
 
 # The headless batch: a whole run of --batch 52, into a folder on the disk

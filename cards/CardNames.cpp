@@ -19,9 +19,17 @@ const char *const Ranks[RankCount] = {
     QT_TRANSLATE_NOOP("CardNames", "King"),
 };
 
+// The short signs of the ranks that a deck grid's columns are headed with,
+// as the cards of the language print them in their corners.
 const char *const RankSigns[RankCount] = {
-    QT_TRANSLATE_NOOP("CardNames", "A"), "2", "3", "4", "5", "6", "7", "8", "9", "10",
-    QT_TRANSLATE_NOOP("CardNames", "J"), QT_TRANSLATE_NOOP("CardNames", "Q"),
+    //: The short sign of the ace, as a card's corner shows it.
+    QT_TRANSLATE_NOOP("CardNames", "A"),
+    "2", "3", "4", "5", "6", "7", "8", "9", "10",
+    //: The short sign of the jack, as a card's corner shows it.
+    QT_TRANSLATE_NOOP("CardNames", "J"),
+    //: The short sign of the queen, as a card's corner shows it.
+    QT_TRANSLATE_NOOP("CardNames", "Q"),
+    //: The short sign of the king, as a card's corner shows it.
     QT_TRANSLATE_NOOP("CardNames", "K"),
 };
 
@@ -30,6 +38,39 @@ const char *const Suits[SuitCount] = {
     QT_TRANSLATE_NOOP("CardNames", "Diamonds"),
     QT_TRANSLATE_NOOP("CardNames", "Clubs"),
     QT_TRANSLATE_NOOP("CardNames", "Hearts"),
+};
+
+// Every card's name as a whole: a language names a card in its own way
+// ("Herz-Dame", "Dame de c\u0153ur"), not by joining a rank and a suit.
+const char *const CardNamesTable[SuitCount * RankCount] = {
+    QT_TRANSLATE_NOOP("CardNames", "Ace of Spades"), QT_TRANSLATE_NOOP("CardNames", "Two of Spades"),
+    QT_TRANSLATE_NOOP("CardNames", "Three of Spades"), QT_TRANSLATE_NOOP("CardNames", "Four of Spades"),
+    QT_TRANSLATE_NOOP("CardNames", "Five of Spades"), QT_TRANSLATE_NOOP("CardNames", "Six of Spades"),
+    QT_TRANSLATE_NOOP("CardNames", "Seven of Spades"), QT_TRANSLATE_NOOP("CardNames", "Eight of Spades"),
+    QT_TRANSLATE_NOOP("CardNames", "Nine of Spades"), QT_TRANSLATE_NOOP("CardNames", "Ten of Spades"),
+    QT_TRANSLATE_NOOP("CardNames", "Jack of Spades"), QT_TRANSLATE_NOOP("CardNames", "Queen of Spades"),
+    QT_TRANSLATE_NOOP("CardNames", "King of Spades"),
+    QT_TRANSLATE_NOOP("CardNames", "Ace of Diamonds"), QT_TRANSLATE_NOOP("CardNames", "Two of Diamonds"),
+    QT_TRANSLATE_NOOP("CardNames", "Three of Diamonds"), QT_TRANSLATE_NOOP("CardNames", "Four of Diamonds"),
+    QT_TRANSLATE_NOOP("CardNames", "Five of Diamonds"), QT_TRANSLATE_NOOP("CardNames", "Six of Diamonds"),
+    QT_TRANSLATE_NOOP("CardNames", "Seven of Diamonds"), QT_TRANSLATE_NOOP("CardNames", "Eight of Diamonds"),
+    QT_TRANSLATE_NOOP("CardNames", "Nine of Diamonds"), QT_TRANSLATE_NOOP("CardNames", "Ten of Diamonds"),
+    QT_TRANSLATE_NOOP("CardNames", "Jack of Diamonds"), QT_TRANSLATE_NOOP("CardNames", "Queen of Diamonds"),
+    QT_TRANSLATE_NOOP("CardNames", "King of Diamonds"),
+    QT_TRANSLATE_NOOP("CardNames", "Ace of Clubs"), QT_TRANSLATE_NOOP("CardNames", "Two of Clubs"),
+    QT_TRANSLATE_NOOP("CardNames", "Three of Clubs"), QT_TRANSLATE_NOOP("CardNames", "Four of Clubs"),
+    QT_TRANSLATE_NOOP("CardNames", "Five of Clubs"), QT_TRANSLATE_NOOP("CardNames", "Six of Clubs"),
+    QT_TRANSLATE_NOOP("CardNames", "Seven of Clubs"), QT_TRANSLATE_NOOP("CardNames", "Eight of Clubs"),
+    QT_TRANSLATE_NOOP("CardNames", "Nine of Clubs"), QT_TRANSLATE_NOOP("CardNames", "Ten of Clubs"),
+    QT_TRANSLATE_NOOP("CardNames", "Jack of Clubs"), QT_TRANSLATE_NOOP("CardNames", "Queen of Clubs"),
+    QT_TRANSLATE_NOOP("CardNames", "King of Clubs"),
+    QT_TRANSLATE_NOOP("CardNames", "Ace of Hearts"), QT_TRANSLATE_NOOP("CardNames", "Two of Hearts"),
+    QT_TRANSLATE_NOOP("CardNames", "Three of Hearts"), QT_TRANSLATE_NOOP("CardNames", "Four of Hearts"),
+    QT_TRANSLATE_NOOP("CardNames", "Five of Hearts"), QT_TRANSLATE_NOOP("CardNames", "Six of Hearts"),
+    QT_TRANSLATE_NOOP("CardNames", "Seven of Hearts"), QT_TRANSLATE_NOOP("CardNames", "Eight of Hearts"),
+    QT_TRANSLATE_NOOP("CardNames", "Nine of Hearts"), QT_TRANSLATE_NOOP("CardNames", "Ten of Hearts"),
+    QT_TRANSLATE_NOOP("CardNames", "Jack of Hearts"), QT_TRANSLATE_NOOP("CardNames", "Queen of Hearts"),
+    QT_TRANSLATE_NOOP("CardNames", "King of Hearts"),
 };
 
 const char *const Colours[ColourCount] = {
@@ -52,9 +93,7 @@ QString colourName(Colour colour) { return QString::fromLatin1(Colours[colourInd
 
 QString englishCardName(int card)
 {
-    if (!validCard(card))
-        return QString();
-    return rankName(rankOf(card)) + QStringLiteral(" of ") + suitName(suitIndexOf(card));
+    return validCard(card) ? QString::fromLatin1(CardNamesTable[card]) : QString();
 }
 
 QString modeName(DrawMode mode)
@@ -69,11 +108,7 @@ QString displayRankSign(int rank) { return validRank(rank) ? translated(RankSign
 
 QString displayCardName(int card)
 {
-    if (!validCard(card))
-        return QString();
-    //: A card's name: %1 is the rank ("Queen"), %2 the suit ("Hearts").
-    return QCoreApplication::translate(Context, "%1 of %2")
-        .arg(displayRankName(rankOf(card)), displaySuitName(suitIndexOf(card)));
+    return validCard(card) ? translated(CardNamesTable[card]) : QString();
 }
 
 } // namespace cards

@@ -2,6 +2,8 @@
 
 #include "shell/Failure.h"
 
+#include <QCoreApplication>
+
 namespace cards {
 
 DrawState &state()
@@ -19,14 +21,17 @@ void initDrawnCards()
 
 QString countText(std::int32_t count)
 {
-    return QStringLiteral("Cards drawn: ") + QString::number(count);
+    // The count in plain digits, without group separators ("1000").
+    //: The count label of both drawing windows; %1 is the number of cards drawn since the last reset.
+    return QCoreApplication::translate("cards::DrawState", "Cards drawn: %1").arg(QString::number(count));
 }
 
 bool isCardDrawn(std::int16_t card)
 {
     const DrawState &s = state();
     if (!s.drawnCards || s.drawnCards->empty())
-        throw shell::Failure(QStringLiteral("Subscript out of range: the draw history has not been started"));
+        throw shell::Failure(QCoreApplication::translate(
+            "cards::DrawState", "Subscript out of range: the draw history has not been started"));
     // The whole history is searched with a full-width index: a put-back draw
     // may make it longer than a 16-bit counter can count.
     for (std::int16_t drawn : *s.drawnCards) {

@@ -13,6 +13,7 @@
 #include "shell/Pointer.h"
 #include "shell/Random.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <limits>
 
@@ -24,7 +25,7 @@ std::vector<std::int16_t> &history()
 {
     auto &drawn = state().drawnCards;
     if (!drawn)
-        throw shell::Failure(QStringLiteral("Subscript out of range"));
+        throw shell::Failure(QCoreApplication::translate("cards::Engine", "Subscript out of range"));
     return *drawn;
 }
 
@@ -34,7 +35,7 @@ void lengthenHistory()
 {
     auto &drawn = history();
     if (drawn.size() > std::size_t(std::numeric_limits<std::int32_t>::max()))
-        throw shell::Failure(QStringLiteral("Overflow"));
+        throw shell::Failure(QCoreApplication::translate("cards::Engine", "Overflow"));
     drawn.push_back(0);
 }
 
@@ -48,7 +49,7 @@ void countOne()
 {
     auto &count = state().drawCount;
     if (count == std::numeric_limits<std::int32_t>::max())
-        throw shell::Failure(QStringLiteral("Overflow"));
+        throw shell::Failure(QCoreApplication::translate("cards::Engine", "Overflow"));
     ++count;
 }
 
@@ -151,7 +152,9 @@ void drawWithoutPuttingBack(shell::Guarded &g, DrawHost &host)
         g.step(188, [&] { host.drawDisplay().setCountText(countText(s.drawCount)); });
         g.step(190, [&] { host.fullScreenDisplay().setCountText(countText(s.drawCount)); });
     } else {
-        g.step(192, [&] { shell::showMessage(QStringLiteral("No more cards, please reset.")); });
+        g.step(192, [&] {
+            shell::showMessage(QCoreApplication::translate("cards::Engine", "No more cards, please reset."));
+        });
     }
 }
 

@@ -4,6 +4,7 @@
 #include "deck/SvgFile.h"
 #include "deck/SvgGuard.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPainter>
@@ -27,14 +28,19 @@ QString firstPresent(const ScalableDocument &document, const char *const (&ids)[
     return QString();
 }
 
-QString missingText(const QStringList &missing)
+QString missingText(const QString &shownName, const QStringList &missing)
 {
-    if (missing.size() == 1)
-        return QStringLiteral("lacks the card element ") + missing.first();
+    if (missing.size() == 1) {
+        //: %1 is the file, %2 the element's id ("queen_heart"), which stays as it is.
+        return QCoreApplication::translate("deck::SvgFile", "its SVG file %1 lacks the card element %2")
+            .arg(shownName, missing.first());
+    }
     QStringList named = missing.mid(0, 3);
     if (missing.size() > named.size())
         named << QStringLiteral("...");
-    return QStringLiteral("lacks %1 of the 52 card elements (%2)").arg(missing.size()).arg(named.join(QStringLiteral(", ")));
+    //: %1 is the file, %2 how many of the 52 elements are missing, %3 the first of their ids.
+    return QCoreApplication::translate("deck::SvgFile", "its SVG file %1 lacks %2 of the 52 card elements (%3)")
+        .arg(shownName, QString::number(missing.size()), named.join(QStringLiteral(", ")));
 }
 
 // Source names of the built-in pictures a design can replace.
@@ -73,7 +79,7 @@ std::shared_ptr<CardDesign> CardDesign::open(const DesignInfo &info, QString *pr
     const QString shownName = QFileInfo(info.svgFile).fileName();
     const ScalableReader *reader = scalableReader();
     if (!reader) {
-        *problem = QStringLiteral("the SVG renderer module cannot be loaded");
+        *problem = QCoreApplication::translate("deck::SvgFile", "the SVG renderer module cannot be loaded");
         return nullptr;
     }
     SvgText svg = readSvgFile(info.svgFile, shownName);
@@ -83,9 +89,9 @@ std::shared_ptr<CardDesign> CardDesign::open(const DesignInfo &info, QString *pr
     }
     // Before the renderer sees it: a file whose references multiply its
     // elements without end would hold every rendering for hours.
-    const QString structure = svgStructureProblem(svg.text);
+    const QString structure = svgStructureProblem(svg.text, shownName);
     if (!structure.isEmpty()) {
-        *problem = QStringLiteral("its SVG file ") + shownName + QLatin1Char(' ') + structure;
+        *problem = structure;
         return nullptr;
     }
     QElapsedTimer parsing;
@@ -93,7 +99,8 @@ std::shared_ptr<CardDesign> CardDesign::open(const DesignInfo &info, QString *pr
     std::unique_ptr<ScalableDocument> document = reader->parse(svg.text);
     const qint64 parseNanoseconds = parsing.nsecsElapsed();
     if (!document) {
-        *problem = QStringLiteral("its SVG file ") + shownName + QStringLiteral(" is not a valid SVG document");
+        *problem = QCoreApplication::translate("deck::SvgFile", "its SVG file %1 is not a valid SVG document")
+            .arg(shownName);
         return nullptr;
     }
     QStringList missing;
@@ -101,7 +108,7 @@ std::shared_ptr<CardDesign> CardDesign::open(const DesignInfo &info, QString *pr
         if (!document->hasElement(faceElementId(card)))
             missing << faceElementId(card);
     if (!missing.isEmpty()) {
-        *problem = QStringLiteral("its SVG file ") + shownName + QLatin1Char(' ') + missingText(missing);
+        *problem = missingText(shownName, missing);
         return nullptr;
     }
     std::shared_ptr<CardDesign> design(new CardDesign(info, std::move(svg.text)));

@@ -63,7 +63,10 @@ void report(const QString &line)
 
 void reportLeftOut(const QString &directory, const QString &reason)
 {
-    report(QStringLiteral("dealwright: card design %1 left out: %2").arg(QDir::toNativeSeparators(directory), reason));
+    //: One line on standard error: %1 is the deck's folder, %2 the reason ("its index.desktop is missing").
+    report(QStringLiteral("dealwright: ")
+           + QCoreApplication::translate("deck::CardDesigns", "card design %1 left out: %2")
+                 .arg(QDir::toNativeSeparators(directory), reason));
 }
 
 QString rememberedFailure(const QString &identity)
@@ -76,16 +79,17 @@ QString rememberedFailure(const QString &identity)
 QString indexProblem(const QFileInfo &index, QByteArray *bytes)
 {
     if (!index.exists())
-        return QStringLiteral("its index.desktop is missing");
+        return QCoreApplication::translate("deck::CardDesigns", "its index.desktop is missing");
     if (!index.isFile())
-        return QStringLiteral("its index.desktop is not a regular file");
+        return QCoreApplication::translate("deck::CardDesigns", "its index.desktop is not a regular file");
     if (index.size() > MaxIndexBytes)
-        return QStringLiteral("its index.desktop is over 1 MB");
+        return QCoreApplication::translate("deck::CardDesigns", "its index.desktop is over 1 MB");
     QFile file(index.filePath());
     if (!file.open(QIODevice::ReadOnly) || !readAtMost(file, MaxIndexBytes + 1, bytes))
-        return QStringLiteral("its index.desktop cannot be read (%1)").arg(file.errorString());
+        return QCoreApplication::translate("deck::CardDesigns", "its index.desktop cannot be read (%1)")
+            .arg(file.errorString());
     if (bytes->size() > MaxIndexBytes)
-        return QStringLiteral("its index.desktop is over 1 MB");
+        return QCoreApplication::translate("deck::CardDesigns", "its index.desktop is over 1 MB");
     return QString();
 }
 
@@ -94,7 +98,7 @@ QString readDeck(const QDir &directory, const QString &folder, const QStringList
 {
     // The folder name goes into tab-separated lines.
     if (folder.contains(QLatin1Char('\t')) || folder.contains(QLatin1Char('\n')) || folder.contains(QLatin1Char('\r')))
-        return QStringLiteral("its folder name holds a tab or a line break");
+        return QCoreApplication::translate("deck::CardDesigns", "its folder name holds a tab or a line break");
     QByteArray bytes;
     const QString problem = indexProblem(QFileInfo(directory.filePath(QLatin1String(IndexName))), &bytes);
     if (!problem.isEmpty())
@@ -102,10 +106,10 @@ QString readDeck(const QDir &directory, const QString &folder, const QStringList
     bool found = false;
     const QHash<QString, QString> group = desktopGroup(bytes, QStringLiteral("KDE Backdeck"), &found);
     if (!found)
-        return QStringLiteral("its index.desktop has no [KDE Backdeck] group");
+        return QCoreApplication::translate("deck::CardDesigns", "its index.desktop has no [KDE Backdeck] group");
     const QString svg = group.value(QStringLiteral("SVG"));
     if (svg.isEmpty())
-        return QStringLiteral("its index.desktop names no SVG file");
+        return QCoreApplication::translate("deck::CardDesigns", "its index.desktop names no SVG file");
     info->folder = folder;
     info->directory = directory.absolutePath();
     info->englishName = group.value(QStringLiteral("Name"));
@@ -258,10 +262,12 @@ DesignChoice chooseDesign(const QString &name, const DesignCatalogue &catalogue)
         choice.status = DesignChoice::Installed;
     } else if (problem.isEmpty()) {
         choice.status = DesignChoice::Unknown;
-        choice.message = QStringLiteral("no card design \"%1\" is installed").arg(name);
+        choice.message = QCoreApplication::translate("deck::CardDesigns", "no card design \"%1\" is installed")
+            .arg(name);
     } else {
         choice.status = DesignChoice::Unusable;
-        choice.message = QStringLiteral("the card design \"%1\" cannot be used: %2").arg(name, problem);
+        choice.message = QCoreApplication::translate("deck::CardDesigns", "the card design \"%1\" cannot be used: %2")
+            .arg(name, problem);
     }
     return choice;
 }
@@ -270,7 +276,9 @@ std::shared_ptr<const CardDesign> storedDesign(const QString &name, const Design
 {
     const DesignChoice choice = chooseDesign(name, catalogue);
     if (choice.status == DesignChoice::Unknown || choice.status == DesignChoice::Unusable)
-        report(QStringLiteral("dealwright: %1; the built-in cards are shown").arg(choice.message));
+        report(QStringLiteral("dealwright: ")
+               + QCoreApplication::translate("deck::CardDesigns", "%1; the built-in cards are shown")
+                   .arg(choice.message));
     return choice.design;
 }
 

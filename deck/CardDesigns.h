@@ -65,7 +65,7 @@ struct DesignChoice {
     enum Status { BuiltIn, Installed, Unknown, Unusable };
     Status status = BuiltIn;
     std::shared_ptr<const CardDesign> design;   // set for Installed
-    QString message;                            // for Unknown and Unusable: one English line
+    QString message;                            // for Unknown and Unusable: one line in the user's language
 };
 // "" and "dealwright" (any case) choose the built-in set; any other name
 // must be a catalogue entry's folder that passes the full check.

@@ -32,7 +32,7 @@ int storedNumber(const QVariantMap &stored, const QString &key)
     bool ok = false;
     const double value = found->toDouble(&ok);
     if (!ok || !std::isfinite(value))
-        throw shell::Failure(QStringLiteral("The stored property %1 is not a number.").arg(key));
+        throw shell::Failure(CardFaceControl::tr("The stored property %1 is not a number.").arg(key));
     const double whole = std::nearbyint(value);  // half to even
     if (whole > INT_MAX)
         return INT_MAX;
@@ -47,7 +47,7 @@ CardFaceControl::CardFaceControl(QWidget *parent)
     : QLabel(parent)
 {
     setPixmap(QPixmap::fromImage(PictureSet::instance().icon()));
-    setAccessibleName(QStringLiteral("Card face control"));
+    setAccessibleName(tr("Card face control"));
     keepFixedSize();
 }
 
@@ -55,13 +55,14 @@ QImage CardFaceControl::Picture() const { return m_current; }
 
 void CardFaceControl::setPicture(const QImage &)
 {
-    shell::showMessage(QStringLiteral("You cannot change this property."), shell::MessageIcon::None);
+    shell::showMessage(tr("You cannot change this property."), shell::MessageIcon::None);
 }
 
 void CardFaceControl::setChangeCard(qint64 number)
 {
     if (number < 0 || number > 53) {
-        shell::showMessage(QStringLiteral("ChangeCard property must be from 0 to 53!"), shell::MessageIcon::Error);
+        //: ChangeCard is the property's name and stays as it is.
+        shell::showMessage(tr("ChangeCard property must be from 0 to 53!"), shell::MessageIcon::Error);
         return;
     }
     const PictureSet &set = PictureSet::instance();
@@ -78,7 +79,8 @@ void CardFaceControl::setChangeCard(qint64 number)
 void CardFaceControl::setChangeBack(qint64 number)
 {
     if (number < 0 || number > 11) {
-        shell::showMessage(QStringLiteral("ChangeBack property must be from 0 to 11!"), shell::MessageIcon::Error);
+        //: ChangeBack is the property's name and stays as it is.
+        shell::showMessage(tr("ChangeBack property must be from 0 to 11!"), shell::MessageIcon::Error);
         return;
     }
     m_shownNumber = std::int16_t(number);

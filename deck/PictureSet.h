@@ -4,8 +4,9 @@
 // them (index, palette and transparent colour), so that an exported bitmap
 // keeps its colours. Works without any widget (under a bare QCoreApplication).
 //
-// Every picture carries what it shows as its accessible name
-// (pictureName(): "Ace of Spades", "Red Joker", "Card back", ...).
+// Every picture carries what it shows, which is its accessible name in the
+// user's language (pictureName(): "Ace of Spades", "Red Joker", "Card
+// back", ...; in German "Pik-Ass", "Roter Joker", "Kartenrücken").
 #include <QImage>
 #include <QString>
 
@@ -33,9 +34,10 @@ private:
     const Data *m_data;
 };
 
-// "Ace of Spades" ... "King of Hearts" for 0..51.
+// "Ace of Spades" ... "King of Hearts" for 0..51, in English (files and
+// scripts read it).
 QString cardName(int number);
-// What a picture shows; "" for a null image.
+// What a picture shows, in the user's language; "" for a null image.
 QString pictureName(const QImage &picture);
 // The name of a card-sized picture's scalable source ("Card05", "Back00"),
 // or "" for a picture that has none (the animation frames, the icon, a

@@ -1,5 +1,6 @@
 #include "deck/SvgFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cctype>
@@ -27,29 +28,69 @@ bool looksLikeSvg(const QByteArray &text)
     return start < head.size() && head.at(start) == '<' && head.indexOf("<svg", start) >= 0;
 }
 
-QString sizeText(qint64 bytes)
+QString megabytes(qint64 bytes)
 {
-    return QString::number(double(bytes) / (1024 * 1024), 'g', 3) + QStringLiteral(" MB");
+    return QString::number(double(bytes) / (1024 * 1024), 'g', 3);
 }
 
-QString quoted(const QString &name)
+// What is wrong with a file, said in one sentence that names it (the end
+// of "card design <folder> left out: ..." on standard error).
+enum class Fault { None, CannotUnpack, OverUnpacked, Truncated, Damaged, Missing, NotRegular, Over, CannotRead, NotSvg };
+
+struct Problem {
+    Fault fault = Fault::None;
+    QString detail;  // the library's or the system's words
+    explicit operator bool() const { return fault != Fault::None; }
+};
+
+QString described(const Problem &problem, const QString &name, qint64 limit)
 {
-    return QStringLiteral("its SVG file ") + name + QLatin1Char(' ');
+    switch (problem.fault) {
+    case Fault::CannotUnpack:
+        return QCoreApplication::translate("deck::SvgFile", "its SVG file %1 cannot be unpacked").arg(name);
+    case Fault::OverUnpacked:
+        //: %1 is the file, %2 the limit in megabytes (MB).
+        return QCoreApplication::translate("deck::SvgFile", "its SVG file %1 is over %2 MB unpacked")
+            .arg(name, megabytes(limit));
+    case Fault::Truncated:
+        return QCoreApplication::translate("deck::SvgFile", "its SVG file %1 is truncated").arg(name);
+    case Fault::Damaged:
+        //: %1 is the file, %2 what the unpacking library says.
+        return QCoreApplication::translate("deck::SvgFile", "its SVG file %1 is damaged (%2)")
+            .arg(name, problem.detail);
+    case Fault::Missing:
+        return QCoreApplication::translate("deck::SvgFile", "its SVG file %1 is missing").arg(name);
+    case Fault::NotRegular:
+        return QCoreApplication::translate("deck::SvgFile", "its SVG file %1 is not a regular file").arg(name);
+    case Fault::Over:
+        //: %1 is the file, %2 the limit in megabytes (MB).
+        return QCoreApplication::translate("deck::SvgFile", "its SVG file %1 is over %2 MB")
+            .arg(name, megabytes(limit));
+    case Fault::CannotRead:
+        //: %1 is the file, %2 the system's reason.
+        return QCoreApplication::translate("deck::SvgFile", "its SVG file %1 cannot be read (%2)")
+            .arg(name, problem.detail);
+    case Fault::NotSvg:
+        return QCoreApplication::translate("deck::SvgFile", "its SVG file %1 is not an SVG document").arg(name);
+    case Fault::None:
+        break;
+    }
+    return QString();
 }
 
 // Unpacks gzip data into `out`, stopping with a problem as soon as more
 // than `limit` bytes come out. With `partial`, input that ends early is
 // fine (only the file's first bytes were read) and unpacking stops once
 // `limit` bytes are out.
-QString inflateLimited(const QByteArray &in, qint64 limit, bool partial, QByteArray &out)
+Problem inflateLimited(const QByteArray &in, qint64 limit, bool partial, QByteArray &out)
 {
     z_stream stream{};
     if (inflateInit2(&stream, 16 + MAX_WBITS) != Z_OK)
-        return QStringLiteral("cannot be unpacked");
+        return Problem{Fault::CannotUnpack, {}};
     stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(in.constData()));
     stream.avail_in = uInt(in.size());
     QByteArray buffer(Chunk, Qt::Uninitialized);
-    QString problem;
+    Problem problem;
     for (;;) {
         stream.next_out = reinterpret_cast<Bytef *>(buffer.data());
         stream.avail_out = uInt(buffer.size());
@@ -59,7 +100,7 @@ QString inflateLimited(const QByteArray &in, qint64 limit, bool partial, QByteAr
             if (partial) {
                 out.append(buffer.constData(), int(limit - out.size()));
             } else {
-                problem = QStringLiteral("is over ") + sizeText(limit) + QStringLiteral(" unpacked");
+                problem = Problem{Fault::OverUnpacked, {}};
                 out.clear();
             }
             break;
@@ -76,34 +117,33 @@ QString inflateLimited(const QByteArray &in, qint64 limit, bool partial, QByteAr
             continue;
         if (result == Z_BUF_ERROR && stream.avail_in == 0) {
             if (!partial)
-                problem = QStringLiteral("is truncated");
+                problem = Problem{Fault::Truncated, {}};
         } else {
-            problem = QStringLiteral("is damaged (") + QString::fromLatin1(stream.msg ? stream.msg : "bad data")
-                + QLatin1Char(')');
+            problem = Problem{Fault::Damaged, QString::fromLatin1(stream.msg ? stream.msg : "bad data")};
         }
         break;
     }
     inflateEnd(&stream);
-    if (!problem.isEmpty())
+    if (problem)
         out.clear();
     return problem;
 }
 
-// The checks that come before reading: "" or the problem.
-QString fileProblem(const QFileInfo &info, qint64 limit)
+// The checks that come before reading.
+Problem fileProblem(const QFileInfo &info, qint64 limit)
 {
     if (!info.exists())
-        return QStringLiteral("is missing");
+        return Problem{Fault::Missing, {}};
     if (!info.isFile())
-        return QStringLiteral("is not a regular file");
+        return Problem{Fault::NotRegular, {}};
     if (info.size() > limit)
-        return QStringLiteral("is over ") + sizeText(limit);
-    return QString();
+        return Problem{Fault::Over, {}};
+    return Problem{};
 }
 
-QString readProblem(const QFile &file)
+Problem readProblem(const QFile &file)
 {
-    return QStringLiteral("cannot be read (") + file.errorString() + QLatin1Char(')');
+    return Problem{Fault::CannotRead, file.errorString()};
 }
 
 } // namespace
@@ -126,20 +166,20 @@ SvgText unpackSvg(const QByteArray &fileBytes, const QString &shownName, qint64 
 {
     SvgText result;
     if (isGzip(fileBytes)) {
-        const QString problem = inflateLimited(fileBytes, limit, false, result.text);
-        if (!problem.isEmpty()) {
-            result.problem = quoted(shownName) + problem;
+        const Problem problem = inflateLimited(fileBytes, limit, false, result.text);
+        if (problem) {
+            result.problem = described(problem, shownName, limit);
             return result;
         }
     } else if (fileBytes.size() > limit) {
-        result.problem = quoted(shownName) + QStringLiteral("is over ") + sizeText(limit);
+        result.problem = described(Problem{Fault::Over, {}}, shownName, limit);
         return result;
     } else {
         result.text = fileBytes;
     }
     if (!looksLikeSvg(result.text)) {
         result.text.clear();
-        result.problem = quoted(shownName) + QStringLiteral("is not an SVG document");
+        result.problem = described(Problem{Fault::NotSvg, {}}, shownName, limit);
     }
     return result;
 }
@@ -147,19 +187,19 @@ SvgText unpackSvg(const QByteArray &fileBytes, const QString &shownName, qint64 
 SvgText readSvgFile(const QString &path, const QString &shownName, qint64 limit)
 {
     SvgText result;
-    const QString problem = fileProblem(QFileInfo(path), limit);
-    if (!problem.isEmpty()) {
-        result.problem = quoted(shownName) + problem;
+    const Problem problem = fileProblem(QFileInfo(path), limit);
+    if (problem) {
+        result.problem = described(problem, shownName, limit);
         return result;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        result.problem = quoted(shownName) + readProblem(file);
+        result.problem = described(readProblem(file), shownName, limit);
         return result;
     }
     QByteArray bytes;
     if (!readAtMost(file, limit + 1, &bytes)) {
-        result.problem = quoted(shownName) + readProblem(file);
+        result.problem = described(readProblem(file), shownName, limit);
         return result;
     }
     return unpackSvg(bytes, shownName, limit);
@@ -167,24 +207,24 @@ SvgText readSvgFile(const QString &path, const QString &shownName, qint64 limit)
 
 QString glanceAtSvgFile(const QString &path, const QString &shownName, qint64 limit)
 {
-    QString problem = fileProblem(QFileInfo(path), limit);
-    if (!problem.isEmpty())
-        return quoted(shownName) + problem;
+    Problem problem = fileProblem(QFileInfo(path), limit);
+    if (problem)
+        return described(problem, shownName, limit);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return quoted(shownName) + readProblem(file);
+        return described(readProblem(file), shownName, limit);
     const QByteArray head = file.read(HeadBytes);
     if (file.error() != QFileDevice::NoError)
-        return quoted(shownName) + readProblem(file);
+        return described(readProblem(file), shownName, limit);
     QByteArray text = head;
     if (isGzip(head)) {
         text.clear();
         problem = inflateLimited(head, HeadBytes, true, text);
-        if (!problem.isEmpty())
-            return quoted(shownName) + problem;
+        if (problem)
+            return described(problem, shownName, limit);
     }
     if (!looksLikeSvg(text))
-        return quoted(shownName) + QStringLiteral("is not an SVG document");
+        return described(Problem{Fault::NotSvg, {}}, shownName, limit);
     return QString();
 }
 

@@ -1,5 +1,7 @@
 #include "deck/SvgGuard.h"
 
+#include <QCoreApplication>
+
 #include <QHash>
 #include <QXmlStreamReader>
 #include <vector>
@@ -98,7 +100,7 @@ qint64 drawnElements(const Graph &graph, qint64 limit)
 
 } // namespace
 
-QString svgStructureProblem(const QByteArray &text, qint64 limit)
+QString svgStructureProblem(const QByteArray &text, const QString &shownName, qint64 limit)
 {
     Graph graph;
     std::vector<int> open;
@@ -118,10 +120,17 @@ QString svgStructureProblem(const QByteArray &text, qint64 limit)
             open.pop_back();
         }
     }
-    if (xml.hasError())
-        return QStringLiteral("is not well-formed XML (line %1: %2)").arg(xml.lineNumber()).arg(xml.errorString());
-    if (drawnElements(graph, limit) > limit)
-        return QStringLiteral("repeats its elements through references beyond %1").arg(limit);
+    if (xml.hasError()) {
+        //: %1 is the file, %2 the line, %3 what the XML reader says.
+        return QCoreApplication::translate("deck::SvgFile", "its SVG file %1 is not well-formed XML (line %2: %3)")
+            .arg(shownName, QString::number(xml.lineNumber()), xml.errorString());
+    }
+    if (drawnElements(graph, limit) > limit) {
+        //: %1 is the file, %2 the most elements a drawing may visit.
+        return QCoreApplication::translate("deck::SvgFile",
+                                           "its SVG file %1 repeats its elements through references beyond %2")
+            .arg(shownName, QString::number(limit));
+    }
     return QString();
 }
 

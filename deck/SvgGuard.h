@@ -16,8 +16,9 @@ namespace deck {
 constexpr qint64 MaxDrawnElements = 2'000'000;
 
 // "" when the text is well-formed XML whose drawing visits at most `limit`
-// elements, else the reason ("is not well-formed XML (line 3: ...)", "repeats
-// its elements through references beyond 2000000").
-QString svgStructureProblem(const QByteArray &text, qint64 limit = MaxDrawnElements);
+// elements, else the reason, naming the file as `shownName` ("its SVG file
+// deck.svg is not well-formed XML (line 3: ...)", "its SVG file deck.svg
+// repeats its elements through references beyond 2000000").
+QString svgStructureProblem(const QByteArray &text, const QString &shownName, qint64 limit = MaxDrawnElements);
 
 } // namespace deck

@@ -1,7 +1,7 @@
 #include "draw/DrawAnnouncement.h"
 
 #include "cards/DrawState.h"
-#include "deck/PictureSet.h"
+#include "cards/CardNames.h"
 #include "shell/Accessibility.h"
 
 #include <QCoreApplication>
@@ -13,11 +13,6 @@
 
 namespace draw {
 namespace {
-
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("DrawAnnouncement", text);
-}
 
 // The objects whose description holds an announcement.
 std::vector<QPointer<QWidget>> &carriers()
@@ -55,18 +50,23 @@ QString drawAnnouncement()
 {
     const cards::DrawState &draw = cards::state();
     if (!draw.drawnCards || draw.drawnCards->size() < 2 || draw.drawCount < 1)
-        return translated("No cards drawn");
-    return translated("%1. %2").arg(deck::cardName(draw.drawnCards->back()), cards::countText(draw.drawCount));
+        return QCoreApplication::translate("draw::DrawAnnouncement", "No cards drawn");
+    //: What a screen reader says after a draw: %1 is the card drawn ("Queen of Hearts"), %2 the number of cards
+    //: drawn since the last reset, as the count label shows it.
+    return QCoreApplication::translate("draw::DrawAnnouncement", "%1. Cards drawn: %2")
+        .arg(cards::displayCardName(draw.drawnCards->back()), QString::number(draw.drawCount));
 }
 
 QString resetAnnouncement()
 {
-    return translated("Reset. No cards drawn");
+    //: What a screen reader says after "Reset": the draw starts again.
+    return QCoreApplication::translate("draw::DrawAnnouncement", "Reset. No cards drawn");
 }
 
 QString modeAnnouncement(const QString &modeCaption)
 {
-    return translated("%1. Reset. No cards drawn").arg(modeCaption);
+    //: What a screen reader says after a change of mode: %1 is the mode chosen, as its option reads.
+    return QCoreApplication::translate("draw::DrawAnnouncement", "%1. Reset. No cards drawn").arg(modeCaption);
 }
 
 void announceChange(QWidget *focused, const QString &text)

@@ -10,6 +10,7 @@
 #include "draw/WidgetDisplay.h"
 #include "menus/MenuBar.h"
 #include "settings/SettingsStore.h"
+#include "shell/CaptionFit.h"
 #include "shell/Convert.h"
 #include "shell/ErrorReport.h"
 #include "shell/Navigator.h"
@@ -122,39 +123,39 @@ void DrawWindow::createControls()
     const menus::MenuBarFrame menuBar = menus::addMenuBar(this, ClientWidth, ClientHeight);
     QWidget *body = menuBar.body;
     // From top to bottom; the order of creation is the order of Tab.
-    m_backButton = makeButton(body, "PushButton4", QStringLiteral("< Back"), {120, 120, 8040, 375});
+    m_backButton = makeButton(body, "PushButton4", tr("< Back"), {120, 120, 8040, 375});
     m_backButton->setAccessibleName(tr("Back"));
 
-    m_modeFrame = placed(new QGroupBox(QStringLiteral("Generate Option"), body), "Frame3", {120, 600, 8040, 975});
-    m_withoutPuttingBack = placed(new QRadioButton(QStringLiteral("Show next card and do not put back in deck"), m_modeFrame),
+    m_modeFrame = placed(new QGroupBox(tr("Generate Option"), body), "Frame3", {120, 600, 8040, 975});
+    m_withoutPuttingBack = placed(new QRadioButton(tr("Show next card and do not put back in deck"), m_modeFrame),
                                   "Option1", {240, 270, 7680, 285});
     m_puttingBack = placed(
-        new QRadioButton(QStringLiteral("Show next card and then put it back in deck to be possibly selected again"),
-                         m_modeFrame),
+        new QRadioButton(tr("Show next card and then put it back in deck to be possibly selected again"), m_modeFrame),
         "Option2", {240, 600, 7680, 285});
 
-    m_cardFrame = placed(new QGroupBox(QStringLiteral("Card Area"), body), "Frame2", {120, 1650, 8040, 2400});
+    m_cardFrame = placed(new QGroupBox(tr("Card Area"), body), "Frame2", {120, 1650, 8040, 2400});
     m_pile = makeImage(m_cardFrame, "Image2", {480, 300, 1065, 1440});
-    m_pile->setFixedName(QStringLiteral("Deck"));
+    //: The pile of cards not drawn yet, as a screen reader names it.
+    m_pile->setFixedName(tr("Deck"));
     m_firstCard = makeImage(m_cardFrame, "Image1", {1800, 300, 1065, 1440});
     m_row = makeImage(m_cardFrame, "Image3", {1995, 300, 1065, 1440});
     m_row->setProperty("index", 0);
     m_row->hide();
 
-    m_nextCardButton = makeButton(body, "PushButton2", QStringLiteral("Show Next Card"), {120, 4140, 3960, 375});
-    m_resetButton = makeButton(body, "PushButton1", QStringLiteral("Reset"), {4200, 4140, 3960, 375});
+    m_nextCardButton = makeButton(body, "PushButton2", tr("Show Next Card"), {120, 4140, 3960, 375});
+    m_resetButton = makeButton(body, "PushButton1", tr("Reset"), {4200, 4140, 3960, 375});
     m_countLabel = placed(new QLabel(cards::countText(1), body), "Label1", {120, 4605, 8040, 255});
     m_fullScreenButton =
-        makeButton(body, "PushButton5", QStringLiteral("Show Cards On Full Screen"), {120, 4950, 8040, 375});
+        makeButton(body, "PushButton5", tr("Show Cards On Full Screen"), {120, 4950, 8040, 375});
 
-    m_folderFrame = placed(new QGroupBox(QStringLiteral("Save Results To This Folder"), body), "Frame4",
+    m_folderFrame = placed(new QGroupBox(tr("Save Results To This Folder"), body), "Frame4",
                            {120, 5415, 8040, 855});
     m_folderBox = placed(new QLineEdit(m_folderFrame), "Text2", {240, 330, 7080, 345});
-    m_folderBox->setAccessibleName(QStringLiteral("Save Results To This Folder"));
+    m_folderBox->setAccessibleName(tr("Save Results To This Folder"));
     m_browseButton = makeButton(m_folderFrame, "PushButton9", QStringLiteral("..."), {7440, 315, 480, 375});
-    m_browseButton->setAccessibleName(QStringLiteral("Choose the output folder"));
+    m_browseButton->setAccessibleName(tr("Choose the output folder"));
 
-    m_saveCardButton = makeButton(body, "PushButton3", QStringLiteral("Save Card As Image"), {120, 6390, 8040, 375});
+    m_saveCardButton = makeButton(body, "PushButton3", tr("Save Card As Image"), {120, 6390, 8040, 375});
     // Space draws from the first moment: the focus starts on "Show Next Card".
     m_nextCardButton->setFocus(Qt::OtherFocusReason);
 
@@ -166,6 +167,8 @@ void DrawWindow::createControls()
 
     m_viewMenu = menuBar.view;
     createMenus(menuBar.file, menuBar.view);
+    // Longer captions than the English ones (German, ...) grow the window.
+    shell::fitCaptions(this);
     // The card area and the controls keep their designed places.
     shell::fixWindowSize(this);
     shell::keepWindowPlace(this);

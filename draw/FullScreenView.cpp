@@ -65,7 +65,7 @@ void setBackground(QWidget *widget, const QColor &colour)
 int checkedSize(int twips)
 {
     if (twips < 0)
-        throw shell::Failure(QStringLiteral("Invalid property value"));
+        throw shell::Failure(FullScreenView::tr("Invalid property value"));
     return twips;
 }
 
@@ -92,8 +92,9 @@ FullScreenView::FullScreenView(cards::DrawHost &host, DrawTally &tally, std::fun
     shell::reapplyTwips(this);
     setFocusPolicy(Qt::StrongFocus);
     m_row->setProperty("index", 0);
-    m_pile->setFixedName(QStringLiteral("Deck"));
-    m_instructionLabel->setText(QStringLiteral("Press 'Space' to show next card, ESC to exit"));
+    //: The pile of cards not drawn yet, as a screen reader names it.
+    m_pile->setFixedName(tr("Deck"));
+    m_instructionLabel->setText(tr("Press 'Space' to show next card, ESC to exit"));
     setAccessibleName(tr("%1: full screen").arg(shell::ProductName));
     setBackground(this, Qt::black);
     shell::setClientSizeTwips(this, DesignWidth, DesignHeight);

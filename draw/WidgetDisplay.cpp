@@ -4,6 +4,7 @@
 #include "shell/Failure.h"
 #include "shell/Twips.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace draw {
@@ -27,7 +28,8 @@ int WidgetDisplay::rowCount() const { return int(m_row.size()); }
 CardImage *WidgetDisplay::row(int index) const
 {
     if (index < 0 || index >= int(m_row.size()))
-        throw shell::Failure(QStringLiteral("Control array element '%1' doesn't exist").arg(index));
+        throw shell::Failure(QCoreApplication::translate("draw::WidgetDisplay", "Control array element '%1' doesn't exist")
+            .arg(index));
     return m_row[std::size_t(index)];
 }
 
@@ -36,9 +38,10 @@ CardImage *WidgetDisplay::row(int index) const
 void WidgetDisplay::createRowElement(int index)
 {
     if (index >= 0 && index < int(m_row.size()))
-        throw shell::Failure(QStringLiteral("Object already loaded"));
+        throw shell::Failure(QCoreApplication::translate("draw::WidgetDisplay", "Object already loaded"));
     if (index != int(m_row.size()))
-        throw shell::Failure(QStringLiteral("Control array element '%1' doesn't exist").arg(index));
+        throw shell::Failure(QCoreApplication::translate("draw::WidgetDisplay", "Control array element '%1' doesn't exist")
+            .arg(index));
     CardImage *model = m_row.front();
     auto *element = new CardImage(model->parentWidget());
     element->setObjectName(model->objectName());
@@ -52,10 +55,12 @@ void WidgetDisplay::createRowElement(int index)
 void WidgetDisplay::removeRowElement(int index)
 {
     if (index == 0)
-        throw shell::Failure(QStringLiteral("Can't unload controls created at design time"));
+        throw shell::Failure(QCoreApplication::translate("draw::WidgetDisplay",
+                                                         "Can't unload controls created at design time"));
     CardImage *element = row(index);
     if (index != int(m_row.size()) - 1)
-        throw shell::Failure(QStringLiteral("Only the last element of the row can be removed"));
+        throw shell::Failure(QCoreApplication::translate("draw::WidgetDisplay",
+                                                         "Only the last element of the row can be removed"));
     m_row.pop_back();
     delete element;
 }

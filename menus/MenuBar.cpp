@@ -83,8 +83,7 @@ MenuBarFrame addMenuBar(QWidget *window, int clientWidth, int clientHeight)
 
     frame.body = new QWidget(window);
     frame.body->setObjectName(QStringLiteral("body"));
-    const double perPixel = shell::twipsPerPixel(window);
-    frame.body->setFixedSize(shell::twipsToPixels(clientWidth, perPixel), shell::twipsToPixels(clientHeight, perPixel));
+    shell::setFixedSizeTwips(frame.body, clientWidth, clientHeight);
 
     auto *layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -12,6 +12,9 @@
 #   <prefix>/share/icons/hicolor/NxN/apps/dealwright.png
 #   <prefix>/share/icons/hicolor/scalable/apps/dealwright.svg
 #   <prefix>/share/man/man1/dealwright.1.gz
+#   <prefix>/share/locale/<language>/LC_MESSAGES/dealwright.qm
+#                                            the program's translations, one
+#                                            per shipped language
 #   <prefix>/share/doc/dealwright/           README.md, copyright, changelog.gz
 #
 # The Debian package: cmake --build <build> --target package (or cpack -G DEB
@@ -45,6 +48,14 @@ install(CODE "
   message(STATUS \"Installing: \${bin}/dealwright -> ../${DEALWRIGHT_INSTALL_PROGRAM_DIR}/dealwright\")
   file(CREATE_LINK ../${DEALWRIGHT_INSTALL_PROGRAM_DIR}/dealwright \"\${bin}/dealwright\" SYMBOLIC)
 ")
+
+# The translations where the software centres look for a Qt program's
+# (<translation type="qt">dealwright</translation> in the metadata) and where
+# the program finds them from its folder (shell/Language.h).
+foreach(language IN LISTS DEALWRIGHT_LANGUAGES)
+  install(FILES ${DEALWRIGHT_PROGRAM_DIR}/translations/dealwright_${language}.qm
+          DESTINATION share/locale/${language}/LC_MESSAGES RENAME dealwright.qm)
+endforeach()
 
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/dealwright.desktop DESTINATION share/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/example.dealwright.Dealwright.metainfo.xml DESTINATION share/metainfo)
@@ -106,9 +117,12 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries (Qt 6 widgets, gui, core, svg, giflib, libsodium, the C++
 # runtime) come from dpkg-shlibdeps; the window-system plugins (X11 and the
 # native Wayland one, Debian's default session) and the fonts that stand in
-# for Arial are loaded at run time and so are named here.
+# for Arial are loaded at run time and so are named here. Qt's own
+# translations (its dialogs in the user's language) and the fonts of the
+# Chinese, Japanese and Arabic texts are what a desktop in those languages
+# already has: recommended, not required.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-wayland, fonts-liberation")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n, fonts-noto-cjk, fonts-noto-ui-core")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.dealwright.example/")
 include(CPack)

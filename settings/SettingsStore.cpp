@@ -76,7 +76,9 @@ Problem stageFile(const QByteArray &target, const QByteArray &bytes, std::unique
         staged = std::make_unique<files::StagedFile>(target, options);
     } catch (const files::Error &error) {
         if (isPermission(error.errorNumber()))
-            return QStringLiteral("there is no permission to write in the folder %1 (%2)")
+            //: The reason a setting cannot be saved; %1 is a folder, %2 the system's reason.
+            return QCoreApplication::translate("settings::SettingsStore",
+                                               "there is no permission to write in the folder %1 (%2)")
                 .arg(QDir::toNativeSeparators(QFile::decodeName(files::folderOf(target))), error.reason());
         return error.reason();
     }
@@ -87,7 +89,9 @@ Problem stageFile(const QByteArray &target, const QByteArray &bytes, std::unique
         // never an empty one.
         staged->syncData();
     } catch (const files::Error &error) {
-        return QStringLiteral("the new file %1: %2").arg(QFile::decodeName(staged->temporaryPath()), error.reason());
+        //: The reason a setting cannot be saved; %1 is the new settings file being written, %2 the system's reason.
+        return QCoreApplication::translate("settings::SettingsStore", "the new file %1: %2")
+            .arg(QFile::decodeName(staged->temporaryPath()), error.reason());
     }
     return Problem();
 }
@@ -113,7 +117,9 @@ std::optional<QString> find(const QString &key)
     const QString path = filePath();
     Contents contents;
     if (Problem problem = storefile::readFile(QFile::encodeName(path), contents)) {
-        throw shell::Failure(QStringLiteral("The setting \"%1\" could not be read from the settings file %2: %3.")
+        //: %1 is the setting's key (kept as it is), %2 the settings file, %3 the reason.
+        throw shell::Failure(QCoreApplication::translate("settings::SettingsStore",
+                                                         "The setting \"%1\" could not be read from the settings file %2: %3.")
                           .arg(key, QDir::toNativeSeparators(path), *problem));
     }
     if (contents.tooLarge) {
@@ -158,7 +164,9 @@ void writeValue(const QString &key, const QString &value, bool onlyIfMissing)
 {
     const QString path = filePath();
     const auto fail = [&](const QString &reason) {
-        throw shell::Failure(QStringLiteral("The setting \"%1\" could not be saved in the settings file %2: %3.")
+        //: %1 is the setting's key (kept as it is), %2 the settings file, %3 the reason.
+        throw shell::Failure(QCoreApplication::translate("settings::SettingsStore",
+                                                         "The setting \"%1\" could not be saved in the settings file %2: %3.")
                                  .arg(key, QDir::toNativeSeparators(path), reason));
     };
     const QByteArray target = storefile::linkTarget(QFile::encodeName(path));
@@ -174,7 +182,9 @@ void writeValue(const QString &key, const QString &value, bool onlyIfMissing)
             return;
         // A rename would replace a file we may not write: ask first.
         if (old.exists && ::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0)
-            fail(isPermission(errno) ? QStringLiteral("there is no permission to change it (%1)").arg(files::errorText(errno))
+            fail(isPermission(errno) ? QCoreApplication::translate("settings::SettingsStore",
+                                                                   "there is no permission to change it (%1)")
+                                           .arg(files::errorText(errno))
                                      : files::errorText(errno));
         const QByteArray updated = ini::withValue(old.bytes, Section, key, value);
         if (old.exists && updated == old.bytes)
@@ -194,7 +204,8 @@ void writeValue(const QString &key, const QString &value, bool onlyIfMissing)
         if (now.exists != old.exists || now.tooLarge || now.bytes != old.bytes) {
             // Another copy wrote meanwhile: the edit is made on its file.
             if (attempt == MostAttempts)
-                fail(QStringLiteral("other copies of the program kept changing it"));
+                fail(QCoreApplication::translate("settings::SettingsStore",
+                                                 "other copies of the program kept changing it"));
             continue;
         }
         try {

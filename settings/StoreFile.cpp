@@ -3,6 +3,7 @@
 #include "files/AtomicFile.h"
 #include "shell/Pointer.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -42,17 +43,25 @@ private:
     int m_fd;
 };
 
+//: %1 is the settings' lock file, %2 the reason it cannot be used.
+QString lockFileProblem(const QString &name, const QString &reason)
+{
+    return QCoreApplication::translate("settings::SettingsStore", "the lock file %1: %2").arg(name, reason);
+}
+
 } // namespace
 
+// The reasons are phrases that complete "The setting ... could not be
+// read from the settings file ...: <reason>."
 QString kindReason(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return QStringLiteral("it is a folder, not a file");
+        return QCoreApplication::translate("settings::SettingsStore", "it is a folder, not a file");
     if (S_ISFIFO(mode))
-        return QStringLiteral("it is a pipe, not a file");
+        return QCoreApplication::translate("settings::SettingsStore", "it is a pipe, not a file");
     if (S_ISSOCK(mode))
-        return QStringLiteral("it is a socket, not a file");
-    return QStringLiteral("it is a device, not a file");
+        return QCoreApplication::translate("settings::SettingsStore", "it is a socket, not a file");
+    return QCoreApplication::translate("settings::SettingsStore", "it is a device, not a file");
 }
 
 Problem readFile(const QByteArray &path, Contents &contents)
@@ -114,7 +123,9 @@ Problem makeFolder(const QByteArray &folder)
 {
     struct stat status;
     if (::stat(folder.constData(), &status) == 0)
-        return S_ISDIR(status.st_mode) ? Problem() : QStringLiteral("%1 is not a folder").arg(QFile::decodeName(folder));
+        return S_ISDIR(status.st_mode) ? Problem()
+                                       : QCoreApplication::translate("settings::SettingsStore", "%1 is not a folder")
+                                             .arg(QFile::decodeName(folder));
     if (errno != ENOENT)
         return files::errorText(errno);
     const QByteArray parent = files::folderOf(folder);
@@ -158,14 +169,15 @@ Problem WriteLock::take(const QByteArray &path)
     const QString name = QFile::decodeName(path);
     if (m_file < 0)
         return error == EACCES || error == EROFS || error == EPERM
-            ? QStringLiteral("the lock file %1 cannot be made: there is no permission to write in its folder (%2)")
+            ? QCoreApplication::translate("settings::SettingsStore",
+                                          "the lock file %1 cannot be made: there is no permission to write in its folder (%2)")
                   .arg(name, files::errorText(error))
-            : QStringLiteral("the lock file %1: %2").arg(name, files::errorText(error));
+            : lockFileProblem(name, files::errorText(error));
     struct stat status;
     if (::fstat(m_file, &status) != 0)
-        return QStringLiteral("the lock file %1: %2").arg(name, files::errorText(errno));
+        return lockFileProblem(name, files::errorText(errno));
     if (!S_ISREG(status.st_mode))
-        return QStringLiteral("the lock file %1: %2").arg(name, kindReason(status.st_mode));
+        return lockFileProblem(name, kindReason(status.st_mode));
     const auto deadline = std::chrono::steady_clock::now() + LockWait;
     std::optional<shell::BusyPointer> busy;
     for (;;) {
@@ -179,9 +191,10 @@ Problem WriteLock::take(const QByteArray &path)
         if (refusal == ENOLCK || refusal == EOPNOTSUPP || refusal == EINVAL || refusal == ENOSYS)
             return Problem();
         if (refusal != EWOULDBLOCK)
-            return QStringLiteral("the lock file %1: %2").arg(name, files::errorText(refusal));
+            return lockFileProblem(name, files::errorText(refusal));
         if (std::chrono::steady_clock::now() >= deadline)
-            return QStringLiteral("another copy of the program kept it locked for more than a second");
+            return QCoreApplication::translate("settings::SettingsStore",
+                                               "another copy of the program kept it locked for more than a second");
         // Another copy holds it only for a rename; should that take a
         // while, the user sees that the program waits.
         if (!busy)

@@ -2,6 +2,8 @@
 
 #include "Failure.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -66,6 +68,12 @@ QString quoted(const QString &text)
     if (text.size() <= limit)
         return QLatin1Char('"') + text + QLatin1Char('"');
     return QLatin1Char('"') + text.left(limit) + QStringLiteral("...\"");
+}
+
+QString notANumber(const QString &text)
+{
+    //: %1 is the text in question, in double quotes.
+    return QCoreApplication::translate("shell::Convert", "Type mismatch: %1 is not a number").arg(quoted(text));
 }
 
 // A number's decimal text taken apart: its value is
@@ -185,7 +193,7 @@ double toNumber(const QString &text)
 {
     const Parsed parsed = parse(text);
     if (!parsed.ok)
-        throw Failure(QStringLiteral("Type mismatch: %1 is not a number").arg(quoted(text)));
+        throw Failure(notANumber(text));
     std::string body = parsed.body.toStdString();
     // from_chars takes no leading plus sign.
     const char *first = body.data();
@@ -196,7 +204,7 @@ double toNumber(const QString &text)
     if (result.ec == std::errc::result_out_of_range)
         return outOfRange(body);
     if (result.ec != std::errc() || result.ptr != body.data() + body.size())
-        throw Failure(QStringLiteral("Type mismatch: %1 is not a number").arg(quoted(text)));
+        throw Failure(notANumber(text));
     return value;
 }
 
@@ -217,7 +225,7 @@ double toWholeNumber(const QString &text)
 {
     const Parsed parsed = parse(text);
     if (!parsed.ok)
-        throw Failure(QStringLiteral("Type mismatch: %1 is not a number").arg(quoted(text)));
+        throw Failure(notANumber(text));
     return roundDecimal(parsed.body.toStdString());
 }
 
@@ -225,7 +233,8 @@ std::int32_t toInt32(const QString &text)
 {
     const double whole = toWholeNumber(text);
     if (!(whole >= std::numeric_limits<std::int32_t>::min() && whole <= std::numeric_limits<std::int32_t>::max()))
-        throw Failure(QStringLiteral("Overflow: %1 is too large for a whole number").arg(quoted(text)));
+        throw Failure(QCoreApplication::translate("shell::Convert", "Overflow: %1 is too large for a whole number")
+                          .arg(quoted(text)));
     return static_cast<std::int32_t>(whole);
 }
 
@@ -244,7 +253,8 @@ bool toBool(const QString &text)
         return false;
     if (isNumber(text))
         return toNumber(text) != 0.0;
-    throw Failure(QStringLiteral("Type mismatch: %1 is not a truth value").arg(quoted(text)));
+    throw Failure(QCoreApplication::translate("shell::Convert", "Type mismatch: %1 is not a truth value")
+        .arg(quoted(text)));
 }
 
 QString fromBool(bool value)

@@ -3,6 +3,8 @@
 #include "Messages.h"
 #include "Platform.h"
 
+#include <QCoreApplication>
+
 namespace shell {
 
 const char *const SupportAddress = "support@dealwright.example";
@@ -49,11 +51,19 @@ QString locationText(Location location)
     return QStringLiteral("in Kestrelby2021/08/31.%1.%2 ").arg(QLatin1String(e.object), QLatin1String(e.procedure));
 }
 
+// The location text and the step number stay as they are in every language:
+// the maker reads them.
 QString errorReportText(const QString &description, const QString &location, int step)
 {
-    return description + QStringLiteral("\r\n") + location + QStringLiteral("at line ") + QString::number(step)
-        + QStringLiteral("\r\r") + QStringLiteral("Please email screenshot of this message to ")
-        + QLatin1String(SupportAddress);
+    //: The second line of the error report. %1 is the procedure's location, which ends in a blank and stays
+    //: untranslated ("in Kestrelby2021/08/31.Form2.Form_Load "); %2 is the step number.
+    const QString where = QCoreApplication::translate("shell::ErrorReport", "%1at line %2")
+        .arg(location, QString::number(step));
+    //: The error report's last line; %1 is the maker's support e-mail address.
+    const QString request = QCoreApplication::translate("shell::ErrorReport",
+                                                        "Please email screenshot of this message to %1")
+                                .arg(QLatin1String(SupportAddress));
+    return description + QStringLiteral("\r\n") + where + QStringLiteral("\r\r") + request;
 }
 
 int errorReportsShown() { return g_reportsShown; }
@@ -62,7 +72,8 @@ void showErrorReport(Location location, int step, const QString &description)
 {
     ++g_reportsShown;
     platform().messages->show(Message{errorReportText(description, locationText(location), step),
-                                      QStringLiteral("Application Error"), MessageIcon::Exclamation,
+                                      QCoreApplication::translate("shell::ErrorReport", "Application Error"),
+                                      MessageIcon::Exclamation,
                                       ReportOrigin{location, step}});
 }
 

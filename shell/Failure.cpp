@@ -1,5 +1,7 @@
 #include "Failure.h"
 
+#include <QCoreApplication>
+
 #include <new>
 #include <system_error>
 
@@ -8,22 +10,23 @@ namespace shell {
 QString describeFailure(std::exception_ptr failure)
 {
     if (!failure)
-        return QStringLiteral("Unknown failure");
+        return QCoreApplication::translate("shell::Failure", "Unknown failure");
     try {
         std::rethrow_exception(failure);
     } catch (const Failure &f) {
         return f.description();
     } catch (const std::bad_alloc &) {
-        return QStringLiteral("Out of memory");
+        return QCoreApplication::translate("shell::Failure", "Out of memory");
     } catch (const std::out_of_range &e) {
-        return QStringLiteral("Subscript out of range (%1)").arg(QString::fromLocal8Bit(e.what()));
+        return QCoreApplication::translate("shell::Failure", "Subscript out of range (%1)")
+            .arg(QString::fromLocal8Bit(e.what()));
     } catch (const std::system_error &e) {
         return QString::fromLocal8Bit(e.what());
     } catch (const std::exception &e) {
         const QString what = QString::fromLocal8Bit(e.what());
-        return what.isEmpty() ? QStringLiteral("Unknown failure") : what;
+        return what.isEmpty() ? QCoreApplication::translate("shell::Failure", "Unknown failure") : what;
     } catch (...) {
-        return QStringLiteral("Unknown failure");
+        return QCoreApplication::translate("shell::Failure", "Unknown failure");
     }
 }
 

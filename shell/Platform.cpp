@@ -128,7 +128,8 @@ public:
                               .arg(address.toDisplayString()));
         }
         if (!QDesktopServices::openUrl(address)) {
-            throw Failure(QStringLiteral("The web site %1 could not be opened: no web browser could be started")
+            throw Failure(QCoreApplication::translate("shell::Platform",
+                                                      "The web site %1 could not be opened: no web browser could be started")
                               .arg(address.toDisplayString()));
         }
     }
@@ -162,7 +163,8 @@ public:
     void fill(unsigned char *buffer, std::size_t size) override
     {
         if (sodium_init() < 0)
-            throw Failure(QStringLiteral("The random number library could not be started"));
+            throw Failure(QCoreApplication::translate("shell::Random",
+                                                      "The random number library could not be started"));
         randombytes_buf(buffer, size);
     }
 };

@@ -4,6 +4,7 @@
 #include "Failure.h"
 #include "ShellHelpers.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -58,7 +59,7 @@ QCursor loadHandCursor(const QString &path)
 {
     const std::optional<QCursor> cursor = loadCursorFile(path);
     if (!cursor)
-        throw Failure(QStringLiteral("Invalid picture: %1").arg(path));
+        throw Failure(QCoreApplication::translate("shell::Pointer", "Invalid picture: %1").arg(path));
     return *cursor;
 }
 

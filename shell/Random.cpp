@@ -3,6 +3,8 @@
 #include "Failure.h"
 #include "Platform.h"
 
+#include <QCoreApplication>
+
 #include <sodium.h>
 #include <cstring>
 #include <memory>
@@ -14,7 +16,7 @@ void startSodium()
 {
     static const bool started = sodium_init() >= 0;
     if (!started)
-        throw Failure(QStringLiteral("The random number library could not be started"));
+        throw Failure(QCoreApplication::translate("shell::Random", "The random number library could not be started"));
 }
 
 Picker *g_picker = nullptr;
@@ -66,7 +68,8 @@ void RandomGenerator::refill()
 std::uint32_t RandomGenerator::uniform(std::uint32_t limit)
 {
     if (limit < 1)
-        throw Failure(QStringLiteral("Invalid procedure call or argument: the limit of a random pick must be at least 1"));
+        throw Failure(QCoreApplication::translate(
+            "shell::Random", "Invalid procedure call or argument: the limit of a random pick must be at least 1"));
     // Rejection sampling: values below the threshold would make the low
     // results more likely than the high ones.
     const std::uint32_t threshold = (0u - limit) % limit;
@@ -101,7 +104,8 @@ void resetProgramRandom(const RandomGenerator::Key *key)
 std::int32_t randomPick(std::int32_t limit)
 {
     if (limit < 1)
-        throw Failure(QStringLiteral("Invalid procedure call or argument: the limit of a random pick must be at least 1"));
+        throw Failure(QCoreApplication::translate(
+            "shell::Random", "Invalid procedure call or argument: the limit of a random pick must be at least 1"));
     if (g_picker)
         return g_picker->pick(limit);
     RandomGenerator &generator = programRandom();

@@ -115,7 +115,8 @@ QString desktopFolder()
     if (!path.isEmpty() && !QFileInfo(path).isDir())
         path = QDir::homePath();
     if (path.isEmpty())
-        throw Failure(QStringLiteral("Invalid procedure call or argument: the system names no desktop folder"));
+        throw Failure(QCoreApplication::translate("shell::ShellHelpers",
+                                                  "Invalid procedure call or argument: the system names no desktop folder"));
     return withOneTrailingSeparator(path);
 }
 
@@ -134,10 +135,23 @@ std::optional<bool> isFolder(const QString &path)
     return info.isDir();
 }
 
+namespace {
+
+// The executable's folder; before the application object exists (the
+// translations are read then) from the link the kernel keeps to it.
+QString executableFolder()
+{
+    if (QCoreApplication::instance())
+        return QCoreApplication::applicationDirPath();
+    return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()).absolutePath();
+}
+
+} // namespace
+
 QString programFolder()
 {
     const QByteArray overridden = qgetenv("DEALWRIGHT_PROGRAM_DIR");
-    QString folder = overridden.isEmpty() ? QCoreApplication::applicationDirPath() : QString::fromLocal8Bit(overridden);
+    QString folder = overridden.isEmpty() ? executableFolder() : QString::fromLocal8Bit(overridden);
     folder = QDir::toNativeSeparators(folder);
     while (folder.size() > 1 && folder.endsWith(QDir::separator()))
         folder.chop(1);
@@ -156,7 +170,8 @@ void applySkin(QWidget *mainWindow)
         return;
     QFile file(skin.filePath());
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        throw Failure(QStringLiteral("The skin file %1 cannot be read: %2").arg(skin.filePath(), file.errorString()));
+        throw Failure(QCoreApplication::translate("shell::ShellHelpers", "The skin file %1 cannot be read: %2")
+                          .arg(skin.filePath(), file.errorString()));
     const QString sheet = QString::fromUtf8(file.readAll());
     applyWindowColours(mainWindow);
     // Qt's style engine says only through a warning, while the sheet is
@@ -169,7 +184,8 @@ void applySkin(QWidget *mainWindow)
     });
     if (!complaint.isEmpty()) {
         mainWindow->setStyleSheet(QString());
-        throw Failure(QStringLiteral("The skin file %1 is not a valid style sheet: %2")
+        throw Failure(QCoreApplication::translate("shell::ShellHelpers",
+                                                  "The skin file %1 is not a valid style sheet: %2")
                           .arg(QDir::toNativeSeparators(skin.filePath()), complaint));
     }
 }

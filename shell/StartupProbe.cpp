@@ -39,8 +39,11 @@ protected:
                 // is that of a window the user can see.
                 removeEventFilterOnce();
                 static_cast<QObject *>(window)->event(event);
-                std::fprintf(stderr, "shown %.1f ms rss %ld kB\n", m_sinceStart.nsecsElapsed() / 1e6,
-                             peakResidentKilobytes());
+                // The same line in every locale (no decimal comma): scripts read it.
+                const QByteArray line = QByteArrayLiteral("shown ")
+                    + QByteArray::number(m_sinceStart.nsecsElapsed() / 1e6, 'f', 1) + QByteArrayLiteral(" ms rss ")
+                    + QByteArray::number(qlonglong(peakResidentKilobytes())) + QByteArrayLiteral(" kB\n");
+                std::fputs(line.constData(), stderr);
                 std::fflush(stderr);
                 _exit(0);
             }

@@ -1,9 +1,11 @@
 #include "Twips.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QVariant>
+#include <QLayout>
 #include <QWidget>
 
 #include <algorithm>
@@ -13,14 +15,62 @@ namespace {
 
 // One dynamic property holds all four values: every lookup by name costs.
 const char *const TwipsKey = "twips";
-
-void apply(QWidget *widget, const TwipsRect &rect)
-{
-    widget->setGeometry(rect.toPixels(twipsPerPixel(widget)));
-}
-
 const char *const ClientSizeKey = "twipsClientSize";
 const char *const PlainScaleKey = "twipsPlainScale";
+const char *const CaptionScaleKey = "twipsCaptionScale";
+const char *const MirrorWatchKey = "twipsMirrorWatch";
+
+bool mirrored(const QWidget *widget)
+{
+    return widget->isRightToLeft() && !widget->isWindow() && widget->parentWidget();
+}
+
+// x' = W - x - w: a place measured from the parent's left edge, measured
+// from its right edge instead.
+int mirroredLeft(const QWidget *widget, const QRect &pixels)
+{
+    return widget->parentWidget()->width() - pixels.x() - pixels.width();
+}
+
+void apply(QWidget *widget, const TwipsRect &rect);
+
+// A parent of mirrored controls places them again whenever its width
+// changes (the full-screen view takes its screen's width once shown).
+class MirrorKeeper : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize) {
+            for (QObject *child : watched->children()) {
+                auto *control = qobject_cast<QWidget *>(child);
+                if (control && !control->isWindow() && control->property(TwipsKey).isValid())
+                    apply(control, twipsGeometry(control));
+            }
+        }
+        return false;
+    }
+};
+
+void watchParent(QWidget *parent)
+{
+    if (parent->property(MirrorWatchKey).toBool())
+        return;
+    parent->setProperty(MirrorWatchKey, true);
+    parent->installEventFilter(new MirrorKeeper(parent));
+}
+
+// Right to left (Arabic), a control stands mirrored within its parent, so
+// that every window mirrors while its design in twips stays as it is.
+void apply(QWidget *widget, const TwipsRect &rect)
+{
+    QRect pixels = rect.toPixels(twipsPerPixel(widget));
+    if (mirrored(widget)) {
+        pixels.moveLeft(mirroredLeft(widget, pixels));
+        watchParent(widget->parentWidget());
+    }
+    widget->setGeometry(pixels);
+}
 
 double logicalDpi(const QScreen *screen)
 {
@@ -48,7 +98,9 @@ double windowScale(const QWidget *widget)
     const QWidget *window = widget->window();
     if (window->property(PlainScaleKey).toBool())
         return 1.0;
-    double scale = fontScale();
+    // The larger of the desktop font's scale and the one the window's
+    // captions need in the user's language (fitCaptions).
+    double scale = std::max(fontScale(), window->property(CaptionScaleKey).toDouble());
     if (scale <= 1.0)
         return 1.0;
     // A window that would not fit its screen takes the largest factor that
@@ -90,7 +142,9 @@ TwipsRect twipsGeometry(const QWidget *widget)
         return TwipsRect{r.x(), r.y(), r.width(), r.height()};
     }
     const double perPixel = twipsPerPixel(widget);
-    const QRect g = widget->geometry();
+    QRect g = widget->geometry();
+    if (mirrored(widget))
+        g.moveLeft(mirroredLeft(widget, g));
     return TwipsRect{pixelsToTwips(g.x(), perPixel), pixelsToTwips(g.y(), perPixel), pixelsToTwips(g.width(), perPixel),
                      pixelsToTwips(g.height(), perPixel)};
 }
@@ -127,6 +181,41 @@ void setClientSizeTwips(QWidget *window, int width, int height)
     window->setProperty(ClientSizeKey, QSize(width, height));
     const double perPixel = twipsPerPixel(window);
     window->resize(twipsToPixels(width, perPixel), twipsToPixels(height, perPixel));
+}
+
+void setFixedSizeTwips(QWidget *part, int width, int height)
+{
+    part->setProperty(ClientSizeKey, QSize(width, height));
+    const double perPixel = twipsPerPixel(part);
+    part->setFixedSize(twipsToPixels(width, perPixel), twipsToPixels(height, perPixel));
+}
+
+void growToScale(QWidget *window, double scale)
+{
+    if (scale <= windowScale(window))
+        return;
+    window->setProperty(CaptionScaleKey, scale);
+    const QSize design = window->property(ClientSizeKey).toSize();
+    // A window of fixed size keeps a fixed size, the new one.
+    const bool fixed = window->minimumSize() == window->maximumSize();
+    if (fixed) {
+        window->setMinimumSize(0, 0);
+        window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    if (design.isValid())
+        setClientSizeTwips(window, design.width(), design.height());
+    reapplyTwips(window);
+    for (QWidget *part : window->findChildren<QWidget *>()) {
+        const QSize partDesign = part->property(ClientSizeKey).toSize();
+        if (partDesign.isValid())
+            setFixedSizeTwips(part, partDesign.width(), partDesign.height());
+    }
+    // A window laid out around its parts (a menu bar above its area) takes
+    // the size of its layout.
+    if (window->layout())
+        window->layout()->activate();
+    if (fixed)
+        window->setFixedSize(window->size());
 }
 
 } // namespace shell

@@ -6,9 +6,11 @@
 // The windows were laid out for a 10-point desktop font. A user who chose a
 // larger one gets larger windows: the factor grows with the ratio of the
 // desktop font's size to 10 points, so that text, controls and cards grow
-// together and no caption is clipped. It never shrinks below the screen's
-// DPI, and a window that would not fit its screen's available area takes
-// the largest factor that fits. The full-screen view, which takes its
+// together and no caption is clipped. A language whose captions are longer
+// than the English ones grows the window the same way, until its longest
+// caption fits (growToScale). It never shrinks below the screen's DPI, and a
+// window that would not fit its screen's available area takes the largest
+// factor that fits. The full-screen view, which takes its
 // screen's size whatever the font, keeps the plain DPI (keepPlainScale).
 #include <QRect>
 #include <QString>
@@ -57,7 +59,10 @@ namespace shell {
 // Sets the widget's geometry (relative to its parent) from twips and keeps
 // the twips values on the widget as the source of truth (the dynamic
 // property "twips", a QRect). The pixels follow from the window's twips per
-// pixel.
+// pixel. In a right-to-left layout (QWidget::isRightToLeft, as the user's
+// language asks) the control is mirrored within its parent: its left edge
+// in pixels is the parent's width - left - width, kept so when the parent's
+// width changes.
 void setTwipsGeometry(QWidget *widget, const TwipsRect &rect);
 // The stored twips geometry; a widget without one reports its pixel geometry
 // turned into twips.
@@ -71,6 +76,13 @@ void setTwipsHeight(QWidget *widget, int height);
 void reapplyTwips(QWidget *root);
 // Gives a window a client area of the given size in twips.
 void setClientSizeTwips(QWidget *window, int width, int height);
+// Keeps a part of a window (the designed area below a menu bar) at a fixed
+// size in twips; it grows with the window's scale.
+void setFixedSizeTwips(QWidget *part, int width, int height);
+// Shows the window at `scale` (its client area and every control placed in
+// twips) when that is larger than its scale now, within the screen's limit
+// (windowScale). shell/CaptionFit.h decides the scale its captions need.
+void growToScale(QWidget *window, double scale);
 
 // A new control with its designed name as object name, placed in twips.
 template <class W>

@@ -202,9 +202,40 @@ def focused_text_fields(window):
             if has_state(o, Atspi.StateType.EDITABLE) and has_state(o, Atspi.StateType.FOCUSED)]
 
 
-def card_images(window):
+def card_images(window, card_set=CARD_SET):
     """The names of the showing objects of `window` named as a card."""
-    return [name(o) for o in walk(window) if name(o) in CARD_SET and showing(o) and role(o) not in ITEM_ROLES]
+    return [name(o) for o in walk(window) if name(o) in card_set and showing(o) and role(o) not in ITEM_ROLES]
+
+
+# ---------------------------------------------------------------- languages
+
+class Language:
+    """The program's texts in a shipped language, read from its translation
+    source (translations/dealwright_<code>.ts), and the environment that
+    starts the program in it."""
+
+    def __init__(self, code, locale):
+        import xml.etree.ElementTree as ET
+        here = os.path.dirname(os.path.abspath(__file__))
+        path = os.path.join(here, "..", "..", "translations", f"dealwright_{code}.ts")
+        self.code = code
+        self.texts = {}
+        for context in ET.parse(path).getroot().findall("context"):
+            for message in context.findall("message"):
+                self.texts[(context.findtext("name"), message.findtext("source"))] = message.findtext("translation")
+        self.cards = [self.text("CardNames", card) for card in CARDS]
+        self.card_set = set(self.cards)
+        self.environment = {"LANG": locale, "LC_ALL": None, "LC_MESSAGES": None, "LANGUAGE": None}
+
+    def text(self, context, source):
+        return self.texts[(context, source)]
+
+    def pattern(self, context, source):
+        """A translated text with placeholders as a pattern: %1, %2 ... as
+        groups in their order."""
+        translated = self.text(context, source)
+        parts = re.split(r"(%[1-9])", translated)
+        return re.compile("^" + "".join("(.*)" if re.fullmatch(r"%[1-9]", p) else re.escape(p) for p in parts) + "$")
 
 
 # ---------------------------------------------------------------- events
@@ -261,7 +292,7 @@ def press(keysym):
 class Run:
     """One start of the program from a settings file holding `settings`."""
 
-    def __init__(self, program, title, settings):
+    def __init__(self, program, title, settings, environment=None):
         self.title = title
         self.home = tempfile.TemporaryDirectory(prefix="dealwright-a11y-")
         config = os.path.join(self.home.name, "config")
@@ -275,6 +306,11 @@ class Run:
                 f.write(f"{key}={value}\n")
         env = dict(os.environ)
         env["XDG_CONFIG_HOME"] = config
+        for variable, value in (environment or {}).items():
+            if value is None:
+                env.pop(variable, None)
+            else:
+                env[variable] = value
         self.errors = open(os.path.join(self.home.name, "stderr"), "w+", encoding="utf-8")
         print(f"--- {title}", flush=True)
         self.process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=self.errors)

@@ -4,9 +4,11 @@
 Starts the real program several times (each with a settings file of its
 own) and reads its windows through the accessibility bus (AT-SPI), the way
 Orca does: the roles and names of the windows and controls, where the focus
-is when a window opens, the announcement of a drawn card, the preview
-that follows the keyboard in the batch list, the menus opened and chosen
-from the keyboard, the tally of draws and its "Draw 1000" announced once. Keys are typed through the
+is when a window opens, the announcement of a drawn card (in English, and
+in German and French with the program started in those languages), the
+preview that follows the keyboard in the batch list, the menus opened and
+chosen from the keyboard, the tally of draws and its "Draw 1000" announced
+once. Keys are typed through the
 accessibility registry (XTest underneath), so they reach the program as a
 user's keys do.
 
@@ -272,6 +274,52 @@ def draw_window_resets(run, window, events):
           f"its description: '{description(button) if button else None}'")
 
 
+def draw_window_in(program, language):
+    """The draw in the user's language: the button's name, the count, the
+    card's name and its announcement are the language's own."""
+    title = f"draw window in {language.code}"
+    events = Events("object:property-change:accessible-description")
+    run = Run(program, title, {"Form3Start": "2", "Option1": "True", "Option2": "False"}, language.environment)
+    try:
+        window = run.wait_window()
+        if not check(f"{title}: opens", window is not None):
+            return
+        run.wait_active(window)
+        next_card = language.text("draw::DrawWindow", "Show Next Card")
+
+        def on_draw_button():
+            f = focused(window)
+            return f is not None and role(f) == "push button" and name(f) == next_card
+        if not check(f"{title}: the focus is on '{next_card}'", bool(wait_for(on_draw_button, 5.0)),
+                     f"focused: {describe(focused(window))}"):
+            return
+        button = focused(window)
+        cards_before = set(card_images(window, language.card_set))
+        mark = events.mark()
+        press(KEY_SPACE)
+        count_text = language.text("cards::DrawState", "Cards drawn: %1").replace("%1", "1")
+        count_label = wait_for(lambda: find(window, "label", count_text), 10.0)
+        check(f"{title}: the count reads '{count_text}'", count_label is not None,
+              "labels: " + ", ".join(describe(o) for o in find_all(window, "label")))
+        new_cards = wait_for(lambda: set(card_images(window, language.card_set)) - cards_before, 3.0) or set()
+        drawn = next(iter(new_cards)) if len(new_cards) == 1 else None
+        check(f"{title}: the drawn card's image is named in the language", drawn is not None,
+              "new images: " + (", ".join(sorted(new_cards)) or "none"))
+        pattern = language.pattern("draw::DrawAnnouncement", "%1. Cards drawn: %2")
+        announced = events.wait(mark, lambda e: same(e["source"], button) and pattern.match(e["value"] or ""), 10.0)
+        heard = "; ".join(f"{e['role']} '{e['name']}': '{e['value']}'" for e in events.since(mark)) or "nothing"
+        match = pattern.match(announced["value"]) if announced else None
+        check(f"{title}: the draw is announced as one sentence of the language ('<card>. {count_text}')",
+              match is not None and match.group(1) in language.card_set and match.group(2) == "1"
+              and (drawn is None or match.group(1) == drawn),
+              f"heard: {heard}; drawn card shown: {drawn}")
+        if announced is not None:
+            note(f"heard: '{announced['value']}'")
+            check_text_carried(title, events, mark, button, announced["value"])
+    finally:
+        run.finish()
+
+
 def entry_card(entry_name):
     """The card an entry of the batch list stands for, heard as "Card N,
     <card>": entry N is card N - 1, and the name says that very card."""
@@ -434,6 +482,8 @@ def main():
         return 1
     for walk_through in (main_window, draw_window, menus_and_tally, batch_window):
         walk_through(program)
+    for code, locale in (("de", "de_DE.UTF-8"), ("fr", "fr_FR.UTF-8")):
+        draw_window_in(program, Language(code, locale))
     print(f"{len(failures)} check(s) failed" if failures else "all checks passed", flush=True)
     return 1 if failures else 0
 

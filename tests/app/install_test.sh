@@ -71,6 +71,11 @@ check_runs() {
     echo "$err" | grep -qF "Invalid picture: $expected" \
         || fail "$what: the program did not look for its pointer in $expected: $err"
     cp "$work/hand.cur" "$root/lib/dealwright/HAND-M.CUR"
+    # The translations are found from the program's folder where they are
+    # installed: the command line speaks German under a German locale.
+    [ -f "$root/share/locale/de/LC_MESSAGES/dealwright.qm" ] || fail "$what: no German translation"
+    err=$(env -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG=de_DE.UTF-8 "$root/bin/dealwright" --batch 99 --out "$work" 2>&1 >/dev/null)
+    [ "$err" = "dealwright: --batch 99: Höchstens 52 Karten erlaubt" ] || fail "$what: not in German: $err"
 }
 
 # 1. cmake --install
@@ -99,7 +104,7 @@ else
     dpkg-deb -c "$deb" > "$work/contents"
     grep -q ' \./usr/bin/dealwright -> \.\./lib/dealwright/dealwright$' "$work/contents" || fail "no relative launcher link in the package"
     others=$(awk '{print $6}' "$work/contents" | grep -v '/$' \
-        | grep -vE '^\./usr/(bin/dealwright|lib/dealwright/(dealwright|plugins/dealwright-svg\.so|HAND-M\.CUR|x/o\.cjs)|share/applications/dealwright\.desktop|share/metainfo/example\.dealwright\.Dealwright\.metainfo\.xml|share/icons/hicolor/([0-9]+x[0-9]+/apps/dealwright\.png|scalable/apps/dealwright\.svg)|share/man/man1/dealwright\.1\.gz|share/doc/dealwright/.*)$')
+        | grep -vE '^\./usr/(bin/dealwright|lib/dealwright/(dealwright|plugins/dealwright-svg\.so|HAND-M\.CUR|x/o\.cjs)|share/applications/dealwright\.desktop|share/metainfo/example\.dealwright\.Dealwright\.metainfo\.xml|share/icons/hicolor/([0-9]+x[0-9]+/apps/dealwright\.png|scalable/apps/dealwright\.svg)|share/man/man1/dealwright\.1\.gz|share/locale/[a-zA-Z_]+/LC_MESSAGES/dealwright\.qm|share/doc/dealwright/.*)$')
     [ -z "$others" ] || fail "the package holds files the program does not need: $others"
     root=$work/unpacked
     dpkg-deb -x "$deb" "$root"

@@ -5,7 +5,10 @@
 // the full-screen view with its tally (T) and the batch window.
 //
 //   QT_QPA_PLATFORM=offscreen:configfile=tests/support/screen-1920x1080.json
-//   <build>/tests/make_screenshots docs/screenshots
+//   <build>/tests/make_screenshots docs/screenshots [LANGUAGE]
+//
+// With a shipped language ("de", "ja", "ar") the windows are shown in it and
+// the pictures' names end in "-<language>" (draw-window-de.png).
 #include "app/ChooserWindow.h"
 #include "app/Program.h"
 #include "batch/BatchWindow.h"
@@ -14,6 +17,7 @@
 #include "draw/DrawWindow.h"
 #include "draw/FullScreenView.h"
 #include "settings/SettingsStore.h"
+#include "shell/Language.h"
 #include "support/TestPlatform.h"
 
 #include <QAbstractButton>
@@ -21,6 +25,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QLocale>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -29,6 +34,7 @@
 namespace {
 
 int g_failures = 0;
+QString g_suffix;
 
 QWidget *topLevel(const QString &name)
 {
@@ -60,7 +66,7 @@ void save(QWidget *window, const QString &folder, const QString &name)
     if (!QTest::qWaitForWindowExposed(window))
         std::fprintf(stderr, "%s was not exposed\n", qPrintable(name));
     QApplication::processEvents();
-    const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
+    const QString path = QDir(folder).filePath(name + g_suffix + QStringLiteral(".png"));
     if (!window->grab().save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         ++g_failures;
@@ -75,12 +81,22 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: make_screenshots FOLDER\n");
+    if (argc < 2 || argc > 3) {
+        std::fprintf(stderr, "usage: make_screenshots FOLDER [LANGUAGE]\n");
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(folder);
+    if (argc == 3) {
+        const QString language = QString::fromLocal8Bit(argv[2]);
+        for (const QString &problem : shell::loadLanguage(language)) {
+            std::fprintf(stderr, "%s\n", qPrintable(problem));
+            ++g_failures;
+        }
+        shell::installLanguage();
+        QLocale::setDefault(QLocale(language));
+        g_suffix = QLatin1Char('-') + language;
+    }
 
     testsupport::TempConfig config;
     testsupport::TestPlatform platform;

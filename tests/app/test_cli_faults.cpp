@@ -165,7 +165,7 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("x")));
         const Run cut = apptest::runProgramWithBytes({"--batch", "3", "--out", base + "/x\xc3"});
         QCOMPARE(cut.status, 2);
-        QVERIFY2(cut.err.contains(batch::FolderMissingMessage), qPrintable(cut.err));
+        QVERIFY2(cut.err.contains(batch::folderMissingMessage()), qPrintable(cut.err));
         QCOMPARE(namesIn(base + "/x"), QList<QByteArray>());
 
         const QByteArray latin1 = base + "/caf\xe9";
@@ -250,7 +250,7 @@ private slots:
         }
         const Run run = runProgram({}, env);
         QCOMPARE(run.status, 2);
-        QCOMPARE(run.err, QString::fromLatin1(app::noDisplayMessage()) + QLatin1Char('\n'));
+        QCOMPARE(run.err, app::noDisplayMessage() + QLatin1Char('\n'));
         QCOMPARE(run.out, QString());
 
         QTemporaryDir dir;

@@ -12,6 +12,7 @@
 #include "draw/FullScreenView.h"
 #include "shell/Twips.h"
 #include "support/Contrast.h"
+#include "support/Captions.h"
 #include "support/Controls.h"
 #include "support/TestPlatform.h"
 
@@ -31,6 +32,10 @@
 #include <cmath>
 
 namespace {
+
+using testsupport::captionArea;
+using testsupport::captionOf;
+using testsupport::textContrast;
 
 // The program's four windows, each shown and filled as a user finds them.
 struct AllWindows {
@@ -58,77 +63,6 @@ struct AllWindows {
     testsupport::TestPlatform platform;
     app::Program program;
 };
-
-using testsupport::contrast;
-
-// The contrast of a text in a grabbed area: the background is the area's
-// most common colour; the text's own pixels are the ones most unlike it.
-double textContrast(const QImage &area)
-{
-    QHash<QRgb, int> counts;
-    for (int y = 0; y < area.height(); ++y)
-        for (int x = 0; x < area.width(); ++x)
-            ++counts[area.pixel(x, y) | 0xff000000u];
-    QRgb background = 0;
-    int most = -1;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        if (it.value() > most) {
-            most = it.value();
-            background = it.key();
-        }
-    }
-    double best = 1.0;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        best = std::max(best, contrast(it.key(), background));
-    return best;
-}
-
-// Where a control draws its caption, in its own coordinates.
-QRect captionArea(QWidget *widget)
-{
-    if (auto *box = qobject_cast<QGroupBox *>(widget)) {
-        QStyleOptionGroupBox option;
-        option.initFrom(box);
-        option.text = box->title();
-        option.subControls = QStyle::SC_GroupBoxLabel;
-        return box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
-    }
-    if (auto *radio = qobject_cast<QRadioButton *>(widget)) {
-        QStyleOptionButton option;
-        option.initFrom(radio);
-        option.text = radio->text();
-        return radio->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, radio);
-    }
-    if (auto *button = qobject_cast<QPushButton *>(widget))
-        return button->rect().adjusted(3, 3, -3, -3);  // inside the button's frame
-    return widget->rect();
-}
-
-QString captionOf(QWidget *widget)
-{
-    if (auto *label = qobject_cast<QLabel *>(widget))
-        return label->pixmap().isNull() ? label->text() : QString();
-    if (auto *button = qobject_cast<QAbstractButton *>(widget))
-        return button->text();
-    if (auto *box = qobject_cast<QGroupBox *>(widget))
-        return box->title();
-    return QString();
-}
-
-// The width a caption needs in its control, beside the control's own parts.
-int neededWidth(QWidget *widget, const QString &caption)
-{
-    const int text = widget->fontMetrics().horizontalAdvance(caption);
-    QStyle *style = widget->style();
-    if (qobject_cast<QRadioButton *>(widget))
-        return text + style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, widget)
-            + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, widget);
-    if (qobject_cast<QPushButton *>(widget))
-        return text + 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, widget);
-    if (qobject_cast<QGroupBox *>(widget))
-        return text + 2 * style->pixelMetric(QStyle::PM_LayoutLeftMargin, nullptr, widget);
-    return text;
-}
 
 } // namespace
 
@@ -158,17 +92,7 @@ private slots:
                              && window->frameGeometry().height() <= available.height(),
                          qPrintable(window->objectName()));
             }
-            for (QWidget *control : window->findChildren<QWidget *>()) {
-                const QString caption = captionOf(control);
-                if (caption.isEmpty() || !control->isVisibleTo(window))
-                    continue;
-                const QFontMetrics metrics = control->fontMetrics();
-                if (neededWidth(control, caption) > control->width() || metrics.height() > control->height())
-                    clipped << QStringLiteral("%1/%2 \"%3\": needs %4x%5, has %6x%7")
-                                   .arg(window->objectName(), control->objectName(), caption)
-                                   .arg(neededWidth(control, caption)).arg(metrics.height())
-                                   .arg(control->width()).arg(control->height());
-            }
+            clipped << testsupport::clippedCaptions(window);
             // The list's header in its column.
             if (auto *list = window->findChild<QTreeWidget *>(QStringLiteral("ListView1"))) {  // the batch window only
                 const QString header = list->headerItem()->text(0);

@@ -45,7 +45,7 @@ QStringList bmpNames(const QStringList &entries)
 QString checkFiles(const QString &folder, const QList<int> &cards)
 {
     for (const int card : cards) {
-        const QString problem = compareBitmapFile(folder + QStringLiteral("/") + batch::entryText(card) + QStringLiteral(".bmp"),
+        const QString problem = compareBitmapFile(folder + QStringLiteral("/") + batch::entryFileName(card) + QStringLiteral(".bmp"),
                                                   deck::PictureSet::instance().card(card));
         if (!problem.isEmpty())
             return problem;

@@ -72,9 +72,10 @@ private slots:
         QCOMPARE(displayRankName(12), QStringLiteral("<Queen>"));
         QCOMPARE(displayColourName(Colour::Red), QStringLiteral("<Red>"));
         QCOMPARE(displayRankSign(13), QStringLiteral("<K>"));
-        // The card's name is a sentence of its own, in which a language may
-        // put rank and suit in its own order.
-        QCOMPARE(displayCardName(50), QStringLiteral("<%1 of %2>").arg(QStringLiteral("<Queen>"), QStringLiteral("<Hearts>")));
+        // The card's name is translated as a whole ("Herz-Dame"), never
+        // joined from a rank and a suit.
+        QCOMPARE(displayCardName(50), QStringLiteral("<Queen of Hearts>"));
+        QCOMPARE(displayCardName(0), QStringLiteral("<Ace of Spades>"));
         QCOMPARE(suitName(3), QStringLiteral("Hearts"));
         QCOMPARE(englishCardName(50), QStringLiteral("Queen of Hearts"));
         QCOMPARE(modeName(DrawMode::PutBack), QStringLiteral("put back"));

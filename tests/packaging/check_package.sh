@@ -8,6 +8,10 @@
 #     manual page, the metadata, the icons (the scalable one included), the
 #     executable with its SVG module and files, and the command link;
 #   - the program loads its SVG module only from its own folder.
+#   - every shipped language (translations/dealwright_<code>.ts) has its
+#     compiled translation, its menu entry texts and its metadata texts; the
+#     fonts of Chinese, Japanese and Arabic and Qt's translations are
+#     recommended, not required.
 #
 #   tests/packaging/check_package.sh BUILD-DIR SOURCE-DIR
 set -euo pipefail
@@ -43,6 +47,8 @@ sed 's/^/    lintian: /' "$work/lintian.txt"
 root=$work/root
 dpkg-deb -x "$deb" "$root"
 control=$(dpkg-deb -f "$deb" Section Version Depends)
+depends=$(dpkg-deb -f "$deb" Depends)
+recommends=$(dpkg-deb -f "$deb" Recommends)
 
 metainfo=$root/usr/share/metainfo/example.dealwright.Dealwright.metainfo.xml
 if [ ! -f "$metainfo" ]; then
@@ -147,5 +153,26 @@ else
 fi
 echo "$control" | grep -q '^Section: utils$' || fail "section: $control"
 echo "$control" | grep -q 'libqt6svg6' || fail "the SVG module's library is not a dependency: $control"
+
+languages=$(cd "$source/translations" && ls dealwright_*.ts | sed 's/^dealwright_//; s/\.ts$//')
+[ -n "$languages" ] || fail "no shipped language found in $source/translations"
+missing=""
+for language in $languages; do
+    qm=$root/usr/share/locale/$language/LC_MESSAGES/dealwright.qm
+    [ -s "$qm" ] || missing="$missing $language(translation)"
+    for key in Name GenericName Comment; do
+        grep -q "^$key\[$language\]=." "$desktop" || missing="$missing $language($key)"
+    done
+    for element in name summary p li; do
+        grep -q "<$element xml:lang=\"$language\">" "$metainfo" || missing="$missing $language(<$element>)"
+    done
+done
+[ -z "$missing" ] && ok "every language: translation, menu entry, metadata ($(echo $languages | tr '\n' ' '))" \
+    || fail "languages without all their parts:$missing"
+grep -q '<translation type="qt">dealwright</translation>' "$metainfo" || fail "the metadata names no Qt translation"
+for font in fonts-noto-cjk fonts-noto-ui-core qt6-translations-l10n; do
+    echo "$recommends" | grep -q "\b$font\b" || fail "$font is not recommended: $recommends"
+    echo "$depends" | grep -q "\b$font\b" && fail "$font is required, not recommended: $depends"
+done
 
 [ "$failures" -eq 0 ] && echo "package checks passed" || { echo "$failures package check(s) failed"; exit 1; }
