@@ -4,6 +4,7 @@ keys an entry announces, and the walk through the draw window's menus to
 the tally of draws and its "Draw 1000"."""
 
 from atspi_support import *  # noqa: F401,F403  (the walk's vocabulary)
+from atspi_checks import *  # noqa: F401,F403
 
 
 def press_with(modifiers, keysym):

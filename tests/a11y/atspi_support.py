@@ -207,37 +207,6 @@ def card_images(window, card_set=CARD_SET):
     return [name(o) for o in walk(window) if name(o) in card_set and showing(o) and role(o) not in ITEM_ROLES]
 
 
-# ---------------------------------------------------------------- languages
-
-class Language:
-    """The program's texts in a shipped language, read from its translation
-    source (translations/dealwright_<code>.ts), and the environment that
-    starts the program in it."""
-
-    def __init__(self, code, locale):
-        import xml.etree.ElementTree as ET
-        here = os.path.dirname(os.path.abspath(__file__))
-        path = os.path.join(here, "..", "..", "translations", f"dealwright_{code}.ts")
-        self.code = code
-        self.texts = {}
-        for context in ET.parse(path).getroot().findall("context"):
-            for message in context.findall("message"):
-                self.texts[(context.findtext("name"), message.findtext("source"))] = message.findtext("translation")
-        self.cards = [self.text("CardNames", card) for card in CARDS]
-        self.card_set = set(self.cards)
-        self.environment = {"LANG": locale, "LC_ALL": None, "LC_MESSAGES": None, "LANGUAGE": None}
-
-    def text(self, context, source):
-        return self.texts[(context, source)]
-
-    def pattern(self, context, source):
-        """A translated text with placeholders as a pattern: %1, %2 ... as
-        groups in their order."""
-        translated = self.text(context, source)
-        parts = re.split(r"(%[1-9])", translated)
-        return re.compile("^" + "".join("(.*)" if re.fullmatch(r"%[1-9]", p) else re.escape(p) for p in parts) + "$")
-
-
 # ---------------------------------------------------------------- events
 
 class Events:
@@ -408,34 +377,3 @@ class Run:
                 self.process.wait()
         self.errors.close()
         self.home.cleanup()
-
-
-def check_text_carried(which, events, mark, source, text):
-    """Orca speaks a description change with the text the event carries; an
-    event that carries only the object's reference (all that Qt 6.4's own
-    bridge sends) is not spoken."""
-    carried = [e for e in events.since(mark) if same(e["source"], source) and e["carried"]]
-    check(f"{which}: the announcement's event carries the text itself (Orca speaks only that)",
-          any(e["value"] == text for e in carried),
-          "events with text: " + ("; ".join(f"'{e['value']}'" for e in carried) or "none (only references)"))
-
-
-def check_window_presented(window, which, expected):
-    check(f"{which}: presented as a window named '{expected}'",
-          role(window) in WINDOW_ROLES and name(window) == expected,
-          f"role '{role(window)}', name '{name(window)}'")
-
-
-def check_all_windows_presented(run, which):
-    """Every window is a window whose name says which it is; no two alike."""
-    names = []
-    for window in run.windows():
-        if role(window) in ("popup menu", "menu", "tool tip"):
-            continue
-        state = "shown" if showing(window) else "hidden"
-        names.append(name(window))
-        check(f"{which}: every top-level window ({state}) is a window named '{PROGRAM}: ...' for what it is",
-              role(window) in WINDOW_ROLES and name(window) in WINDOW_NAMES,
-              f"role '{role(window)}', name '{name(window)}'")
-    check(f"{which}: the windows can be told apart by their names", len(set(names)) == len(names),
-          "names: " + ", ".join(f"'{n}'" for n in names))
