@@ -4,6 +4,7 @@
 //
 // DEALWRIGHT_BENCH_DISK_DIR names the folder on disk (default: the current
 // folder); /dev/shm is the memory-backed one.
+#include "BenchSupport.h"
 #include "batch/Bitmap.h"
 #include "batch/CardExport.h"
 #include "batch/BatchWindow.h"
@@ -166,8 +167,5 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     shell::installQtPlatform();
     shell::platform().messages = &g_messages;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::runBenchmarks(argc, argv);
 }

@@ -1,5 +1,6 @@
 // Decoding the card face control's 76 embedded pictures, which the program
 // does once, on first use of the picture set.
+#include "BenchSupport.h"
 #include "deck/GifDecode.h"
 #include "deck/PictureFiles.h"
 #include "deck/PictureSet.h"
@@ -42,10 +43,5 @@ BENCHMARK(BM_DecodeOneFace)->Unit(benchmark::kMicrosecond);
 int main(int argc, char **argv)
 {
     QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::runBenchmarks(argc, argv);
 }

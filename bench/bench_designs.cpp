@@ -9,6 +9,7 @@
 //   prepared on the worker threads while the showing thread takes them in
 //   order (/1). Goal under 300 ms for svg-nicu-white and svg-standard.
 // Run: build/bench/bench_designs [--benchmark_filter=...]
+#include "BenchSupport.h"
 #include "deck/CardDesigns.h"
 #include "deck/CardPixmaps.h"
 #include "deck/DesignPixmaps.h"
@@ -99,10 +100,5 @@ int main(int argc, char **argv)
             ->Arg(1)
             ->Iterations(3);
     }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::runBenchmarks(argc, argv);
 }

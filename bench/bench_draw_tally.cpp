@@ -5,6 +5,7 @@
 // the press to the draw window, the full-screen view's display, the tally
 // window brought up to date and the one repaint at the end, with the tally
 // window open or never opened.
+#include "BenchSupport.h"
 #include "cards/DrawState.h"
 #include "draw/DrawTally.h"
 #include "draw/DrawWindow.h"
@@ -31,22 +32,8 @@ public:
     void showBatchWindow() override {}
 };
 
-class PaintProbe : public QObject {
-public:
-    explicit PaintProbe(QWidget *widget) { widget->installEventFilter(this); }
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return false;
-    }
-};
-
 // Processes events until `probe` has seen a paint (or gives up).
-bool waitForPaint(const PaintProbe &probe)
+bool waitForPaint(const benchsupport::PaintProbe &probe)
 {
     for (int i = 0; i < 200 && !probe.painted; ++i)
         QCoreApplication::processEvents();
@@ -89,7 +76,7 @@ void BM_OpenTallyFirstTime(benchmark::State &st)
         timer.start();
         entry->trigger();
         tally::TallyWindow *window = b.form.drawTally().window();
-        const bool painted = window && waitForPaint(PaintProbe(window->panel()));
+        const bool painted = window && waitForPaint(benchsupport::PaintProbe(window->panel()));
         st.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
         if (!painted)
             st.SkipWithError("the tally window was not painted");
@@ -114,7 +101,7 @@ void BM_Draw1000(benchmark::State &st)
     }
     QCoreApplication::processEvents();
     for (auto _ : st) {
-        const PaintProbe probe(painted);
+        const benchsupport::PaintProbe probe(painted);
         b.form.drawMany(1000);
         if (!waitForPaint(probe)) {
             st.SkipWithError("not repainted");
@@ -136,11 +123,7 @@ BENCHMARK(BM_Draw1000)->ArgName("tally")->Arg(0)->Arg(1)->Unit(benchmark::kMilli
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" DEALWRIGHT_BENCH_SCREEN);
+    benchsupport::useOffscreenScreens(DEALWRIGHT_BENCH_SCREEN);
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::runBenchmarks(argc, argv);
 }

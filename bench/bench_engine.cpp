@@ -5,6 +5,7 @@
 // pictures stretched; the full-screen view's first showing after 52 draws, and what
 // the rendering cache then holds; and one put-back draw on a fresh draw
 // against one after 100,000 earlier draws.
+#include "BenchSupport.h"
 #include "cards/DrawState.h"
 #include "deck/CardPixmaps.h"
 #include "draw/DrawWindow.h"
@@ -173,11 +174,7 @@ BENCHMARK(BM_PutBackDraw)->Arg(0)->Arg(100000)->Unit(benchmark::kMicrosecond);
 int main(int argc, char **argv)
 {
     // Two screens, 1920 x 1080 and 3840 x 2160, for the full-screen view.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" DEALWRIGHT_BENCH_SCREENS);
+    benchsupport::useOffscreenScreens(DEALWRIGHT_BENCH_SCREENS);
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::runBenchmarks(argc, argv);
 }

@@ -3,6 +3,7 @@
 // keystroke) and read, also of the largest files it reads and of one it
 // refuses; the German translations loaded as a start loads them (the
 // program's and Qt's file read and checked whole).
+#include "BenchSupport.h"
 #include "cards/DrawState.h"
 #include "shell/Language.h"
 #include "shell/Messages.h"
@@ -222,8 +223,5 @@ BENCHMARK(BM_LoadGerman)->Unit(benchmark::kMicrosecond);
 int main(int argc, char **argv)
 {
     shell::installQtPlatform();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::runBenchmarks(argc, argv);
 }

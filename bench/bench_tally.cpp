@@ -3,6 +3,7 @@
 // 10,000 or 100,000 draws recorded before it (putting back) or a draw
 // without putting back; and opening the tally window, the very first time in the process
 // and again, until its first frame is painted.
+#include "BenchSupport.h"
 #include "cards/Tally.h"
 #include "support/TestPlatform.h"
 #include "tally/TallyPanel.h"
@@ -18,24 +19,9 @@
 
 namespace {
 
-// Waits until the widget has been painted.
-class PaintProbe : public QObject {
-public:
-    explicit PaintProbe(QWidget *widget) { widget->installEventFilter(this); }
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return false;
-    }
-};
-
 bool showAndPaint(QWidget *window, QWidget *painted)
 {
-    PaintProbe probe(painted);
+    benchsupport::PaintProbe probe(painted);
     window->show();
     if (!QTest::qWaitForWindowExposed(window))
         return false;
@@ -119,12 +105,8 @@ BENCHMARK(BM_OpenTallyWindowAgain)->UseManualTime()->Unit(benchmark::kMillisecon
 int main(int argc, char **argv)
 {
     // The screen of the tests, unless one is given.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" DEALWRIGHT_BENCH_SCREEN);
+    benchsupport::useOffscreenScreens(DEALWRIGHT_BENCH_SCREEN);
     QApplication app(argc, argv);
     testsupport::TestPlatform platform;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::runBenchmarks(argc, argv);
 }
