@@ -172,10 +172,17 @@ void StagedFile::open(const Options &options)
     for (int attempt = 0; m_file < 0; ++attempt) {
         const QByteArray candidate = '.' + m_name + '.'
             + QByteArray::number(QRandomGenerator::global()->generate64(), 36) + TemporarySuffix;
+        // Noted before it exists: a signal that ends the program while the
+        // file is being created finds its name already in the table (the
+        // handler may run on any thread), and removing a name that does not
+        // exist yet is harmless.
+        const int place = interrupts::note(m_folder, candidate.constData());
         const int file = ::openat(m_folder, candidate.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (file < 0) {
-            if (errno != EEXIST || attempt > 100)
-                fail(errno, m_target);
+            const int error = errno;
+            interrupts::forget(place);
+            if (error != EEXIST || attempt > 100)
+                fail(error, m_target);
             continue;
         }
         // Locked from the first moment: a cleaner that took the lock in
@@ -190,9 +197,9 @@ void StagedFile::open(const Options &options)
             && opened.st_ino == named.st_ino && opened.st_dev == named.st_dev) {
             m_file = file;
             m_temporary = candidate;
-            // Removed by the handler should a signal end the program now.
-            m_note = interrupts::note(m_folder, m_temporary.constData());
+            m_note = place;
         } else {
+            interrupts::forget(place);
             ::close(file);
             if (attempt > 100)
                 fail(EAGAIN, m_target);
