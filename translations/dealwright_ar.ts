@@ -309,6 +309,72 @@
     </message>
 </context>
 <context>
+    <name>HistoryFile</name>
+    <message>
+        <source>The draw history could not be saved as &quot;%1&quot;: %2.
+A file already there is left as it was.</source>
+        <translation>تعذر حفظ سجل السحب باسم «%1»: %2.
+يبقى أي ملف موجود هناك كما كان.</translation>
+    </message>
+    <message>
+        <source>Save History</source>
+        <translation>احفظ سجل السحب</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>ملفات CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;دليل الاستخدام</translation>
+    </message>
+    <message>
+        <source>&amp;About Dealwright</source>
+        <translation>&amp;عن Dealwright</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>عن &amp;Qt</translation>
+    </message>
+    <message>
+        <source>Dealwright %1
+
+Draws random playing cards, one at a time or as a batch, and shows a class what a draw means: its tally beside what chance gives.
+
+Released under the MIT licence.
+%2
+
+The Dealwright authors</source>
+        <translation>Dealwright %1
+
+يسحب أوراق لعب عشوائية، ورقةً ورقة أو دفعةً واحدة، ويُري الصف معنى السحب: حصيلته إلى جانب ما تعطيه الصدفة.
+
+صادر بموجب رخصة MIT.
+%2
+
+مؤلفو Dealwright</translation>
+    </message>
+    <message>
+        <source>About Dealwright</source>
+        <translation>عن Dealwright</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;ملف</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;عرض</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>م&amp;ساعدة</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -436,6 +502,22 @@
         <extracomment>The chooser&apos;s first button: it opens the draw window, which draws one card at a time.</extracomment>
         <translation>الطريقة الجديدة</translation>
     </message>
+    <message>
+        <source>%1: choose how to draw</source>
+        <translation>%1: اختر طريقة السحب</translation>
+    </message>
+    <message>
+        <source>Opens the draw window: cards one at a time, with or without putting each back.</source>
+        <translation>يفتح نافذة السحب: الأوراق واحدة تلو الأخرى، مع إعادة كل منها أو دون إعادة.</translation>
+    </message>
+    <message>
+        <source>Opens the batch window: a batch of up to 52 different cards at once.</source>
+        <translation>يفتح نافذة الدفعات: دفعة تصل إلى 52 ورقة مختلفة في آن واحد.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>مساعدة</translation>
+    </message>
 </context>
 <context>
     <name>app::CommandLine</name>
@@ -558,8 +640,8 @@ an unusable folder or a wrong command line.
 <context>
     <name>app::DisplayGuard</name>
     <message>
-        <source>cannot open the windows: no display can be reached (DISPLAY or WAYLAND_DISPLAY); --batch, --help and --version work without one</source>
-        <translation>تعذر فتح النوافذ: لا يمكن الوصول إلى أي شاشة (DISPLAY أو WAYLAND_DISPLAY)؛ تعمل --batch و--help و--version دون شاشة</translation>
+        <source>cannot open the windows: no display or screen can be reached (DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM); --batch, --help and --version work without one</source>
+        <translation>تعذر فتح النوافذ: لا يمكن الوصول إلى أي خادم عرض أو شاشة (DISPLAY أو WAYLAND_DISPLAY أو QT_QPA_PLATFORM)؛ تعمل --batch و--help و--version دون شاشة</translation>
     </message>
 </context>
 <context>
@@ -615,6 +697,26 @@ an unusable folder or a wrong command line.
     <message>
         <source>Invalid procedure call or argument: &quot;%1&quot; names no card</source>
         <translation>استدعاء إجراء أو معامل غير صالح: «%1» لا يدل على أي ورقة</translation>
+    </message>
+    <message>
+        <source>%1: batch of cards</source>
+        <translation>%1: دفعة من الأوراق</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>أ&amp;غلق</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>رجوع</translation>
+    </message>
+    <message>
+        <source>Cards generated</source>
+        <translation>الأوراق المسحوبة</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1، %2</translation>
     </message>
 </context>
 <context>
@@ -936,6 +1038,20 @@ an unusable folder or a wrong command line.
         <extracomment>What a screen reader says after a draw: %1 is the card drawn (&quot;Queen of Hearts&quot;), %2 the number of cards drawn since the last reset, as the count label shows it.</extracomment>
         <translation>%1. الأوراق المسحوبة: %2</translation>
     </message>
+    <message>
+        <source>No cards drawn</source>
+        <translation>لم تُسحب أي ورقة</translation>
+    </message>
+    <message>
+        <source>Reset. No cards drawn</source>
+        <extracomment>What a screen reader says after &quot;Reset&quot;: the draw starts again.</extracomment>
+        <translation>أُعيد الضبط. لم تُسحب أي ورقة</translation>
+    </message>
+    <message>
+        <source>%1. Reset. No cards drawn</source>
+        <extracomment>What a screen reader says after a change of mode: %1 is the mode chosen, as its option reads.</extracomment>
+        <translation>%1. أُعيد الضبط. لم تُسحب أي ورقة</translation>
+    </message>
 </context>
 <context>
     <name>draw::DrawWindow</name>
@@ -988,6 +1104,30 @@ an unusable folder or a wrong command line.
         <source>Save Card As Image</source>
         <translation>احفظ الورقة صورة</translation>
     </message>
+    <message>
+        <source>%1: draw cards</source>
+        <translation>%1: سحب الأوراق</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>رجوع</translation>
+    </message>
+    <message>
+        <source>Save &amp;History...</source>
+        <translation>احفظ &amp;سجل السحب...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>أ&amp;غلق</translation>
+    </message>
+    <message>
+        <source>&amp;Tally of Draws</source>
+        <translation>&amp;حصيلة السحبات</translation>
+    </message>
+    <message>
+        <source>Show Cards On &amp;Full Screen</source>
+        <translation>اعرض الأوراق على &amp;ملء الشاشة</translation>
+    </message>
 </context>
 <context>
     <name>draw::FullScreenView</name>
@@ -1003,6 +1143,14 @@ an unusable folder or a wrong command line.
     <message>
         <source>Press &apos;Space&apos; to show next card, ESC to exit</source>
         <translation>اضغط «مسافة» لعرض الورقة التالية و«Esc» للخروج</translation>
+    </message>
+    <message>
+        <source>%1: full screen</source>
+        <translation>%1: ملء الشاشة</translation>
+    </message>
+    <message>
+        <source>Tally of draws</source>
+        <translation>حصيلة السحبات</translation>
     </message>
 </context>
 <context>
@@ -1022,6 +1170,24 @@ an unusable folder or a wrong command line.
     <message>
         <source>Only the last element of the row can be removed</source>
         <translation>لا يمكن إزالة إلا العنصر الأخير من الصف</translation>
+    </message>
+</context>
+<context>
+    <name>menus::ManualWindow</name>
+    <message>
+        <source>Dealwright: manual</source>
+        <translation>Dealwright: دليل الاستخدام</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>دليل الاستخدام</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>The settings file %1 is %2, larger than a settings file may be (%3). It has not been read: Dealwright works with its default settings and leaves the file as it is.</source>
+        <translation>حجم ملف الإعدادات %1 هو %2، وهو أكبر مما يُسمح به لملف الإعدادات (%3). لم يُقرأ الملف: يعمل Dealwright بإعداداته الافتراضية ويترك الملف كما هو.</translation>
     </message>
 </context>
 <context>

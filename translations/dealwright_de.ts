@@ -309,6 +309,72 @@
     </message>
 </context>
 <context>
+    <name>HistoryFile</name>
+    <message>
+        <source>The draw history could not be saved as &quot;%1&quot;: %2.
+A file already there is left as it was.</source>
+        <translation>Der Ziehungsverlauf konnte nicht als „%1“ gespeichert werden: %2.
+Eine dort bereits vorhandene Datei bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Save History</source>
+        <translation>Ziehungsverlauf speichern</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Handbuch</translation>
+    </message>
+    <message>
+        <source>&amp;About Dealwright</source>
+        <translation>Ü&amp;ber Dealwright</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>Über &amp;Qt</translation>
+    </message>
+    <message>
+        <source>Dealwright %1
+
+Draws random playing cards, one at a time or as a batch, and shows a class what a draw means: its tally beside what chance gives.
+
+Released under the MIT licence.
+%2
+
+The Dealwright authors</source>
+        <translation>Dealwright %1
+
+Zieht zufällige Spielkarten, einzeln oder als Satz, und zeigt einer Klasse, was eine Ziehung aussagt: ihre Auswertung neben dem, was der Zufall ergibt.
+
+Veröffentlicht unter der MIT-Lizenz.
+%2
+
+Die Autoren von Dealwright</translation>
+    </message>
+    <message>
+        <source>About Dealwright</source>
+        <translation>Über Dealwright</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -423,6 +489,22 @@
         <source>New Method</source>
         <extracomment>The chooser&apos;s first button: it opens the draw window, which draws one card at a time.</extracomment>
         <translation>Neue Methode</translation>
+    </message>
+    <message>
+        <source>%1: choose how to draw</source>
+        <translation>%1: Art des Ziehens wählen</translation>
+    </message>
+    <message>
+        <source>Opens the draw window: cards one at a time, with or without putting each back.</source>
+        <translation>Öffnet das Fenster zum Ziehen: eine Karte nach der anderen, mit oder ohne Zurücklegen.</translation>
+    </message>
+    <message>
+        <source>Opens the batch window: a batch of up to 52 different cards at once.</source>
+        <translation>Öffnet das Fenster für Kartensätze: ein Satz von bis zu 52 verschiedenen Karten auf einmal.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
     </message>
 </context>
 <context>
@@ -547,8 +629,8 @@ unbrauchbaren Ordner oder einer falschen Befehlszeile.
 <context>
     <name>app::DisplayGuard</name>
     <message>
-        <source>cannot open the windows: no display can be reached (DISPLAY or WAYLAND_DISPLAY); --batch, --help and --version work without one</source>
-        <translation>die Fenster können nicht geöffnet werden: keine Anzeige erreichbar (DISPLAY oder WAYLAND_DISPLAY); --batch, --help und --version gehen auch ohne</translation>
+        <source>cannot open the windows: no display or screen can be reached (DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM); --batch, --help and --version work without one</source>
+        <translation>die Fenster können nicht geöffnet werden: keine Anzeige und kein Bildschirm erreichbar (DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM); --batch, --help und --version gehen auch ohne</translation>
     </message>
 </context>
 <context>
@@ -604,6 +686,26 @@ unbrauchbaren Ordner oder einer falschen Befehlszeile.
     <message>
         <source>Invalid procedure call or argument: &quot;%1&quot; names no card</source>
         <translation>Ungültiger Prozeduraufruf oder ungültiges Argument: „%1“ bezeichnet keine Karte</translation>
+    </message>
+    <message>
+        <source>%1: batch of cards</source>
+        <translation>%1: Kartensatz</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Cards generated</source>
+        <translation>Erzeugte Karten</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -925,6 +1027,20 @@ unbrauchbaren Ordner oder einer falschen Befehlszeile.
         <extracomment>What a screen reader says after a draw: %1 is the card drawn (&quot;Queen of Hearts&quot;), %2 the number of cards drawn since the last reset, as the count label shows it.</extracomment>
         <translation>%1. Gezogene Karten: %2</translation>
     </message>
+    <message>
+        <source>No cards drawn</source>
+        <translation>Keine Karten gezogen</translation>
+    </message>
+    <message>
+        <source>Reset. No cards drawn</source>
+        <extracomment>What a screen reader says after &quot;Reset&quot;: the draw starts again.</extracomment>
+        <translation>Zurückgesetzt. Keine Karten gezogen</translation>
+    </message>
+    <message>
+        <source>%1. Reset. No cards drawn</source>
+        <extracomment>What a screen reader says after a change of mode: %1 is the mode chosen, as its option reads.</extracomment>
+        <translation>%1. Zurückgesetzt. Keine Karten gezogen</translation>
+    </message>
 </context>
 <context>
     <name>draw::DrawWindow</name>
@@ -977,6 +1093,30 @@ unbrauchbaren Ordner oder einer falschen Befehlszeile.
         <source>Save Card As Image</source>
         <translation>Karte als Bild speichern</translation>
     </message>
+    <message>
+        <source>%1: draw cards</source>
+        <translation>%1: Karten ziehen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Save &amp;History...</source>
+        <translation>Ziehungs&amp;verlauf speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Tally of Draws</source>
+        <translation>&amp;Auswertung der Ziehungen</translation>
+    </message>
+    <message>
+        <source>Show Cards On &amp;Full Screen</source>
+        <translation>Karten im &amp;Vollbild zeigen</translation>
+    </message>
 </context>
 <context>
     <name>draw::FullScreenView</name>
@@ -992,6 +1132,14 @@ unbrauchbaren Ordner oder einer falschen Befehlszeile.
     <message>
         <source>Press &apos;Space&apos; to show next card, ESC to exit</source>
         <translation>Leertaste zeigt die nächste Karte, Esc beendet die Vollbildansicht</translation>
+    </message>
+    <message>
+        <source>%1: full screen</source>
+        <translation>%1: Vollbild</translation>
+    </message>
+    <message>
+        <source>Tally of draws</source>
+        <translation>Auswertung der Ziehungen</translation>
     </message>
 </context>
 <context>
@@ -1011,6 +1159,24 @@ unbrauchbaren Ordner oder einer falschen Befehlszeile.
     <message>
         <source>Only the last element of the row can be removed</source>
         <translation>Nur das letzte Element der Reihe kann entfernt werden</translation>
+    </message>
+</context>
+<context>
+    <name>menus::ManualWindow</name>
+    <message>
+        <source>Dealwright: manual</source>
+        <translation>Dealwright: Handbuch</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Handbuch</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>The settings file %1 is %2, larger than a settings file may be (%3). It has not been read: Dealwright works with its default settings and leaves the file as it is.</source>
+        <translation>Die Einstellungsdatei %1 ist %2 groß, größer als eine Einstellungsdatei sein darf (%3). Sie wurde nicht gelesen: Dealwright arbeitet mit den Standardeinstellungen und lässt die Datei unverändert.</translation>
     </message>
 </context>
 <context>

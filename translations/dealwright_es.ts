@@ -309,6 +309,72 @@
     </message>
 </context>
 <context>
+    <name>HistoryFile</name>
+    <message>
+        <source>The draw history could not be saved as &quot;%1&quot;: %2.
+A file already there is left as it was.</source>
+        <translation>No se pudo guardar el historial de extracciones como «%1»: %2.
+Un archivo que ya estuviera allí queda como estaba.</translation>
+    </message>
+    <message>
+        <source>Save History</source>
+        <translation>Guardar el historial de extracciones</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Manual</translation>
+    </message>
+    <message>
+        <source>&amp;About Dealwright</source>
+        <translation>&amp;Acerca de Dealwright</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>Acerca de &amp;Qt</translation>
+    </message>
+    <message>
+        <source>Dealwright %1
+
+Draws random playing cards, one at a time or as a batch, and shows a class what a draw means: its tally beside what chance gives.
+
+Released under the MIT licence.
+%2
+
+The Dealwright authors</source>
+        <translation>Dealwright %1
+
+Saca naipes al azar, de uno en uno o en tandas, y muestra a una clase lo que significa una extracción: su recuento junto a lo que da el azar.
+
+Publicado con la licencia MIT.
+%2
+
+Los autores de Dealwright</translation>
+    </message>
+    <message>
+        <source>About Dealwright</source>
+        <translation>Acerca de Dealwright</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -423,6 +489,22 @@
         <source>New Method</source>
         <extracomment>The chooser&apos;s first button: it opens the draw window, which draws one card at a time.</extracomment>
         <translation>Método nuevo</translation>
+    </message>
+    <message>
+        <source>%1: choose how to draw</source>
+        <translation>%1: elegir cómo sacar las cartas</translation>
+    </message>
+    <message>
+        <source>Opens the draw window: cards one at a time, with or without putting each back.</source>
+        <translation>Abre la ventana de extracción: las cartas de una en una, devolviendo o no cada una.</translation>
+    </message>
+    <message>
+        <source>Opens the batch window: a batch of up to 52 different cards at once.</source>
+        <translation>Abre la ventana de tandas: una tanda de hasta 52 cartas distintas de una vez.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
     </message>
 </context>
 <context>
@@ -547,8 +629,8 @@ es incorrecta.
 <context>
     <name>app::DisplayGuard</name>
     <message>
-        <source>cannot open the windows: no display can be reached (DISPLAY or WAYLAND_DISPLAY); --batch, --help and --version work without one</source>
-        <translation>no se pueden abrir las ventanas: no se alcanza ninguna pantalla (DISPLAY o WAYLAND_DISPLAY); --batch, --help y --version funcionan sin ella</translation>
+        <source>cannot open the windows: no display or screen can be reached (DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM); --batch, --help and --version work without one</source>
+        <translation>no se pueden abrir las ventanas: no se alcanza ninguna pantalla ni servidor gráfico (DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM); --batch, --help y --version funcionan sin ellos</translation>
     </message>
 </context>
 <context>
@@ -604,6 +686,26 @@ es incorrecta.
     <message>
         <source>Invalid procedure call or argument: &quot;%1&quot; names no card</source>
         <translation>Llamada a procedimiento o argumento no válido: «%1» no designa ninguna carta</translation>
+    </message>
+    <message>
+        <source>%1: batch of cards</source>
+        <translation>%1: tanda de cartas</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Cards generated</source>
+        <translation>Cartas generadas</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -925,6 +1027,20 @@ es incorrecta.
         <extracomment>What a screen reader says after a draw: %1 is the card drawn (&quot;Queen of Hearts&quot;), %2 the number of cards drawn since the last reset, as the count label shows it.</extracomment>
         <translation>%1. Cartas sacadas: %2</translation>
     </message>
+    <message>
+        <source>No cards drawn</source>
+        <translation>No se ha sacado ninguna carta</translation>
+    </message>
+    <message>
+        <source>Reset. No cards drawn</source>
+        <extracomment>What a screen reader says after &quot;Reset&quot;: the draw starts again.</extracomment>
+        <translation>Reiniciado. No se ha sacado ninguna carta</translation>
+    </message>
+    <message>
+        <source>%1. Reset. No cards drawn</source>
+        <extracomment>What a screen reader says after a change of mode: %1 is the mode chosen, as its option reads.</extracomment>
+        <translation>%1. Reiniciado. No se ha sacado ninguna carta</translation>
+    </message>
 </context>
 <context>
     <name>draw::DrawWindow</name>
@@ -977,6 +1093,30 @@ es incorrecta.
         <source>Save Card As Image</source>
         <translation>Guardar la carta como imagen</translation>
     </message>
+    <message>
+        <source>%1: draw cards</source>
+        <translation>%1: sacar cartas</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Save &amp;History...</source>
+        <translation>Guardar el &amp;historial...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Tally of Draws</source>
+        <translation>&amp;Recuento de extracciones</translation>
+    </message>
+    <message>
+        <source>Show Cards On &amp;Full Screen</source>
+        <translation>Mostrar las cartas a &amp;pantalla completa</translation>
+    </message>
 </context>
 <context>
     <name>draw::FullScreenView</name>
@@ -992,6 +1132,14 @@ es incorrecta.
     <message>
         <source>Press &apos;Space&apos; to show next card, ESC to exit</source>
         <translation>Pulse Espacio para ver la siguiente carta y Esc para salir</translation>
+    </message>
+    <message>
+        <source>%1: full screen</source>
+        <translation>%1: pantalla completa</translation>
+    </message>
+    <message>
+        <source>Tally of draws</source>
+        <translation>Recuento de extracciones</translation>
     </message>
 </context>
 <context>
@@ -1011,6 +1159,24 @@ es incorrecta.
     <message>
         <source>Only the last element of the row can be removed</source>
         <translation>Solo se puede quitar el último elemento de la fila</translation>
+    </message>
+</context>
+<context>
+    <name>menus::ManualWindow</name>
+    <message>
+        <source>Dealwright: manual</source>
+        <translation>Dealwright: manual</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>The settings file %1 is %2, larger than a settings file may be (%3). It has not been read: Dealwright works with its default settings and leaves the file as it is.</source>
+        <translation>El archivo de ajustes %1 ocupa %2, más de lo que puede ocupar un archivo de ajustes (%3). No se ha leído: Dealwright funciona con los ajustes predeterminados y deja el archivo como está.</translation>
     </message>
 </context>
 <context>

@@ -309,6 +309,72 @@
     </message>
 </context>
 <context>
+    <name>HistoryFile</name>
+    <message>
+        <source>The draw history could not be saved as &quot;%1&quot;: %2.
+A file already there is left as it was.</source>
+        <translation>L’historique des tirages n’a pas pu être enregistré sous «&#xa0;%1&#xa0;»&#x202f;: %2.
+Un fichier déjà présent est laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>Save History</source>
+        <translation>Enregistrer l’historique des tirages</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Manuel</translation>
+    </message>
+    <message>
+        <source>&amp;About Dealwright</source>
+        <translation>À &amp;propos de Dealwright</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>À propos de &amp;Qt</translation>
+    </message>
+    <message>
+        <source>Dealwright %1
+
+Draws random playing cards, one at a time or as a batch, and shows a class what a draw means: its tally beside what chance gives.
+
+Released under the MIT licence.
+%2
+
+The Dealwright authors</source>
+        <translation>Dealwright %1
+
+Tire des cartes à jouer au hasard, une à une ou en série, et montre à une classe ce que signifie un tirage&#x202f;: son bilan à côté de ce que donne le hasard.
+
+Publié sous licence MIT.
+%2
+
+Les auteurs de Dealwright</translation>
+    </message>
+    <message>
+        <source>About Dealwright</source>
+        <translation>À propos de Dealwright</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aid&amp;e</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -423,6 +489,22 @@
         <source>New Method</source>
         <extracomment>The chooser&apos;s first button: it opens the draw window, which draws one card at a time.</extracomment>
         <translation>Nouvelle méthode</translation>
+    </message>
+    <message>
+        <source>%1: choose how to draw</source>
+        <translation>%1&#x202f;: choisir comment tirer</translation>
+    </message>
+    <message>
+        <source>Opens the draw window: cards one at a time, with or without putting each back.</source>
+        <translation>Ouvre la fenêtre de tirage&#x202f;: une carte à la fois, avec ou sans remise.</translation>
+    </message>
+    <message>
+        <source>Opens the batch window: a batch of up to 52 different cards at once.</source>
+        <translation>Ouvre la fenêtre des séries&#x202f;: jusqu’à 52 cartes différentes tirées d’un coup.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
     </message>
 </context>
 <context>
@@ -547,8 +629,8 @@ erronée.
 <context>
     <name>app::DisplayGuard</name>
     <message>
-        <source>cannot open the windows: no display can be reached (DISPLAY or WAYLAND_DISPLAY); --batch, --help and --version work without one</source>
-        <translation>impossible d’ouvrir les fenêtres : aucun écran n’est joignable (DISPLAY ou WAYLAND_DISPLAY) ; --batch, --help et --version fonctionnent sans écran</translation>
+        <source>cannot open the windows: no display or screen can be reached (DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM); --batch, --help and --version work without one</source>
+        <translation>impossible d’ouvrir les fenêtres : aucun serveur d’affichage ni écran n’est joignable (DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM) ; --batch, --help et --version fonctionnent sans écran</translation>
     </message>
 </context>
 <context>
@@ -604,6 +686,26 @@ erronée.
     <message>
         <source>Invalid procedure call or argument: &quot;%1&quot; names no card</source>
         <translation>Appel de procédure ou argument incorrect&#x202f;: «&#xa0;%1&#xa0;» ne désigne aucune carte</translation>
+    </message>
+    <message>
+        <source>%1: batch of cards</source>
+        <translation>%1&#x202f;: série de cartes</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Cards generated</source>
+        <translation>Cartes tirées</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -925,6 +1027,20 @@ erronée.
         <extracomment>What a screen reader says after a draw: %1 is the card drawn (&quot;Queen of Hearts&quot;), %2 the number of cards drawn since the last reset, as the count label shows it.</extracomment>
         <translation>%1. Cartes tirées&#x202f;: %2</translation>
     </message>
+    <message>
+        <source>No cards drawn</source>
+        <translation>Aucune carte tirée</translation>
+    </message>
+    <message>
+        <source>Reset. No cards drawn</source>
+        <extracomment>What a screen reader says after &quot;Reset&quot;: the draw starts again.</extracomment>
+        <translation>Remise à zéro. Aucune carte tirée</translation>
+    </message>
+    <message>
+        <source>%1. Reset. No cards drawn</source>
+        <extracomment>What a screen reader says after a change of mode: %1 is the mode chosen, as its option reads.</extracomment>
+        <translation>%1. Remise à zéro. Aucune carte tirée</translation>
+    </message>
 </context>
 <context>
     <name>draw::DrawWindow</name>
@@ -977,6 +1093,30 @@ erronée.
         <source>Save Card As Image</source>
         <translation>Enregistrer la carte en image</translation>
     </message>
+    <message>
+        <source>%1: draw cards</source>
+        <translation>%1&#x202f;: tirer des cartes</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Save &amp;History...</source>
+        <translation>Enregistrer l’&amp;historique des tirages...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Tally of Draws</source>
+        <translation>&amp;Bilan des tirages</translation>
+    </message>
+    <message>
+        <source>Show Cards On &amp;Full Screen</source>
+        <translation>Montrer les cartes en &amp;plein écran</translation>
+    </message>
 </context>
 <context>
     <name>draw::FullScreenView</name>
@@ -992,6 +1132,14 @@ erronée.
     <message>
         <source>Press &apos;Space&apos; to show next card, ESC to exit</source>
         <translation>Appuyez sur Espace pour la carte suivante, sur Échap pour quitter</translation>
+    </message>
+    <message>
+        <source>%1: full screen</source>
+        <translation>%1&#x202f;: plein écran</translation>
+    </message>
+    <message>
+        <source>Tally of draws</source>
+        <translation>Bilan des tirages</translation>
     </message>
 </context>
 <context>
@@ -1011,6 +1159,24 @@ erronée.
     <message>
         <source>Only the last element of the row can be removed</source>
         <translation>Seul le dernier élément de la rangée peut être retiré</translation>
+    </message>
+</context>
+<context>
+    <name>menus::ManualWindow</name>
+    <message>
+        <source>Dealwright: manual</source>
+        <translation>Dealwright&#x202f;: manuel</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>The settings file %1 is %2, larger than a settings file may be (%3). It has not been read: Dealwright works with its default settings and leaves the file as it is.</source>
+        <translation>Le fichier de réglages %1 fait %2, plus que la taille permise pour un fichier de réglages (%3). Il n’a pas été lu&#x202f;: Dealwright fonctionne avec ses réglages par défaut et laisse le fichier tel quel.</translation>
     </message>
 </context>
 <context>

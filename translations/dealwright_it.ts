@@ -309,6 +309,72 @@
     </message>
 </context>
 <context>
+    <name>HistoryFile</name>
+    <message>
+        <source>The draw history could not be saved as &quot;%1&quot;: %2.
+A file already there is left as it was.</source>
+        <translation>Impossibile salvare la cronologia delle estrazioni come «%1»: %2.
+Un file già presente resta com&apos;era.</translation>
+    </message>
+    <message>
+        <source>Save History</source>
+        <translation>Salva la cronologia delle estrazioni</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Manuale</translation>
+    </message>
+    <message>
+        <source>&amp;About Dealwright</source>
+        <translation>&amp;Informazioni su Dealwright</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>Informazioni su &amp;Qt</translation>
+    </message>
+    <message>
+        <source>Dealwright %1
+
+Draws random playing cards, one at a time or as a batch, and shows a class what a draw means: its tally beside what chance gives.
+
+Released under the MIT licence.
+%2
+
+The Dealwright authors</source>
+        <translation>Dealwright %1
+
+Estrae carte da gioco a caso, una alla volta o in serie, e mostra a una classe che cosa significa un&apos;estrazione: il suo resoconto accanto a ciò che dà il caso.
+
+Distribuito con licenza MIT.
+%2
+
+Gli autori di Dealwright</translation>
+    </message>
+    <message>
+        <source>About Dealwright</source>
+        <translation>Informazioni su Dealwright</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -423,6 +489,22 @@
         <source>New Method</source>
         <extracomment>The chooser&apos;s first button: it opens the draw window, which draws one card at a time.</extracomment>
         <translation>Nuovo metodo</translation>
+    </message>
+    <message>
+        <source>%1: choose how to draw</source>
+        <translation>%1: scegli come estrarre</translation>
+    </message>
+    <message>
+        <source>Opens the draw window: cards one at a time, with or without putting each back.</source>
+        <translation>Apre la finestra delle estrazioni: le carte una alla volta, rimettendo o no ciascuna nel mazzo.</translation>
+    </message>
+    <message>
+        <source>Opens the batch window: a batch of up to 52 different cards at once.</source>
+        <translation>Apre la finestra delle serie: fino a 52 carte diverse tutte in una volta.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
     </message>
 </context>
 <context>
@@ -546,8 +628,8 @@ validi, una cartella inutilizzabile o una riga di comando errata.
 <context>
     <name>app::DisplayGuard</name>
     <message>
-        <source>cannot open the windows: no display can be reached (DISPLAY or WAYLAND_DISPLAY); --batch, --help and --version work without one</source>
-        <translation>impossibile aprire le finestre: nessuno schermo raggiungibile (DISPLAY o WAYLAND_DISPLAY); --batch, --help e --version funzionano anche senza</translation>
+        <source>cannot open the windows: no display or screen can be reached (DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM); --batch, --help and --version work without one</source>
+        <translation>impossibile aprire le finestre: nessun display né schermo raggiungibile (DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM); --batch, --help e --version funzionano anche senza</translation>
     </message>
 </context>
 <context>
@@ -603,6 +685,26 @@ validi, una cartella inutilizzabile o una riga di comando errata.
     <message>
         <source>Invalid procedure call or argument: &quot;%1&quot; names no card</source>
         <translation>Chiamata di routine o argomento non valido: «%1» non indica alcuna carta</translation>
+    </message>
+    <message>
+        <source>%1: batch of cards</source>
+        <translation>%1: serie di carte</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Cards generated</source>
+        <translation>Carte generate</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -924,6 +1026,20 @@ validi, una cartella inutilizzabile o una riga di comando errata.
         <extracomment>What a screen reader says after a draw: %1 is the card drawn (&quot;Queen of Hearts&quot;), %2 the number of cards drawn since the last reset, as the count label shows it.</extracomment>
         <translation>%1. Carte estratte: %2</translation>
     </message>
+    <message>
+        <source>No cards drawn</source>
+        <translation>Nessuna carta estratta</translation>
+    </message>
+    <message>
+        <source>Reset. No cards drawn</source>
+        <extracomment>What a screen reader says after &quot;Reset&quot;: the draw starts again.</extracomment>
+        <translation>Azzerato. Nessuna carta estratta</translation>
+    </message>
+    <message>
+        <source>%1. Reset. No cards drawn</source>
+        <extracomment>What a screen reader says after a change of mode: %1 is the mode chosen, as its option reads.</extracomment>
+        <translation>%1. Azzerato. Nessuna carta estratta</translation>
+    </message>
 </context>
 <context>
     <name>draw::DrawWindow</name>
@@ -976,6 +1092,30 @@ validi, una cartella inutilizzabile o una riga di comando errata.
         <source>Save Card As Image</source>
         <translation>Salva la carta come immagine</translation>
     </message>
+    <message>
+        <source>%1: draw cards</source>
+        <translation>%1: estrai carte</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Save &amp;History...</source>
+        <translation>&amp;Salva la cronologia...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>&amp;Tally of Draws</source>
+        <translation>&amp;Resoconto delle estrazioni</translation>
+    </message>
+    <message>
+        <source>Show Cards On &amp;Full Screen</source>
+        <translation>Mostra le carte a &amp;schermo intero</translation>
+    </message>
 </context>
 <context>
     <name>draw::FullScreenView</name>
@@ -991,6 +1131,14 @@ validi, una cartella inutilizzabile o una riga di comando errata.
     <message>
         <source>Press &apos;Space&apos; to show next card, ESC to exit</source>
         <translation>Premi Spazio per la carta successiva, Esc per uscire</translation>
+    </message>
+    <message>
+        <source>%1: full screen</source>
+        <translation>%1: schermo intero</translation>
+    </message>
+    <message>
+        <source>Tally of draws</source>
+        <translation>Resoconto delle estrazioni</translation>
     </message>
 </context>
 <context>
@@ -1010,6 +1158,24 @@ validi, una cartella inutilizzabile o una riga di comando errata.
     <message>
         <source>Only the last element of the row can be removed</source>
         <translation>Si può togliere solo l&apos;ultimo elemento della fila</translation>
+    </message>
+</context>
+<context>
+    <name>menus::ManualWindow</name>
+    <message>
+        <source>Dealwright: manual</source>
+        <translation>Dealwright: manuale</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuale</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>The settings file %1 is %2, larger than a settings file may be (%3). It has not been read: Dealwright works with its default settings and leaves the file as it is.</source>
+        <translation>Il file delle impostazioni %1 occupa %2, più di quanto possa occupare un file delle impostazioni (%3). Non è stato letto: Dealwright funziona con le impostazioni predefinite e lascia il file com&apos;è.</translation>
     </message>
 </context>
 <context>

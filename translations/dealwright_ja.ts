@@ -309,6 +309,72 @@
     </message>
 </context>
 <context>
+    <name>HistoryFile</name>
+    <message>
+        <source>The draw history could not be saved as &quot;%1&quot;: %2.
+A file already there is left as it was.</source>
+        <translation>引いた履歴を「%1」として保存できませんでした: %2。
+すでにあるファイルは元のまま残ります。</translation>
+    </message>
+    <message>
+        <source>Save History</source>
+        <translation>引いた履歴を保存</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>マニュアル(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;About Dealwright</source>
+        <translation>Dealwright について(&amp;A)</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>Qt について(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Dealwright %1
+
+Draws random playing cards, one at a time or as a batch, and shows a class what a draw means: its tally beside what chance gives.
+
+Released under the MIT licence.
+%2
+
+The Dealwright authors</source>
+        <translation>Dealwright %1
+
+トランプのカードをランダムに 1 枚ずつ、またはまとめて引き、引くことの意味をクラスに示します。引いた結果の集計を、偶然から期待される値と並べて見せます。
+
+MIT ライセンスで公開しています。
+%2
+
+Dealwright の作者一同</translation>
+    </message>
+    <message>
+        <source>About Dealwright</source>
+        <translation>Dealwright について</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -420,6 +486,22 @@
         <source>New Method</source>
         <extracomment>The chooser&apos;s first button: it opens the draw window, which draws one card at a time.</extracomment>
         <translation>新しい方法</translation>
+    </message>
+    <message>
+        <source>%1: choose how to draw</source>
+        <translation>%1: 引き方の選択</translation>
+    </message>
+    <message>
+        <source>Opens the draw window: cards one at a time, with or without putting each back.</source>
+        <translation>カードを引くウィンドウを開きます: 1 枚ずつ、毎回戻すか戻さないかを選んで引きます。</translation>
+    </message>
+    <message>
+        <source>Opens the batch window: a batch of up to 52 different cards at once.</source>
+        <translation>まとめて引くウィンドウを開きます: 異なるカードを最大 52 枚、一度に引きます。</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
     </message>
 </context>
 <context>
@@ -543,8 +625,8 @@ an unusable folder or a wrong command line.
 <context>
     <name>app::DisplayGuard</name>
     <message>
-        <source>cannot open the windows: no display can be reached (DISPLAY or WAYLAND_DISPLAY); --batch, --help and --version work without one</source>
-        <translation>ウィンドウを開けません: ディスプレイに接続できません (DISPLAY または WAYLAND_DISPLAY)。--batch、--help、--version はディスプレイなしで使えます</translation>
+        <source>cannot open the windows: no display or screen can be reached (DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM); --batch, --help and --version work without one</source>
+        <translation>ウィンドウを開けません: ディスプレイにも画面にも接続できません (DISPLAY、WAYLAND_DISPLAY、QT_QPA_PLATFORM)。--batch、--help、--version はディスプレイなしで使えます</translation>
     </message>
 </context>
 <context>
@@ -600,6 +682,26 @@ an unusable folder or a wrong command line.
     <message>
         <source>Invalid procedure call or argument: &quot;%1&quot; names no card</source>
         <translation>プロシージャの呼び出し、または引数が不正です: 「%1」はどのカードも指していません</translation>
+    </message>
+    <message>
+        <source>%1: batch of cards</source>
+        <translation>%1: まとめて引く</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>閉じる(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Cards generated</source>
+        <translation>引いたカード</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
     </message>
 </context>
 <context>
@@ -921,6 +1023,20 @@ an unusable folder or a wrong command line.
         <extracomment>What a screen reader says after a draw: %1 is the card drawn (&quot;Queen of Hearts&quot;), %2 the number of cards drawn since the last reset, as the count label shows it.</extracomment>
         <translation>%1。引いた枚数: %2</translation>
     </message>
+    <message>
+        <source>No cards drawn</source>
+        <translation>まだカードを引いていません</translation>
+    </message>
+    <message>
+        <source>Reset. No cards drawn</source>
+        <extracomment>What a screen reader says after &quot;Reset&quot;: the draw starts again.</extracomment>
+        <translation>リセットしました。まだカードを引いていません</translation>
+    </message>
+    <message>
+        <source>%1. Reset. No cards drawn</source>
+        <extracomment>What a screen reader says after a change of mode: %1 is the mode chosen, as its option reads.</extracomment>
+        <translation>%1。リセットしました。まだカードを引いていません</translation>
+    </message>
 </context>
 <context>
     <name>draw::DrawWindow</name>
@@ -973,6 +1089,30 @@ an unusable folder or a wrong command line.
         <source>Save Card As Image</source>
         <translation>カードを画像として保存</translation>
     </message>
+    <message>
+        <source>%1: draw cards</source>
+        <translation>%1: カードを引く</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Save &amp;History...</source>
+        <translation>引いた履歴を保存(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>閉じる(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Tally of Draws</source>
+        <translation>引いた結果の集計(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Show Cards On &amp;Full Screen</source>
+        <translation>カードを全画面で表示(&amp;F)</translation>
+    </message>
 </context>
 <context>
     <name>draw::FullScreenView</name>
@@ -988,6 +1128,14 @@ an unusable folder or a wrong command line.
     <message>
         <source>Press &apos;Space&apos; to show next card, ESC to exit</source>
         <translation>スペースキーで次のカード、Esc キーで終了</translation>
+    </message>
+    <message>
+        <source>%1: full screen</source>
+        <translation>%1: 全画面表示</translation>
+    </message>
+    <message>
+        <source>Tally of draws</source>
+        <translation>引いた結果の集計</translation>
     </message>
 </context>
 <context>
@@ -1007,6 +1155,24 @@ an unusable folder or a wrong command line.
     <message>
         <source>Only the last element of the row can be removed</source>
         <translation>列の最後の要素しか削除できません</translation>
+    </message>
+</context>
+<context>
+    <name>menus::ManualWindow</name>
+    <message>
+        <source>Dealwright: manual</source>
+        <translation>Dealwright: マニュアル</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>マニュアル</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>The settings file %1 is %2, larger than a settings file may be (%3). It has not been read: Dealwright works with its default settings and leaves the file as it is.</source>
+        <translation>設定ファイル %1 のサイズは %2 で、設定ファイルの上限 (%3) を超えています。このファイルは読み込んでいません: Dealwright は既定の設定で動作し、ファイルはそのまま残します。</translation>
     </message>
 </context>
 <context>

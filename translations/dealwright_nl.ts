@@ -309,6 +309,72 @@
     </message>
 </context>
 <context>
+    <name>HistoryFile</name>
+    <message>
+        <source>The draw history could not be saved as &quot;%1&quot;: %2.
+A file already there is left as it was.</source>
+        <translation>De trekgeschiedenis kon niet worden opgeslagen als ‘%1’: %2.
+Een bestand dat er al stond, blijft zoals het was.</translation>
+    </message>
+    <message>
+        <source>Save History</source>
+        <translation>Trekgeschiedenis opslaan</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-bestanden (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Handleiding</translation>
+    </message>
+    <message>
+        <source>&amp;About Dealwright</source>
+        <translation>&amp;Over Dealwright</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>Over &amp;Qt</translation>
+    </message>
+    <message>
+        <source>Dealwright %1
+
+Draws random playing cards, one at a time or as a batch, and shows a class what a draw means: its tally beside what chance gives.
+
+Released under the MIT licence.
+%2
+
+The Dealwright authors</source>
+        <translation>Dealwright %1
+
+Trekt willekeurige speelkaarten, één voor één of als reeks, en laat een klas zien wat een trekking betekent: het overzicht ervan naast wat het toeval geeft.
+
+Uitgebracht onder de MIT-licentie.
+%2
+
+De makers van Dealwright</translation>
+    </message>
+    <message>
+        <source>About Dealwright</source>
+        <translation>Over Dealwright</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Beel&amp;d</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -423,6 +489,22 @@
         <source>New Method</source>
         <extracomment>The chooser&apos;s first button: it opens the draw window, which draws one card at a time.</extracomment>
         <translation>Nieuwe methode</translation>
+    </message>
+    <message>
+        <source>%1: choose how to draw</source>
+        <translation>%1: manier van trekken kiezen</translation>
+    </message>
+    <message>
+        <source>Opens the draw window: cards one at a time, with or without putting each back.</source>
+        <translation>Opent het trekvenster: kaarten één voor één, met of zonder elke kaart terug te leggen.</translation>
+    </message>
+    <message>
+        <source>Opens the batch window: a batch of up to 52 different cards at once.</source>
+        <translation>Opent het reeksvenster: een reeks van maximaal 52 verschillende kaarten tegelijk.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
     </message>
 </context>
 <context>
@@ -547,8 +629,8 @@ verkeerde opdrachtregel.
 <context>
     <name>app::DisplayGuard</name>
     <message>
-        <source>cannot open the windows: no display can be reached (DISPLAY or WAYLAND_DISPLAY); --batch, --help and --version work without one</source>
-        <translation>kan de vensters niet openen: geen beeldscherm bereikbaar (DISPLAY of WAYLAND_DISPLAY); --batch, --help en --version werken ook zonder</translation>
+        <source>cannot open the windows: no display or screen can be reached (DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM); --batch, --help and --version work without one</source>
+        <translation>kan de vensters niet openen: geen display of beeldscherm bereikbaar (DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM); --batch, --help en --version werken ook zonder</translation>
     </message>
 </context>
 <context>
@@ -604,6 +686,26 @@ verkeerde opdrachtregel.
     <message>
         <source>Invalid procedure call or argument: &quot;%1&quot; names no card</source>
         <translation>Ongeldige procedure-aanroep of ongeldig argument: ‘%1’ duidt geen kaart aan</translation>
+    </message>
+    <message>
+        <source>%1: batch of cards</source>
+        <translation>%1: reeks kaarten</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Cards generated</source>
+        <translation>Getrokken kaarten</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -925,6 +1027,20 @@ verkeerde opdrachtregel.
         <extracomment>What a screen reader says after a draw: %1 is the card drawn (&quot;Queen of Hearts&quot;), %2 the number of cards drawn since the last reset, as the count label shows it.</extracomment>
         <translation>%1. Getrokken kaarten: %2</translation>
     </message>
+    <message>
+        <source>No cards drawn</source>
+        <translation>Geen kaarten getrokken</translation>
+    </message>
+    <message>
+        <source>Reset. No cards drawn</source>
+        <extracomment>What a screen reader says after &quot;Reset&quot;: the draw starts again.</extracomment>
+        <translation>Opnieuw begonnen. Geen kaarten getrokken</translation>
+    </message>
+    <message>
+        <source>%1. Reset. No cards drawn</source>
+        <extracomment>What a screen reader says after a change of mode: %1 is the mode chosen, as its option reads.</extracomment>
+        <translation>%1. Opnieuw begonnen. Geen kaarten getrokken</translation>
+    </message>
 </context>
 <context>
     <name>draw::DrawWindow</name>
@@ -977,6 +1093,30 @@ verkeerde opdrachtregel.
         <source>Save Card As Image</source>
         <translation>Kaart als afbeelding opslaan</translation>
     </message>
+    <message>
+        <source>%1: draw cards</source>
+        <translation>%1: kaarten trekken</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Save &amp;History...</source>
+        <translation>Trek&amp;geschiedenis opslaan...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Tally of Draws</source>
+        <translation>&amp;Overzicht van de trekkingen</translation>
+    </message>
+    <message>
+        <source>Show Cards On &amp;Full Screen</source>
+        <translation>Kaarten &amp;schermvullend tonen</translation>
+    </message>
 </context>
 <context>
     <name>draw::FullScreenView</name>
@@ -992,6 +1132,14 @@ verkeerde opdrachtregel.
     <message>
         <source>Press &apos;Space&apos; to show next card, ESC to exit</source>
         <translation>Druk op spatie voor de volgende kaart, op Esc om af te sluiten</translation>
+    </message>
+    <message>
+        <source>%1: full screen</source>
+        <translation>%1: schermvullend</translation>
+    </message>
+    <message>
+        <source>Tally of draws</source>
+        <translation>Overzicht van de trekkingen</translation>
     </message>
 </context>
 <context>
@@ -1011,6 +1159,24 @@ verkeerde opdrachtregel.
     <message>
         <source>Only the last element of the row can be removed</source>
         <translation>Alleen het laatste element van de rij kan worden verwijderd</translation>
+    </message>
+</context>
+<context>
+    <name>menus::ManualWindow</name>
+    <message>
+        <source>Dealwright: manual</source>
+        <translation>Dealwright: handleiding</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Handleiding</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>The settings file %1 is %2, larger than a settings file may be (%3). It has not been read: Dealwright works with its default settings and leaves the file as it is.</source>
+        <translation>Het instellingenbestand %1 is %2, groter dan een instellingenbestand mag zijn (%3). Het is niet gelezen: Dealwright werkt met de standaardinstellingen en laat het bestand zoals het is.</translation>
     </message>
 </context>
 <context>

@@ -309,6 +309,72 @@
     </message>
 </context>
 <context>
+    <name>HistoryFile</name>
+    <message>
+        <source>The draw history could not be saved as &quot;%1&quot;: %2.
+A file already there is left as it was.</source>
+        <translation>Nie udało się zapisać historii losowań jako „%1”: %2.
+Plik, który już tam był, pozostaje bez zmian.</translation>
+    </message>
+    <message>
+        <source>Save History</source>
+        <translation>Zapisz historię losowań</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Pliki CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Podręcznik</translation>
+    </message>
+    <message>
+        <source>&amp;About Dealwright</source>
+        <translation>&amp;O programie Dealwright</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>O &amp;Qt</translation>
+    </message>
+    <message>
+        <source>Dealwright %1
+
+Draws random playing cards, one at a time or as a batch, and shows a class what a draw means: its tally beside what chance gives.
+
+Released under the MIT licence.
+%2
+
+The Dealwright authors</source>
+        <translation>Dealwright %1
+
+Losuje karty do gry, pojedynczo lub zestawami, i pokazuje klasie, co znaczy losowanie: jego podsumowanie obok tego, co daje przypadek.
+
+Udostępniony na licencji MIT.
+%2
+
+Autorzy programu Dealwright</translation>
+    </message>
+    <message>
+        <source>About Dealwright</source>
+        <translation>O programie Dealwright</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Widok</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -426,6 +492,22 @@
         <source>New Method</source>
         <extracomment>The chooser&apos;s first button: it opens the draw window, which draws one card at a time.</extracomment>
         <translation>Nowa metoda</translation>
+    </message>
+    <message>
+        <source>%1: choose how to draw</source>
+        <translation>%1: wybierz sposób losowania</translation>
+    </message>
+    <message>
+        <source>Opens the draw window: cards one at a time, with or without putting each back.</source>
+        <translation>Otwiera okno losowania: karty po jednej, ze zwracaniem każdej albo bez.</translation>
+    </message>
+    <message>
+        <source>Opens the batch window: a batch of up to 52 different cards at once.</source>
+        <translation>Otwiera okno zestawów: zestaw do 52 różnych kart naraz.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
     </message>
 </context>
 <context>
@@ -549,8 +631,8 @@ formacie lub wysokości, nieprzydatnym katalogu albo błędnym wierszu poleceń.
 <context>
     <name>app::DisplayGuard</name>
     <message>
-        <source>cannot open the windows: no display can be reached (DISPLAY or WAYLAND_DISPLAY); --batch, --help and --version work without one</source>
-        <translation>nie można otworzyć okien: żaden ekran nie jest osiągalny (DISPLAY lub WAYLAND_DISPLAY); --batch, --help i --version działają bez niego</translation>
+        <source>cannot open the windows: no display or screen can be reached (DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM); --batch, --help and --version work without one</source>
+        <translation>nie można otworzyć okien: żaden serwer wyświetlania ani ekran nie jest osiągalny (DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM); --batch, --help i --version działają bez nich</translation>
     </message>
 </context>
 <context>
@@ -606,6 +688,26 @@ formacie lub wysokości, nieprzydatnym katalogu albo błędnym wierszu poleceń.
     <message>
         <source>Invalid procedure call or argument: &quot;%1&quot; names no card</source>
         <translation>Nieprawidłowe wywołanie procedury lub argument: „%1” nie oznacza żadnej karty</translation>
+    </message>
+    <message>
+        <source>%1: batch of cards</source>
+        <translation>%1: zestaw kart</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Zamknij</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Cards generated</source>
+        <translation>Wylosowane karty</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -927,6 +1029,20 @@ formacie lub wysokości, nieprzydatnym katalogu albo błędnym wierszu poleceń.
         <extracomment>What a screen reader says after a draw: %1 is the card drawn (&quot;Queen of Hearts&quot;), %2 the number of cards drawn since the last reset, as the count label shows it.</extracomment>
         <translation>%1. Wylosowane karty: %2</translation>
     </message>
+    <message>
+        <source>No cards drawn</source>
+        <translation>Nie wylosowano żadnej karty</translation>
+    </message>
+    <message>
+        <source>Reset. No cards drawn</source>
+        <extracomment>What a screen reader says after &quot;Reset&quot;: the draw starts again.</extracomment>
+        <translation>Wyzerowano. Nie wylosowano żadnej karty</translation>
+    </message>
+    <message>
+        <source>%1. Reset. No cards drawn</source>
+        <extracomment>What a screen reader says after a change of mode: %1 is the mode chosen, as its option reads.</extracomment>
+        <translation>%1. Wyzerowano. Nie wylosowano żadnej karty</translation>
+    </message>
 </context>
 <context>
     <name>draw::DrawWindow</name>
@@ -979,6 +1095,30 @@ formacie lub wysokości, nieprzydatnym katalogu albo błędnym wierszu poleceń.
         <source>Save Card As Image</source>
         <translation>Zapisz kartę jako obraz</translation>
     </message>
+    <message>
+        <source>%1: draw cards</source>
+        <translation>%1: losowanie kart</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Save &amp;History...</source>
+        <translation>Zapisz &amp;historię losowań...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Zamknij</translation>
+    </message>
+    <message>
+        <source>&amp;Tally of Draws</source>
+        <translation>&amp;Podsumowanie losowań</translation>
+    </message>
+    <message>
+        <source>Show Cards On &amp;Full Screen</source>
+        <translation>Pokaż karty na pełnym &amp;ekranie</translation>
+    </message>
 </context>
 <context>
     <name>draw::FullScreenView</name>
@@ -994,6 +1134,14 @@ formacie lub wysokości, nieprzydatnym katalogu albo błędnym wierszu poleceń.
     <message>
         <source>Press &apos;Space&apos; to show next card, ESC to exit</source>
         <translation>Spacja pokazuje następną kartę, Esc kończy</translation>
+    </message>
+    <message>
+        <source>%1: full screen</source>
+        <translation>%1: pełny ekran</translation>
+    </message>
+    <message>
+        <source>Tally of draws</source>
+        <translation>Podsumowanie losowań</translation>
     </message>
 </context>
 <context>
@@ -1013,6 +1161,24 @@ formacie lub wysokości, nieprzydatnym katalogu albo błędnym wierszu poleceń.
     <message>
         <source>Only the last element of the row can be removed</source>
         <translation>Można usunąć tylko ostatni element rzędu</translation>
+    </message>
+</context>
+<context>
+    <name>menus::ManualWindow</name>
+    <message>
+        <source>Dealwright: manual</source>
+        <translation>Dealwright: podręcznik</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Podręcznik</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>The settings file %1 is %2, larger than a settings file may be (%3). It has not been read: Dealwright works with its default settings and leaves the file as it is.</source>
+        <translation>Plik ustawień %1 ma %2, więcej, niż może mieć plik ustawień (%3). Nie został odczytany: Dealwright działa z ustawieniami domyślnymi i pozostawia plik bez zmian.</translation>
     </message>
 </context>
 <context>

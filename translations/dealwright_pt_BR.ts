@@ -309,6 +309,72 @@
     </message>
 </context>
 <context>
+    <name>HistoryFile</name>
+    <message>
+        <source>The draw history could not be saved as &quot;%1&quot;: %2.
+A file already there is left as it was.</source>
+        <translation>Não foi possível salvar o histórico de retiradas como “%1”: %2.
+Um arquivo que já existia lá permanece como estava.</translation>
+    </message>
+    <message>
+        <source>Save History</source>
+        <translation>Salvar o histórico de retiradas</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Arquivos CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Manual</translation>
+    </message>
+    <message>
+        <source>&amp;About Dealwright</source>
+        <translation>&amp;Sobre o Dealwright</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>Sobre o &amp;Qt</translation>
+    </message>
+    <message>
+        <source>Dealwright %1
+
+Draws random playing cards, one at a time or as a batch, and shows a class what a draw means: its tally beside what chance gives.
+
+Released under the MIT licence.
+%2
+
+The Dealwright authors</source>
+        <translation>Dealwright %1
+
+Tira cartas de baralho ao acaso, uma de cada vez ou em lote, e mostra a uma turma o que significa uma retirada: o balanço dela ao lado do que o acaso dá.
+
+Publicado sob a licença MIT.
+%2
+
+Os autores do Dealwright</translation>
+    </message>
+    <message>
+        <source>About Dealwright</source>
+        <translation>Sobre o Dealwright</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Exibir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -423,6 +489,22 @@
         <source>New Method</source>
         <extracomment>The chooser&apos;s first button: it opens the draw window, which draws one card at a time.</extracomment>
         <translation>Método novo</translation>
+    </message>
+    <message>
+        <source>%1: choose how to draw</source>
+        <translation>%1: escolha como tirar as cartas</translation>
+    </message>
+    <message>
+        <source>Opens the draw window: cards one at a time, with or without putting each back.</source>
+        <translation>Abre a janela de retirada: uma carta de cada vez, devolvendo ou não cada uma.</translation>
+    </message>
+    <message>
+        <source>Opens the batch window: a batch of up to 52 different cards at once.</source>
+        <translation>Abre a janela de lotes: um lote de até 52 cartas diferentes de uma só vez.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
     </message>
 </context>
 <context>
@@ -546,8 +628,8 @@ formato ou altura inválidos, pasta inutilizável ou linha de comando errada.
 <context>
     <name>app::DisplayGuard</name>
     <message>
-        <source>cannot open the windows: no display can be reached (DISPLAY or WAYLAND_DISPLAY); --batch, --help and --version work without one</source>
-        <translation>não é possível abrir as janelas: nenhuma tela está acessível (DISPLAY ou WAYLAND_DISPLAY); --batch, --help e --version funcionam sem ela</translation>
+        <source>cannot open the windows: no display or screen can be reached (DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM); --batch, --help and --version work without one</source>
+        <translation>não é possível abrir as janelas: nenhum servidor gráfico ou tela está acessível (DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM); --batch, --help e --version funcionam sem eles</translation>
     </message>
 </context>
 <context>
@@ -603,6 +685,26 @@ formato ou altura inválidos, pasta inutilizável ou linha de comando errada.
     <message>
         <source>Invalid procedure call or argument: &quot;%1&quot; names no card</source>
         <translation>Chamada de procedimento ou argumento inválido: “%1” não indica nenhuma carta</translation>
+    </message>
+    <message>
+        <source>%1: batch of cards</source>
+        <translation>%1: lote de cartas</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Cards generated</source>
+        <translation>Cartas geradas</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -924,6 +1026,20 @@ formato ou altura inválidos, pasta inutilizável ou linha de comando errada.
         <extracomment>What a screen reader says after a draw: %1 is the card drawn (&quot;Queen of Hearts&quot;), %2 the number of cards drawn since the last reset, as the count label shows it.</extracomment>
         <translation>%1. Cartas tiradas: %2</translation>
     </message>
+    <message>
+        <source>No cards drawn</source>
+        <translation>Nenhuma carta tirada</translation>
+    </message>
+    <message>
+        <source>Reset. No cards drawn</source>
+        <extracomment>What a screen reader says after &quot;Reset&quot;: the draw starts again.</extracomment>
+        <translation>Reiniciado. Nenhuma carta tirada</translation>
+    </message>
+    <message>
+        <source>%1. Reset. No cards drawn</source>
+        <extracomment>What a screen reader says after a change of mode: %1 is the mode chosen, as its option reads.</extracomment>
+        <translation>%1. Reiniciado. Nenhuma carta tirada</translation>
+    </message>
 </context>
 <context>
     <name>draw::DrawWindow</name>
@@ -976,6 +1092,30 @@ formato ou altura inválidos, pasta inutilizável ou linha de comando errada.
         <source>Save Card As Image</source>
         <translation>Salvar a carta como imagem</translation>
     </message>
+    <message>
+        <source>%1: draw cards</source>
+        <translation>%1: tirar cartas</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Save &amp;History...</source>
+        <translation>Salvar &amp;histórico...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>&amp;Tally of Draws</source>
+        <translation>&amp;Balanço das retiradas</translation>
+    </message>
+    <message>
+        <source>Show Cards On &amp;Full Screen</source>
+        <translation>Mostrar as cartas em &amp;tela cheia</translation>
+    </message>
 </context>
 <context>
     <name>draw::FullScreenView</name>
@@ -991,6 +1131,14 @@ formato ou altura inválidos, pasta inutilizável ou linha de comando errada.
     <message>
         <source>Press &apos;Space&apos; to show next card, ESC to exit</source>
         <translation>Pressione Espaço para a próxima carta e Esc para sair</translation>
+    </message>
+    <message>
+        <source>%1: full screen</source>
+        <translation>%1: tela cheia</translation>
+    </message>
+    <message>
+        <source>Tally of draws</source>
+        <translation>Balanço das retiradas</translation>
     </message>
 </context>
 <context>
@@ -1010,6 +1158,24 @@ formato ou altura inválidos, pasta inutilizável ou linha de comando errada.
     <message>
         <source>Only the last element of the row can be removed</source>
         <translation>Só o último elemento da fileira pode ser removido</translation>
+    </message>
+</context>
+<context>
+    <name>menus::ManualWindow</name>
+    <message>
+        <source>Dealwright: manual</source>
+        <translation>Dealwright: manual</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>The settings file %1 is %2, larger than a settings file may be (%3). It has not been read: Dealwright works with its default settings and leaves the file as it is.</source>
+        <translation>O arquivo de configurações %1 tem %2, mais do que um arquivo de configurações pode ter (%3). Ele não foi lido: o Dealwright funciona com as configurações padrão e deixa o arquivo como está.</translation>
     </message>
 </context>
 <context>

@@ -309,6 +309,72 @@
     </message>
 </context>
 <context>
+    <name>HistoryFile</name>
+    <message>
+        <source>The draw history could not be saved as &quot;%1&quot;: %2.
+A file already there is left as it was.</source>
+        <translation>Не вдалося зберегти історію витягань як «%1»: %2.
+Файл, який уже там був, залишається без змін.</translation>
+    </message>
+    <message>
+        <source>Save History</source>
+        <translation>Зберегти історію витягань</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Файли CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>По&amp;сібник</translation>
+    </message>
+    <message>
+        <source>&amp;About Dealwright</source>
+        <translation>&amp;Про Dealwright</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>Про &amp;Qt</translation>
+    </message>
+    <message>
+        <source>Dealwright %1
+
+Draws random playing cards, one at a time or as a batch, and shows a class what a draw means: its tally beside what chance gives.
+
+Released under the MIT licence.
+%2
+
+The Dealwright authors</source>
+        <translation>Dealwright %1
+
+Витягує випадкові гральні карти, по одній або набором, і показує класу, що означає витягання: його підсумок поруч із тим, що дає випадок.
+
+Розповсюджується за ліцензією MIT.
+%2
+
+Автори Dealwright</translation>
+    </message>
+    <message>
+        <source>About Dealwright</source>
+        <translation>Про Dealwright</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Перегляд</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Довідка</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -426,6 +492,22 @@
         <source>New Method</source>
         <extracomment>The chooser&apos;s first button: it opens the draw window, which draws one card at a time.</extracomment>
         <translation>Новий спосіб</translation>
+    </message>
+    <message>
+        <source>%1: choose how to draw</source>
+        <translation>%1: виберіть спосіб витягання</translation>
+    </message>
+    <message>
+        <source>Opens the draw window: cards one at a time, with or without putting each back.</source>
+        <translation>Відкриває вікно витягання: карти по одній, з поверненням кожної або без.</translation>
+    </message>
+    <message>
+        <source>Opens the batch window: a batch of up to 52 different cards at once.</source>
+        <translation>Відкриває вікно наборів: набір до 52 різних карт за раз.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Довідка</translation>
     </message>
 </context>
 <context>
@@ -549,8 +631,8 @@ an unusable folder or a wrong command line.
 <context>
     <name>app::DisplayGuard</name>
     <message>
-        <source>cannot open the windows: no display can be reached (DISPLAY or WAYLAND_DISPLAY); --batch, --help and --version work without one</source>
-        <translation>не вдається відкрити вікна: жоден дисплей не доступний (DISPLAY або WAYLAND_DISPLAY); --batch, --help і --version працюють без нього</translation>
+        <source>cannot open the windows: no display or screen can be reached (DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM); --batch, --help and --version work without one</source>
+        <translation>не вдається відкрити вікна: жоден дисплей чи екран не доступний (DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM); --batch, --help і --version працюють без них</translation>
     </message>
 </context>
 <context>
@@ -606,6 +688,26 @@ an unusable folder or a wrong command line.
     <message>
         <source>Invalid procedure call or argument: &quot;%1&quot; names no card</source>
         <translation>Неправильний виклик процедури або аргумент: «%1» не позначає жодної карти</translation>
+    </message>
+    <message>
+        <source>%1: batch of cards</source>
+        <translation>%1: набір карт</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Закрити</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Cards generated</source>
+        <translation>Витягнуті карти</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -927,6 +1029,20 @@ an unusable folder or a wrong command line.
         <extracomment>What a screen reader says after a draw: %1 is the card drawn (&quot;Queen of Hearts&quot;), %2 the number of cards drawn since the last reset, as the count label shows it.</extracomment>
         <translation>%1. Витягнуто карт: %2</translation>
     </message>
+    <message>
+        <source>No cards drawn</source>
+        <translation>Жодної карти не витягнуто</translation>
+    </message>
+    <message>
+        <source>Reset. No cards drawn</source>
+        <extracomment>What a screen reader says after &quot;Reset&quot;: the draw starts again.</extracomment>
+        <translation>Скинуто. Жодної карти не витягнуто</translation>
+    </message>
+    <message>
+        <source>%1. Reset. No cards drawn</source>
+        <extracomment>What a screen reader says after a change of mode: %1 is the mode chosen, as its option reads.</extracomment>
+        <translation>%1. Скинуто. Жодної карти не витягнуто</translation>
+    </message>
 </context>
 <context>
     <name>draw::DrawWindow</name>
@@ -979,6 +1095,30 @@ an unusable folder or a wrong command line.
         <source>Save Card As Image</source>
         <translation>Зберегти карту як зображення</translation>
     </message>
+    <message>
+        <source>%1: draw cards</source>
+        <translation>%1: витягання карт</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Save &amp;History...</source>
+        <translation>Зберегти &amp;історію витягань...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Закрити</translation>
+    </message>
+    <message>
+        <source>&amp;Tally of Draws</source>
+        <translation>&amp;Підсумок витягань</translation>
+    </message>
+    <message>
+        <source>Show Cards On &amp;Full Screen</source>
+        <translation>Показати карти на &amp;весь екран</translation>
+    </message>
 </context>
 <context>
     <name>draw::FullScreenView</name>
@@ -994,6 +1134,14 @@ an unusable folder or a wrong command line.
     <message>
         <source>Press &apos;Space&apos; to show next card, ESC to exit</source>
         <translation>Пропуск — наступна карта, Esc — вихід</translation>
+    </message>
+    <message>
+        <source>%1: full screen</source>
+        <translation>%1: на весь екран</translation>
+    </message>
+    <message>
+        <source>Tally of draws</source>
+        <translation>Підсумок витягань</translation>
     </message>
 </context>
 <context>
@@ -1013,6 +1161,24 @@ an unusable folder or a wrong command line.
     <message>
         <source>Only the last element of the row can be removed</source>
         <translation>Вилучити можна лише останній елемент ряду</translation>
+    </message>
+</context>
+<context>
+    <name>menus::ManualWindow</name>
+    <message>
+        <source>Dealwright: manual</source>
+        <translation>Dealwright: посібник</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Посібник</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>The settings file %1 is %2, larger than a settings file may be (%3). It has not been read: Dealwright works with its default settings and leaves the file as it is.</source>
+        <translation>Файл параметрів %1 має розмір %2, більший, ніж дозволено для файла параметрів (%3). Його не прочитано: Dealwright працює з типовими параметрами й залишає файл без змін.</translation>
     </message>
 </context>
 <context>

@@ -309,6 +309,72 @@
     </message>
 </context>
 <context>
+    <name>HistoryFile</name>
+    <message>
+        <source>The draw history could not be saved as &quot;%1&quot;: %2.
+A file already there is left as it was.</source>
+        <translation>无法将抽牌记录保存为“%1”：%2。
+原有的同名文件保持不变。</translation>
+    </message>
+    <message>
+        <source>Save History</source>
+        <translation>保存抽牌记录</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>手册(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;About Dealwright</source>
+        <translation>关于 Dealwright(&amp;A)</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>关于 Qt(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Dealwright %1
+
+Draws random playing cards, one at a time or as a batch, and shows a class what a draw means: its tally beside what chance gives.
+
+Released under the MIT licence.
+%2
+
+The Dealwright authors</source>
+        <translation>Dealwright %1
+
+随机抽取扑克牌，可逐张抽取，也可批量抽取，并向全班展示抽牌的含义：把抽牌统计与随机情况下的预期并列对照。
+
+按 MIT 许可证发布。
+%2
+
+Dealwright 作者</translation>
+    </message>
+    <message>
+        <source>About Dealwright</source>
+        <translation>关于 Dealwright</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>查看(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -420,6 +486,22 @@
         <source>New Method</source>
         <extracomment>The chooser&apos;s first button: it opens the draw window, which draws one card at a time.</extracomment>
         <translation>新方法</translation>
+    </message>
+    <message>
+        <source>%1: choose how to draw</source>
+        <translation>%1：选择抽牌方式</translation>
+    </message>
+    <message>
+        <source>Opens the draw window: cards one at a time, with or without putting each back.</source>
+        <translation>打开抽牌窗口：一次抽一张牌，每张可放回或不放回。</translation>
+    </message>
+    <message>
+        <source>Opens the batch window: a batch of up to 52 different cards at once.</source>
+        <translation>打开批量窗口：一次抽出最多 52 张互不相同的牌。</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
     </message>
 </context>
 <context>
@@ -543,8 +625,8 @@ an unusable folder or a wrong command line.
 <context>
     <name>app::DisplayGuard</name>
     <message>
-        <source>cannot open the windows: no display can be reached (DISPLAY or WAYLAND_DISPLAY); --batch, --help and --version work without one</source>
-        <translation>无法打开窗口：无法连接任何显示（DISPLAY 或 WAYLAND_DISPLAY）；--batch、--help 和 --version 无需显示也能使用</translation>
+        <source>cannot open the windows: no display or screen can be reached (DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM); --batch, --help and --version work without one</source>
+        <translation>无法打开窗口：无法连接任何显示或屏幕（DISPLAY、WAYLAND_DISPLAY、QT_QPA_PLATFORM）；--batch、--help 和 --version 无需显示也能使用</translation>
     </message>
 </context>
 <context>
@@ -600,6 +682,26 @@ an unusable folder or a wrong command line.
     <message>
         <source>Invalid procedure call or argument: &quot;%1&quot; names no card</source>
         <translation>无效的过程调用或参数：“%1”不代表任何牌</translation>
+    </message>
+    <message>
+        <source>%1: batch of cards</source>
+        <translation>%1：批量抽牌</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Cards generated</source>
+        <translation>抽出的牌</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1，%2</translation>
     </message>
 </context>
 <context>
@@ -921,6 +1023,20 @@ an unusable folder or a wrong command line.
         <extracomment>What a screen reader says after a draw: %1 is the card drawn (&quot;Queen of Hearts&quot;), %2 the number of cards drawn since the last reset, as the count label shows it.</extracomment>
         <translation>%1。已抽牌数：%2</translation>
     </message>
+    <message>
+        <source>No cards drawn</source>
+        <translation>尚未抽牌</translation>
+    </message>
+    <message>
+        <source>Reset. No cards drawn</source>
+        <extracomment>What a screen reader says after &quot;Reset&quot;: the draw starts again.</extracomment>
+        <translation>已重置。尚未抽牌</translation>
+    </message>
+    <message>
+        <source>%1. Reset. No cards drawn</source>
+        <extracomment>What a screen reader says after a change of mode: %1 is the mode chosen, as its option reads.</extracomment>
+        <translation>%1。已重置。尚未抽牌</translation>
+    </message>
 </context>
 <context>
     <name>draw::DrawWindow</name>
@@ -973,6 +1089,30 @@ an unusable folder or a wrong command line.
         <source>Save Card As Image</source>
         <translation>将牌保存为图片</translation>
     </message>
+    <message>
+        <source>%1: draw cards</source>
+        <translation>%1：抽牌</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Save &amp;History...</source>
+        <translation>保存抽牌记录(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Tally of Draws</source>
+        <translation>抽牌统计(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Show Cards On &amp;Full Screen</source>
+        <translation>全屏显示牌(&amp;F)</translation>
+    </message>
 </context>
 <context>
     <name>draw::FullScreenView</name>
@@ -988,6 +1128,14 @@ an unusable folder or a wrong command line.
     <message>
         <source>Press &apos;Space&apos; to show next card, ESC to exit</source>
         <translation>按空格键显示下一张牌，按 Esc 键退出</translation>
+    </message>
+    <message>
+        <source>%1: full screen</source>
+        <translation>%1：全屏</translation>
+    </message>
+    <message>
+        <source>Tally of draws</source>
+        <translation>抽牌统计</translation>
     </message>
 </context>
 <context>
@@ -1007,6 +1155,24 @@ an unusable folder or a wrong command line.
     <message>
         <source>Only the last element of the row can be removed</source>
         <translation>只能移除这一排的最后一个元素</translation>
+    </message>
+</context>
+<context>
+    <name>menus::ManualWindow</name>
+    <message>
+        <source>Dealwright: manual</source>
+        <translation>Dealwright：手册</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>手册</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>The settings file %1 is %2, larger than a settings file may be (%3). It has not been read: Dealwright works with its default settings and leaves the file as it is.</source>
+        <translation>设置文件 %1 的大小为 %2，超过了设置文件允许的大小（%3）。该文件未被读取：Dealwright 使用默认设置运行，并保持该文件不变。</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,9 @@ and fails, naming the texts, when a language
   - translates a text without its placeholders (%1 ... %9; %n may be left
     out of a plural form, as in Arabic "ورقة واحدة") or with others;
   - gives a direction other than LTR or RTL for QT_LAYOUT_DIRECTION.
+Fails too when a source of the program that holds translatable texts is
+left out of the scan (its folder missing from translations/CMakeLists.txt):
+its texts would stay English in every language without any entry showing.
 Prints each language's number of entries.
 
   check_translations.py --lupdate LUPDATE --sources LIST --source-dir DIR --languages de;fr;...
@@ -26,6 +29,32 @@ import tempfile
 import xml.etree.ElementTree as ET
 
 PLACEHOLDER = re.compile(r"%(?:L?[1-9]|n|Ln)")
+# A text handed to Qt's translation system in C++.
+TRANSLATABLE = re.compile(r'\b(?:tr|translate)\s*\(\s*"|\bQT_TR(?:ANSLATE)?_N?_?NOOP\b')
+# Folders whose texts the program never shows: tests, benchmarks, the art
+# generator.
+NOT_PROGRAM = {"tests", "bench", "tools"}
+
+
+def unscanned_sources(source_dir, scanned):
+    """The program's C++ files with translatable texts that the scan leaves out."""
+    scanned = {os.path.realpath(path) for path in scanned}
+    missing = []
+    for folder, subfolders, files in os.walk(source_dir):
+        relative = os.path.relpath(folder, source_dir)
+        top = relative.split(os.sep)[0]
+        # Build trees (of this or any configuration) and hidden folders hold no sources.
+        if relative != "." and (top in NOT_PROGRAM or top.startswith(".") or "CMakeCache.txt" in files):
+            subfolders[:] = []
+            continue
+        for name in files:
+            path = os.path.join(folder, name)
+            if not name.endswith((".cpp", ".h")) or os.path.realpath(path) in scanned:
+                continue
+            with open(path, encoding="utf-8", errors="replace") as source:
+                if TRANSLATABLE.search(source.read()):
+                    missing.append(os.path.relpath(path, source_dir))
+    return sorted(missing)
 
 
 def placeholders(text, numerus):
@@ -79,6 +108,11 @@ def main():
     args = parser.parse_args()
     languages = [l for l in re.split(r"[;,]", args.languages) if l]
     failed = False
+    with open(args.sources, encoding="utf-8") as listing:
+        scanned = [line.strip() for line in listing if line.strip()]
+    for path in unscanned_sources(args.source_dir, scanned):
+        print(f"FAIL: {path} has texts to translate but is not scanned for them (translations/CMakeLists.txt)")
+        failed = True
     with tempfile.TemporaryDirectory() as work:
         copies = []
         for language in languages:

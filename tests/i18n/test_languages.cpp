@@ -3,7 +3,8 @@
 // points unless given; the test runs at 10 and at 16): the chooser, the
 // draw window, the full-screen view with both its labels, the batch window,
 // the error report and a validation message. Every caption fits its
-// control and none is left in English; under Arabic every window is the
+// control and none is left in English, every menu entry keeps a mnemonic
+// of its own in its menu; under Arabic every window is the
 // mirror of its English self and the fan grows to the left. Also: Qt's own
 // dialogs in the language, file names English, numbers in the language.
 #include "app/ChooserWindow.h"
@@ -28,6 +29,8 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -127,6 +130,31 @@ QMap<QString, QString> captions(Windows &shown)
     return found;
 }
 
+// A translated menu whose entries (or a bar whose titles) lack a mnemonic
+// or share one cannot be worked by keyboard.
+QStringList mnemonicProblems(QWidget *window)
+{
+    QStringList problems;
+    const auto check = [&](const QString &where, const QList<QAction *> &entries) {
+        QSet<QString> keys;
+        for (const QAction *entry : entries) {
+            if (entry->isSeparator() || !entry->isVisible())
+                continue;
+            const QString key = QKeySequence::mnemonic(entry->text()).toString().toLower();
+            if (key.isEmpty())
+                problems << QStringLiteral("%1: \"%2\" has no mnemonic").arg(where, entry->text());
+            else if (keys.contains(key))
+                problems << QStringLiteral("%1: \"%2\" repeats the mnemonic %3").arg(where, entry->text(), key);
+            keys.insert(key);
+        }
+    };
+    for (const QMenuBar *bar : window->findChildren<QMenuBar *>())
+        check(window->objectName() + u'/' + bar->objectName(), bar->actions());
+    for (const QMenu *menu : window->findChildren<QMenu *>())
+        check(window->objectName() + u'/' + menu->objectName(), menu->actions());
+    return problems;
+}
+
 // Where every control placed in twips stands in its parent.
 struct Place {
     QRect rect;
@@ -199,7 +227,7 @@ private slots:
         Windows shown;
         QStringList problems;
         for (QWidget *window : shown.all()) {
-            problems << testsupport::clippedCaptions(window);
+            problems << testsupport::clippedCaptions(window) << mnemonicProblems(window);
             const QRect available = window->screen()->availableGeometry();
             if (window != shown.fullScreen() && (window->frameGeometry().width() > available.width()
                                                  || window->frameGeometry().height() > available.height()))
