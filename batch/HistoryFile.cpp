@@ -20,7 +20,7 @@ QString suggestedHistoryPath(const QString &outputFolder)
 
 QString historyNotSavedText(const QString &path, const QString &reason)
 {
-    return QCoreApplication::translate("HistoryFile",
+    return QCoreApplication::translate("batch::HistoryFile",
                                        "The draw history could not be saved as \"%1\": %2.\n"
                                        "A file already there is left as it was.")
         .arg(QDir::toNativeSeparators(path), reason);
@@ -29,8 +29,8 @@ QString historyNotSavedText(const QString &path, const QString &reason)
 QString saveHistory(QWidget *owner, const QByteArray &csv, const QString &outputFolder)
 {
     const QString path = shell::platform().saver->saveFileName(
-        owner, QCoreApplication::translate("HistoryFile", "Save History"), suggestedHistoryPath(outputFolder),
-        QCoreApplication::translate("HistoryFile", "CSV files (*.csv)"));
+        owner, QCoreApplication::translate("batch::HistoryFile", "Save History"), suggestedHistoryPath(outputFolder),
+        QCoreApplication::translate("batch::HistoryFile", "CSV files (*.csv)"));
     if (path.isEmpty())
         return QString();
     try {

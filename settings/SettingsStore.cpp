@@ -134,7 +134,7 @@ std::optional<QString> find(const QString &key)
 QString tooLargeMessage(const QString &path, qint64 size)
 {
     const QLocale locale;
-    return QCoreApplication::translate("settings",
+    return QCoreApplication::translate("settings::SettingsStore",
                                        "The settings file %1 is %2, larger than a settings file may be (%3). It has "
                                        "not been read: Dealwright works with its default settings and leaves the "
                                        "file as it is.")

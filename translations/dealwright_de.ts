@@ -309,23 +309,6 @@
     </message>
 </context>
 <context>
-    <name>HistoryFile</name>
-    <message>
-        <source>The draw history could not be saved as &quot;%1&quot;: %2.
-A file already there is left as it was.</source>
-        <translation>Der Ziehungsverlauf konnte nicht als „%1“ gespeichert werden: %2.
-Eine dort bereits vorhandene Datei bleibt unverändert.</translation>
-    </message>
-    <message>
-        <source>Save History</source>
-        <translation>Ziehungsverlauf speichern</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation>CSV-Dateien (*.csv)</translation>
-    </message>
-</context>
-<context>
     <name>Menus</name>
     <message>
         <source>&amp;Manual</source>
@@ -772,6 +755,23 @@ unbrauchbaren Ordner oder einer falschen Befehlszeile.
     </message>
 </context>
 <context>
+    <name>batch::HistoryFile</name>
+    <message>
+        <source>The draw history could not be saved as &quot;%1&quot;: %2.
+A file already there is left as it was.</source>
+        <translation>Der Ziehungsverlauf konnte nicht als „%1“ gespeichert werden: %2.
+Eine dort bereits vorhandene Datei bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Save History</source>
+        <translation>Ziehungsverlauf speichern</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>cards::DrawState</name>
     <message>
         <source>Cards drawn: %1</source>
@@ -1173,14 +1173,11 @@ unbrauchbaren Ordner oder einer falschen Befehlszeile.
     </message>
 </context>
 <context>
-    <name>settings</name>
+    <name>settings::SettingsStore</name>
     <message>
         <source>The settings file %1 is %2, larger than a settings file may be (%3). It has not been read: Dealwright works with its default settings and leaves the file as it is.</source>
         <translation>Die Einstellungsdatei %1 ist %2 groß, größer als eine Einstellungsdatei sein darf (%3). Sie wurde nicht gelesen: Dealwright arbeitet mit den Standardeinstellungen und lässt die Datei unverändert.</translation>
     </message>
-</context>
-<context>
-    <name>settings::SettingsStore</name>
     <message>
         <source>there is no permission to write in the folder %1 (%2)</source>
         <extracomment>The reason a setting cannot be saved; %1 is a folder, %2 the system&apos;s reason.</extracomment>

@@ -309,23 +309,6 @@
     </message>
 </context>
 <context>
-    <name>HistoryFile</name>
-    <message>
-        <source>The draw history could not be saved as &quot;%1&quot;: %2.
-A file already there is left as it was.</source>
-        <translation>No se pudo guardar el historial de extracciones como «%1»: %2.
-Un archivo que ya estuviera allí queda como estaba.</translation>
-    </message>
-    <message>
-        <source>Save History</source>
-        <translation>Guardar el historial de extracciones</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation>Archivos CSV (*.csv)</translation>
-    </message>
-</context>
-<context>
     <name>Menus</name>
     <message>
         <source>&amp;Manual</source>
@@ -772,6 +755,23 @@ es incorrecta.
     </message>
 </context>
 <context>
+    <name>batch::HistoryFile</name>
+    <message>
+        <source>The draw history could not be saved as &quot;%1&quot;: %2.
+A file already there is left as it was.</source>
+        <translation>No se pudo guardar el historial de extracciones como «%1»: %2.
+Un archivo que ya estuviera allí queda como estaba.</translation>
+    </message>
+    <message>
+        <source>Save History</source>
+        <translation>Guardar el historial de extracciones</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>cards::DrawState</name>
     <message>
         <source>Cards drawn: %1</source>
@@ -1173,14 +1173,11 @@ es incorrecta.
     </message>
 </context>
 <context>
-    <name>settings</name>
+    <name>settings::SettingsStore</name>
     <message>
         <source>The settings file %1 is %2, larger than a settings file may be (%3). It has not been read: Dealwright works with its default settings and leaves the file as it is.</source>
         <translation>El archivo de ajustes %1 ocupa %2, más de lo que puede ocupar un archivo de ajustes (%3). No se ha leído: Dealwright funciona con los ajustes predeterminados y deja el archivo como está.</translation>
     </message>
-</context>
-<context>
-    <name>settings::SettingsStore</name>
     <message>
         <source>there is no permission to write in the folder %1 (%2)</source>
         <extracomment>The reason a setting cannot be saved; %1 is a folder, %2 the system&apos;s reason.</extracomment>

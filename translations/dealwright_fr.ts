@@ -309,23 +309,6 @@
     </message>
 </context>
 <context>
-    <name>HistoryFile</name>
-    <message>
-        <source>The draw history could not be saved as &quot;%1&quot;: %2.
-A file already there is left as it was.</source>
-        <translation>L’historique des tirages n’a pas pu être enregistré sous «&#xa0;%1&#xa0;»&#x202f;: %2.
-Un fichier déjà présent est laissé tel quel.</translation>
-    </message>
-    <message>
-        <source>Save History</source>
-        <translation>Enregistrer l’historique des tirages</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation>Fichiers CSV (*.csv)</translation>
-    </message>
-</context>
-<context>
     <name>Menus</name>
     <message>
         <source>&amp;Manual</source>
@@ -772,6 +755,23 @@ erronée.
     </message>
 </context>
 <context>
+    <name>batch::HistoryFile</name>
+    <message>
+        <source>The draw history could not be saved as &quot;%1&quot;: %2.
+A file already there is left as it was.</source>
+        <translation>L’historique des tirages n’a pas pu être enregistré sous «&#xa0;%1&#xa0;»&#x202f;: %2.
+Un fichier déjà présent est laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>Save History</source>
+        <translation>Enregistrer l’historique des tirages</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>cards::DrawState</name>
     <message>
         <source>Cards drawn: %1</source>
@@ -1173,14 +1173,11 @@ erronée.
     </message>
 </context>
 <context>
-    <name>settings</name>
+    <name>settings::SettingsStore</name>
     <message>
         <source>The settings file %1 is %2, larger than a settings file may be (%3). It has not been read: Dealwright works with its default settings and leaves the file as it is.</source>
         <translation>Le fichier de réglages %1 fait %2, plus que la taille permise pour un fichier de réglages (%3). Il n’a pas été lu&#x202f;: Dealwright fonctionne avec ses réglages par défaut et laisse le fichier tel quel.</translation>
     </message>
-</context>
-<context>
-    <name>settings::SettingsStore</name>
     <message>
         <source>there is no permission to write in the folder %1 (%2)</source>
         <extracomment>The reason a setting cannot be saved; %1 is a folder, %2 the system&apos;s reason.</extracomment>

@@ -309,23 +309,6 @@
     </message>
 </context>
 <context>
-    <name>HistoryFile</name>
-    <message>
-        <source>The draw history could not be saved as &quot;%1&quot;: %2.
-A file already there is left as it was.</source>
-        <translation>Impossibile salvare la cronologia delle estrazioni come «%1»: %2.
-Un file già presente resta com&apos;era.</translation>
-    </message>
-    <message>
-        <source>Save History</source>
-        <translation>Salva la cronologia delle estrazioni</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation>File CSV (*.csv)</translation>
-    </message>
-</context>
-<context>
     <name>Menus</name>
     <message>
         <source>&amp;Manual</source>
@@ -771,6 +754,23 @@ validi, una cartella inutilizzabile o una riga di comando errata.
     </message>
 </context>
 <context>
+    <name>batch::HistoryFile</name>
+    <message>
+        <source>The draw history could not be saved as &quot;%1&quot;: %2.
+A file already there is left as it was.</source>
+        <translation>Impossibile salvare la cronologia delle estrazioni come «%1»: %2.
+Un file già presente resta com&apos;era.</translation>
+    </message>
+    <message>
+        <source>Save History</source>
+        <translation>Salva la cronologia delle estrazioni</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>cards::DrawState</name>
     <message>
         <source>Cards drawn: %1</source>
@@ -1172,14 +1172,11 @@ validi, una cartella inutilizzabile o una riga di comando errata.
     </message>
 </context>
 <context>
-    <name>settings</name>
+    <name>settings::SettingsStore</name>
     <message>
         <source>The settings file %1 is %2, larger than a settings file may be (%3). It has not been read: Dealwright works with its default settings and leaves the file as it is.</source>
         <translation>Il file delle impostazioni %1 occupa %2, più di quanto possa occupare un file delle impostazioni (%3). Non è stato letto: Dealwright funziona con le impostazioni predefinite e lascia il file com&apos;è.</translation>
     </message>
-</context>
-<context>
-    <name>settings::SettingsStore</name>
     <message>
         <source>there is no permission to write in the folder %1 (%2)</source>
         <extracomment>The reason a setting cannot be saved; %1 is a folder, %2 the system&apos;s reason.</extracomment>

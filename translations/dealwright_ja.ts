@@ -309,23 +309,6 @@
     </message>
 </context>
 <context>
-    <name>HistoryFile</name>
-    <message>
-        <source>The draw history could not be saved as &quot;%1&quot;: %2.
-A file already there is left as it was.</source>
-        <translation>引いた履歴を「%1」として保存できませんでした: %2。
-すでにあるファイルは元のまま残ります。</translation>
-    </message>
-    <message>
-        <source>Save History</source>
-        <translation>引いた履歴を保存</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation>CSV ファイル (*.csv)</translation>
-    </message>
-</context>
-<context>
     <name>Menus</name>
     <message>
         <source>&amp;Manual</source>
@@ -768,6 +751,23 @@ an unusable folder or a wrong command line.
     </message>
 </context>
 <context>
+    <name>batch::HistoryFile</name>
+    <message>
+        <source>The draw history could not be saved as &quot;%1&quot;: %2.
+A file already there is left as it was.</source>
+        <translation>引いた履歴を「%1」として保存できませんでした: %2。
+すでにあるファイルは元のまま残ります。</translation>
+    </message>
+    <message>
+        <source>Save History</source>
+        <translation>引いた履歴を保存</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>cards::DrawState</name>
     <message>
         <source>Cards drawn: %1</source>
@@ -1169,14 +1169,11 @@ an unusable folder or a wrong command line.
     </message>
 </context>
 <context>
-    <name>settings</name>
+    <name>settings::SettingsStore</name>
     <message>
         <source>The settings file %1 is %2, larger than a settings file may be (%3). It has not been read: Dealwright works with its default settings and leaves the file as it is.</source>
         <translation>設定ファイル %1 のサイズは %2 で、設定ファイルの上限 (%3) を超えています。このファイルは読み込んでいません: Dealwright は既定の設定で動作し、ファイルはそのまま残します。</translation>
     </message>
-</context>
-<context>
-    <name>settings::SettingsStore</name>
     <message>
         <source>there is no permission to write in the folder %1 (%2)</source>
         <extracomment>The reason a setting cannot be saved; %1 is a folder, %2 the system&apos;s reason.</extracomment>

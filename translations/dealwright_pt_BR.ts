@@ -309,23 +309,6 @@
     </message>
 </context>
 <context>
-    <name>HistoryFile</name>
-    <message>
-        <source>The draw history could not be saved as &quot;%1&quot;: %2.
-A file already there is left as it was.</source>
-        <translation>Não foi possível salvar o histórico de retiradas como “%1”: %2.
-Um arquivo que já existia lá permanece como estava.</translation>
-    </message>
-    <message>
-        <source>Save History</source>
-        <translation>Salvar o histórico de retiradas</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation>Arquivos CSV (*.csv)</translation>
-    </message>
-</context>
-<context>
     <name>Menus</name>
     <message>
         <source>&amp;Manual</source>
@@ -771,6 +754,23 @@ formato ou altura inválidos, pasta inutilizável ou linha de comando errada.
     </message>
 </context>
 <context>
+    <name>batch::HistoryFile</name>
+    <message>
+        <source>The draw history could not be saved as &quot;%1&quot;: %2.
+A file already there is left as it was.</source>
+        <translation>Não foi possível salvar o histórico de retiradas como “%1”: %2.
+Um arquivo que já existia lá permanece como estava.</translation>
+    </message>
+    <message>
+        <source>Save History</source>
+        <translation>Salvar o histórico de retiradas</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Arquivos CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>cards::DrawState</name>
     <message>
         <source>Cards drawn: %1</source>
@@ -1172,14 +1172,11 @@ formato ou altura inválidos, pasta inutilizável ou linha de comando errada.
     </message>
 </context>
 <context>
-    <name>settings</name>
+    <name>settings::SettingsStore</name>
     <message>
         <source>The settings file %1 is %2, larger than a settings file may be (%3). It has not been read: Dealwright works with its default settings and leaves the file as it is.</source>
         <translation>O arquivo de configurações %1 tem %2, mais do que um arquivo de configurações pode ter (%3). Ele não foi lido: o Dealwright funciona com as configurações padrão e deixa o arquivo como está.</translation>
     </message>
-</context>
-<context>
-    <name>settings::SettingsStore</name>
     <message>
         <source>there is no permission to write in the folder %1 (%2)</source>
         <extracomment>The reason a setting cannot be saved; %1 is a folder, %2 the system&apos;s reason.</extracomment>

@@ -309,23 +309,6 @@
     </message>
 </context>
 <context>
-    <name>HistoryFile</name>
-    <message>
-        <source>The draw history could not be saved as &quot;%1&quot;: %2.
-A file already there is left as it was.</source>
-        <translation>Не вдалося зберегти історію витягань як «%1»: %2.
-Файл, який уже там був, залишається без змін.</translation>
-    </message>
-    <message>
-        <source>Save History</source>
-        <translation>Зберегти історію витягань</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation>Файли CSV (*.csv)</translation>
-    </message>
-</context>
-<context>
     <name>Menus</name>
     <message>
         <source>&amp;Manual</source>
@@ -774,6 +757,23 @@ an unusable folder or a wrong command line.
     </message>
 </context>
 <context>
+    <name>batch::HistoryFile</name>
+    <message>
+        <source>The draw history could not be saved as &quot;%1&quot;: %2.
+A file already there is left as it was.</source>
+        <translation>Не вдалося зберегти історію витягань як «%1»: %2.
+Файл, який уже там був, залишається без змін.</translation>
+    </message>
+    <message>
+        <source>Save History</source>
+        <translation>Зберегти історію витягань</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Файли CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>cards::DrawState</name>
     <message>
         <source>Cards drawn: %1</source>
@@ -1175,14 +1175,11 @@ an unusable folder or a wrong command line.
     </message>
 </context>
 <context>
-    <name>settings</name>
+    <name>settings::SettingsStore</name>
     <message>
         <source>The settings file %1 is %2, larger than a settings file may be (%3). It has not been read: Dealwright works with its default settings and leaves the file as it is.</source>
         <translation>Файл параметрів %1 має розмір %2, більший, ніж дозволено для файла параметрів (%3). Його не прочитано: Dealwright працює з типовими параметрами й залишає файл без змін.</translation>
     </message>
-</context>
-<context>
-    <name>settings::SettingsStore</name>
     <message>
         <source>there is no permission to write in the folder %1 (%2)</source>
         <extracomment>The reason a setting cannot be saved; %1 is a folder, %2 the system&apos;s reason.</extracomment>
