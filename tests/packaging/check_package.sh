@@ -49,6 +49,7 @@ dpkg-deb -x "$deb" "$root"
 control=$(dpkg-deb -f "$deb" Section Version Depends)
 depends=$(dpkg-deb -f "$deb" Depends)
 recommends=$(dpkg-deb -f "$deb" Recommends)
+suggests=$(dpkg-deb -f "$deb" Suggests)
 
 metainfo=$root/usr/share/metainfo/example.dealwright.Dealwright.metainfo.xml
 if [ ! -f "$metainfo" ]; then
@@ -174,5 +175,8 @@ for font in fonts-noto-cjk fonts-noto-ui-core qt6-translations-l10n; do
     echo "$recommends" | grep -q "\b$font\b" || fail "$font is not recommended: $recommends"
     echo "$depends" | grep -q "\b$font\b" && fail "$font is required, not recommended: $depends"
 done
+# The desktop's card decks: more card designs, suggested, never required.
+echo "$suggests" | grep -qx "kdegames-card-data-kf5" || fail "the card decks are not suggested: $suggests"
+echo "$depends $recommends" | grep -q "kdegames-card-data" && fail "the card decks are more than suggested"
 
 [ "$failures" -eq 0 ] && echo "package checks passed" || { echo "$failures package check(s) failed"; exit 1; }
