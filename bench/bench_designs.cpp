@@ -13,7 +13,9 @@
 //   click on "Show Cards On Full Screen" until all 52 faces are painted
 //   (the view shows the faces that are ready and fills in the others as
 //   the worker threads land them); "firstFrameMs" is the view's first
-//   paint. Goal under 300 ms for svg-nicu-white and svg-standard.
+//   paint. Goal under 300 ms for svg-nicu-white and svg-standard;
+// - the tally window opened the first time after 52 draws, its grid showing
+//   the 52 faces in the design.
 // Run: build/bench/bench_designs [--benchmark_filter=...]
 #include "BenchSupport.h"
 #include "cards/DrawState.h"
@@ -21,9 +23,11 @@
 #include "deck/CardImage.h"
 #include "deck/CardPixmaps.h"
 #include "deck/DesignPixmaps.h"
+#include "draw/DrawTally.h"
 #include "draw/DrawWindow.h"
 #include "draw/FullScreenLayout.h"
 #include "draw/FullScreenView.h"
+#include "tally/TallyWindow.h"
 #include "menus/ChosenDesign.h"
 #include "shell/Convert.h"
 #include "shell/Twips.h"
@@ -99,6 +103,21 @@ void BM_FirstShowing52(benchmark::State &state, const deck::DesignInfo &info)
     state.SetLabel(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()).toStdString());
 }
 
+// A new draw window (no card image in it holds a face yet) on the first
+// screen, after 52 draws without putting back.
+std::unique_ptr<draw::DrawWindow> windowAfter52Draws(shell::Navigator &navigator)
+{
+    cards::state() = cards::DrawState{};
+    auto form = std::make_unique<draw::DrawWindow>(navigator);
+    form->load();
+    form->setScreen(QGuiApplication::primaryScreen());
+    form->show();
+    for (int i = 0; i < 52; ++i)
+        testsupport::control<QPushButton>(form.get(), "PushButton2")->click();
+    QCoreApplication::processEvents();
+    return form;
+}
+
 // The full-screen view's first showing after 52 draws, in the design: a
 // new draw window each round, so that no card image holds a face yet.
 void BM_FullScreenShowing52(benchmark::State &state, const deck::DesignInfo &info)
@@ -113,14 +132,7 @@ void BM_FullScreenShowing52(benchmark::State &state, const deck::DesignInfo &inf
     int renders = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        cards::state() = cards::DrawState{};
-        auto form = std::make_unique<draw::DrawWindow>(navigator);
-        form->load();
-        form->setScreen(QGuiApplication::primaryScreen());
-        form->show();
-        for (int i = 0; i < 52; ++i)
-            testsupport::control<QPushButton>(form.get(), "PushButton2")->click();
-        QCoreApplication::processEvents();
+        auto form = windowAfter52Draws(navigator);
         draw::FullScreenView &view = form->fullScreenView();
         deck::clearScalableCache();
         benchsupport::PaintProbe painted(&view);
@@ -146,6 +158,36 @@ void BM_FullScreenShowing52(benchmark::State &state, const deck::DesignInfo &inf
     }
     state.counters["firstFrameMs"] = double(firstFrame);
     state.counters["renders"] = renders;
+    menus::forgetChosenDesign();
+}
+
+// The tally window opened the first time after 52 draws in the design,
+// until its grid has shown the 52 faces at its small size.
+void BM_TallyGridFirstShowing52(benchmark::State &state, const deck::DesignInfo &info)
+{
+    testsupport::TempConfig config;
+    testsupport::TestPlatform platform;
+    testsupport::RecordingNavigator navigator;
+    menus::useDesignForThisRun(deck::openDesign(info));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto form = windowAfter52Draws(navigator);
+        deck::clearScalableCache();
+        state.ResumeTiming();
+        tally::TallyWindow &window = form->drawTally().showWindow();
+        QElapsedTimer limit;
+        limit.start();
+        while (deck::scalableCacheStats().renders < 52 && limit.elapsed() < 10000)
+            QCoreApplication::processEvents();
+        window.repaint();
+        if (deck::scalableCacheStats().renders < 52) {
+            state.SkipWithError("the grid did not show the 52 faces");
+            break;
+        }
+        state.PauseTiming();
+        form.reset();
+        state.ResumeTiming();
+    }
     menus::forgetChosenDesign();
 }
 
@@ -175,6 +217,10 @@ int main(int argc, char **argv)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime()
             ->Iterations(5);
+        benchmark::RegisterBenchmark(("BM_TallyGridFirstShowing52/" + name).c_str(), BM_TallyGridFirstShowing52, info)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime()
+            ->Iterations(3);
     }
     return benchsupport::runBenchmarks(argc, argv);
 }

@@ -76,7 +76,8 @@ void DeckCell::paintEvent(QPaintEvent *event)
         if (m_marked && m_face) {
             const QRect face = faceRect();
             painter.drawPixmap(face.topLeft(),
-                               deck::cardPixmap(deck::PictureSet::instance().card(m_card), face.size(), devicePixelRatioF()));
+                               deck::smallCardPixmap(deck::PictureSet::instance().card(m_card), face.size(),
+                                                      devicePixelRatioF()));
             // The figure keeps the ground it has always had, whatever the face.
             if (!text().isEmpty()) {
                 const int plate = fontMetrics().height();

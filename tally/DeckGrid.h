@@ -2,7 +2,7 @@
 // The deck as a grid of 4 suits by 13 ranks. Without putting back each
 // drawn card shows its draw number (the last one outlined); with putting
 // back each card shows how often it came. In the tally window a card that
-// has come shows its face, in the chosen card design (deck::cardPixmap),
+// has come shows its face, in the chosen card design (deck::smallCardPixmap),
 // with its figure on a plate across the lower part; over the full-screen
 // view, which must stay low and shows the cards themselves above, the grid
 // keeps to its figures. Each cell is a label named for screen readers by the whole

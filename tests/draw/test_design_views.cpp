@@ -10,6 +10,7 @@
 #include "deck/CardPixmaps.h"
 #include "deck/DesignFixtures.h"
 #include "deck/DesignPixmaps.h"
+#include "deck/PictureSet.h"
 #include "deck/RsvgCompare.h"
 #include "draw/DrawTally.h"
 #include "menus/ChosenDesign.h"
@@ -128,11 +129,17 @@ private slots:
         testsupport::ScriptedPicks scripted({7, 20, 50});
         auto form = openDrawWindow(world);
         clickDraw(*form, 3);
+        deck::clearScalableCache();
         tally::TallyWindow &window = form->drawTally().showWindow();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto *grid = control<tally::DeckGrid>(&window, "deck");
         tally::DeckCell *queen = grid->cell(50);
         QCOMPARE(queen->text(), QStringLiteral("3"));
+        // The built-in faces are the pictures reduced: no source is read.
+        const QImage reduced = deck::PictureSet::instance().card(50).convertToFormat(QImage::Format_ARGB32).scaled(
+            queen->faceRect().size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QCOMPARE(pixelOf(queen, faceSpot(queen)), reduced.pixelColor(faceSpot(queen) - queen->faceRect().topLeft()));
+        QCOMPARE(deck::scalableCacheStats().renders, 0);
         QVERIFY(pixelOf(queen, faceSpot(queen)) != QColor(faceColour(50)));
         QVERIFY(menus::chooseCardDesign(QStringLiteral("svg-blue")));
         for (int card : {7, 20, 50})
