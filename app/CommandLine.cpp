@@ -1,12 +1,12 @@
 #include "app/CommandLine.h"
 
 #include "app/Arguments.h"
+#include "app/DesignOption.h"
 
 #include "batch/CardExport.h"
 #include "batch/CardFormats.h"
 #include "batch/FileBatch.h"
 #include "batch/Generation.h"
-#include "app/DesignOption.h"
 #include "deck/PictureSet.h"
 #include "shell/Failure.h"
 
