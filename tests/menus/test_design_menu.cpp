@@ -3,7 +3,7 @@
 // names in the user's language; a choice shown at once by the open windows
 // and stored; kept across a restart; a deck that fails its check when
 // chosen; a stored deck that is no longer installed; and the 71 x 96 files
-// the windows save, the built-in pictures whatever the design.
+// both windows save, the built-in pictures whatever the design.
 #include "batch/Bitmap.h"
 #include "batch/BatchWindow.h"
 #include "cards/DrawState.h"
@@ -182,6 +182,14 @@ private slots:
         QCOMPARE(centreOf(control<deck::CardImage>(form.get(), "Image1")), QColor(faceColour(50)));
         QVERIFY(entryFor(openDesignMenu(form.get()), QStringLiteral("svg-blue"))->isChecked());
         control<QMenu>(form.get(), "designMenu")->hide();
+        // "Save Card As Image" writes the built-in picture all the same.
+        QTemporaryDir out;
+        control<QLineEdit>(form.get(), "Text2")->setText(out.path() + QLatin1Char('/'));
+        QTest::mouseClick(control<QPushButton>(form.get(), "PushButton3"), Qt::LeftButton);
+        QFile saved(out.filePath(QStringLiteral("Card 2.bmp")));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), batch::bitmapBytes(deck::PictureSet::instance().card(3)));
+        world.platform.messages.clear();
         form.reset();
 
         // A new start: the first card window reads the store.
