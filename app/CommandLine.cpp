@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/Arguments.h"
+#include "app/DesignOption.h"
 
 #include "batch/CardExport.h"
 #include "batch/CardFormats.h"
@@ -26,6 +27,8 @@ const QString BatchOption = QStringLiteral("batch");
 const QString OutOption = QStringLiteral("out");
 const QString FormatOption = QStringLiteral("format");
 const QString HeightOption = QStringLiteral("height");
+const QString DesignOption = QStringLiteral("design");
+const QString ListDesignsOption = QStringLiteral("list-designs");
 const QString EndOfOptions = QStringLiteral("--");
 
 // The command line's texts for --help and standard error.
@@ -77,6 +80,18 @@ void declareOptions(QCommandLineParser &parser)
                  "the width keeps the card's proportions (777 for 1050)."),
         //: --help: the name of the value of --height, shown as <pixels>.
         Text::tr("pixels")));
+    parser.addOption(QCommandLineOption(
+        DesignOption,
+        //: --help: the option --design; "dealwright" and --list-designs stay as they are typed.
+        Text::tr("The card design: an installed card deck's folder name (--list-designs\n"
+                 "shows them) or dealwright for the built-in cards, for this run only.\n"
+                 "The windows show it; --batch draws cards above 96 pixels in it."),
+        //: --help: the name of the value of --design, shown as <name>.
+        Text::tr("name")));
+    parser.addOption(QCommandLineOption(
+        ListDesignsOption,
+        Text::tr("Lists the card designs that can be used: folder, name and comment,\n"
+                 "separated by tabs, one design per line, the built-in cards first.")));
 }
 
 // 0 for an argument that is not one of Qt's window options, else the number
@@ -101,6 +116,13 @@ bool runsWithoutDisplay(const QStringList &arguments)
         // "--" ends the options: the windows open unless something follows.
         if (arguments.at(i) == EndOfOptions)
             return i + 1 < arguments.size();
+        // The windows' card design, with its value.
+        if (arguments.at(i).startsWith(QLatin1String("--design="))) {
+            continue;
+        } else if (arguments.at(i) == QLatin1String("--design") && i + 1 < arguments.size()) {
+            ++i;
+            continue;
+        }
         const int length = windowOptionLength(arguments.at(i));
         if (length == 0)
             return true;
@@ -168,11 +190,21 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const bool batch = parser.isSet(BatchOption);
     const bool out = parser.isSet(OutOption);
     const bool sized = parser.isSet(FormatOption) || parser.isSet(HeightOption);
+    if (parser.isSet(DesignOption))
+        result.design = parser.value(DesignOption);
     if (parser.values(BatchOption).size() > 1 || parser.values(OutOption).size() > 1
         || parser.values(FormatOption).size() > 1 || parser.values(HeightOption).size() > 1) {
         // Which of two values was meant cannot be guessed.
         result.action = CommandLine::Action::Error;
         result.error = Text::tr("--batch, --out, --format and --height may each be given once.");
+    } else if (parser.values(DesignOption).size() > 1) {
+        result.action = CommandLine::Action::Error;
+        result.error = Text::tr("--design may be given once.");
+    } else if (parser.isSet(ListDesignsOption)) {
+        const bool alone = !batch && !out && !sized && !result.design;
+        result.action = alone ? CommandLine::Action::ListDesigns : CommandLine::Action::Error;
+        if (!alone)
+            result.error = Text::tr("--list-designs is used without other options.");
     } else if (sized && !batch) {
         result.action = CommandLine::Action::Error;
         result.error = Text::tr("--format and --height are only used with --batch COUNT.");
@@ -195,7 +227,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
 }
 
 int runBatch(const QString &count, const QString &folder, QTextStream &out, QTextStream &err, const QString &format,
-             const QString &height)
+             const QString &height, const std::optional<QString> &design)
 {
     const std::optional<batch::CardFormat> fileFormat = batch::cardFormatNamed(format);
     if (!fileFormat) {
@@ -231,6 +263,9 @@ int runBatch(const QString &count, const QString &folder, QTextStream &out, QTex
             << Qt::endl;
         return ExitUsage;
     }
+    std::shared_ptr<const deck::CardDesign> drawnIn;
+    if (!designOfCardFiles(design, *pixels, err, &drawnIn))
+        return ExitUsage;
     // The count box's rule: halves round to even; zero and below draw nothing.
     const int cards = batch::batchCount(count);
 
@@ -267,7 +302,7 @@ int runBatch(const QString &count, const QString &folder, QTextStream &out, QTex
         } catch (...) {
             report(shell::describeFailure(std::current_exception()));
         }
-    });
+    }, drawnIn.get());
     for (const QString &failure : files.commit())
         report(failure);
     for (const QString &path : files.written())
@@ -287,7 +322,12 @@ int runHeadless(const CommandLine &commandLine, QTextStream &out, QTextStream &e
         out.flush();
         return ExitOk;
     case CommandLine::Action::Batch:
-        return runBatch(commandLine.count, commandLine.folder, out, err, commandLine.format, commandLine.height);
+        return runBatch(commandLine.count, commandLine.folder, out, err, commandLine.format, commandLine.height,
+                        commandLine.design);
+    case CommandLine::Action::ListDesigns:
+        out << designList();
+        out.flush();
+        return ExitOk;
     case CommandLine::Action::Error:
         err << "dealwright: " << shownArgument(commandLine.error) << Qt::endl
             << Text::tr("Try 'dealwright --help' for more information.") << Qt::endl;

@@ -1,10 +1,12 @@
 #pragma once
-// The command line: --help, --version and the headless batch
-// "--batch COUNT --out FOLDER [--format bmp|png] [--height PIXELS]", which
-// draws COUNT distinct cards by the batch window's rules and saves them as
-// "Card N.bmp" (or .png) files without any window.
+// The command line: --help, --version, --list-designs and the headless
+// batch "--batch COUNT --out FOLDER [--format bmp|png] [--height PIXELS]
+// [--design NAME]", which draws COUNT distinct cards by the batch window's
+// rules and saves them as "Card N.bmp" (or .png) files without any window.
+// "--design NAME" alone opens the windows in that card design.
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QTextStream;
 
@@ -14,12 +16,13 @@ namespace app {
 enum ExitStatus { ExitOk = 0, ExitFileFailed = 1, ExitUsage = 2 };
 
 struct CommandLine {
-    enum class Action { Windows, Help, Version, Batch, Error };
+    enum class Action { Windows, Help, Version, Batch, ListDesigns, Error };
     Action action = Action::Windows;
     QString count;   // --batch
     QString folder;  // --out
     QString format = QStringLiteral("bmp");  // --format
     QString height = QStringLiteral("96");   // --height
+    std::optional<QString> design;           // --design, when given
     QString error;   // Action::Error: what was wrong
 };
 
@@ -42,12 +45,15 @@ QString helpText();
 QString versionText();
 
 // The headless batch: checks the count, the folder, the format ("bmp" or
-// "png") and the height (96 to 4320 pixels), draws the cards, writes one
-// file per card and prints one line per card written ("Card N", the card's
-// name, the file path, separated by tabs). A file that fails is reported on
-// `err` with its reason; the others are still written.
+// "png"), the height (96 to 4320 pixels) and the design, draws the cards,
+// writes one file per card and prints one line per card written ("Card N",
+// the card's name, the file path, separated by tabs). A file that fails is
+// reported on `err` with its reason; the others are still written. Cards
+// above 96 pixels are drawn in `design` (a deck's folder name, or
+// "dealwright"), else in the design the settings keep.
 int runBatch(const QString &count, const QString &folder, QTextStream &out, QTextStream &err,
-             const QString &format = QStringLiteral("bmp"), const QString &height = QStringLiteral("96"));
+             const QString &format = QStringLiteral("bmp"), const QString &height = QStringLiteral("96"),
+             const std::optional<QString> &design = std::nullopt);
 
 // Everything but Action::Windows: prints and returns the exit status.
 int runHeadless(const CommandLine &commandLine, QTextStream &out, QTextStream &err);

@@ -1,7 +1,8 @@
-// Dealwright: the windows, or with --batch / --help / --version a run
-// without any display.
+// Dealwright: the windows, or with --batch / --help / --version /
+// --list-designs a run without any display.
 #include "app/Arguments.h"
 #include "app/CommandLine.h"
+#include "app/DesignOption.h"
 #include "app/DisplayGuard.h"
 #include "app/Program.h"
 #include "app/Switches.h"
@@ -74,6 +75,13 @@ int main(int argc, char *argv[])
     const app::CommandLine commandLine = app::parseCommandLine(QCoreApplication::arguments());
     if (commandLine.action != app::CommandLine::Action::Windows)
         return app::runHeadless(commandLine, out, err);
+    // The windows in the card design named, for this run: an unknown one
+    // ends the program before any window shows.
+    if (commandLine.design) {
+        const int status = app::useDesignOption(*commandLine.design, err);
+        if (status != app::ExitOk)
+            return status;
+    }
 
     app::applyExitAfterShowSwitch(sinceStart);
     app::Program program;

@@ -9,6 +9,8 @@
 #include "deck/CardFaceControl.h"
 #include "deck/CardImage.h"
 #include "deck/PictureSet.h"
+#include "menus/ChosenDesign.h"
+#include "menus/DesignMenu.h"
 #include "menus/MenuBar.h"
 #include "settings/SettingsStore.h"
 #include "shell/CaptionFit.h"
@@ -76,6 +78,7 @@ void BatchWindow::createControls()
     QWidget *body = menuBar.body;
     QAction *close = menus::addEntry(menuBar.file, "closeEntry", tr("&Close"));
     connect(close, &QAction::triggered, this, &QWidget::close);
+    menus::addDesignMenu(m_viewMenu);
     // Created in the window's tab order: ProgressBar1, PushButton2, Frame1,
     // Text1, Frame2, PushButton1, PushButton3, Frame4, Text2, PushButton9,
     // ListView1, PushButton4. The bar and the frames take no focus, so the
@@ -164,6 +167,9 @@ void BatchWindow::connectHandlers()
 
 void BatchWindow::load()
 {
+    // The card design kept in the settings, when this is the first window
+    // that shows cards.
+    menus::loadChosenDesign();
     shell::Guarded g(shell::Location::BatchWindowLoad);
     shell::loadWindowLook(g, this, *m_pointer);
     // The boxes' change handlers store only what is not stored yet: a stored

@@ -3,7 +3,8 @@
 // cards as a list ("Card 1" .. "Card 52"), previews the clicked entry and
 // saves the batch or the selected card as bitmap files. Its controls keep
 // their designed names as object names (docs/architecture.md has the table)
-// and their designed places below the menu bar (File, View, Help).
+// and their designed places below the menu bar (File, View with Card
+// Design, Help).
 #include <QWidget>
 
 class QGroupBox;
@@ -44,8 +45,8 @@ public:
 
     // True while a generation runs (its events are processed once per card).
     bool generating() const { return m_generating; }
-    // The menu bar's "View" menu, for the entries that show the window's
-    // cards in other ways; out of the bar while it has none.
+    // The menu bar's "View" menu: the card design, and the entries that
+    // show the window's cards in other ways.
     QMenu *viewMenu() const { return m_viewMenu; }
     shell::PointerFeedback &pointer() const { return *m_pointer; }
 

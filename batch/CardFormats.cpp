@@ -2,6 +2,7 @@
 
 #include "batch/Bitmap.h"
 #include "deck/CardPixmaps.h"
+#include "deck/DesignPixmaps.h"
 #include "shell/Failure.h"
 
 #include "batch/PngFile.h"
@@ -74,7 +75,7 @@ int cardWidthFor(int height)
     return int(whole);
 }
 
-QImage cardImageAt(const QImage &picture, int height)
+QImage cardImageAt(const QImage &picture, int height, const deck::CardDesign *design)
 {
     if (picture.isNull())
         throw shell::Failure(QCoreApplication::translate("batch::CardFormats", "There is no picture to save"));
@@ -83,6 +84,11 @@ QImage cardImageAt(const QImage &picture, int height)
     const QSize size(cardWidthFor(height), height);
     // Rendered anew (not through the screen's cache), so that several cards
     // can be made at once on several cores.
+    if (design) {
+        QImage inDesign = deck::renderInDesign(*design, picture, size);
+        if (!inDesign.isNull())
+            return inDesign;
+    }
     QImage rendered = deck::renderScalableAlone(deck::scalableSourceOf(picture), size);
     if (rendered.isNull())
         rendered = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied)
@@ -90,9 +96,9 @@ QImage cardImageAt(const QImage &picture, int height)
     return rendered;
 }
 
-QByteArray cardFileBytes(const QImage &picture, CardFormat format, int height)
+QByteArray cardFileBytes(const QImage &picture, CardFormat format, int height, const deck::CardDesign *design)
 {
-    const QImage image = cardImageAt(picture, height);
+    const QImage image = cardImageAt(picture, height, design);
     if (format == CardFormat::Png)
         return encodePng(image);
     return bitmapBytes(image.format() == QImage::Format_Indexed8 ? image : onWhite(image));
@@ -103,14 +109,15 @@ QByteArray cardFileBytes(const QImage &picture, CardFormat format, int height)
 namespace batch {
 
 void makeCardFiles(const std::vector<QImage> &pictures, CardFormat format, int height,
-                   const std::function<void(std::size_t, const QByteArray &, std::exception_ptr)> &take)
+                   const std::function<void(std::size_t, const QByteArray &, std::exception_ptr)> &take,
+                   const deck::CardDesign *design)
 {
     const std::size_t workers = std::max<std::size_t>(1, std::size_t(QThread::idealThreadCount()));
     for (std::size_t first = 0; first < pictures.size(); first += workers) {
         const std::size_t last = std::min(pictures.size(), first + workers);
         std::vector<std::future<QByteArray>> made;
         for (std::size_t i = first; i < last; ++i)
-            made.push_back(std::async(std::launch::async, [&, i] { return cardFileBytes(pictures[i], format, height); }));
+            made.push_back(std::async(std::launch::async, [&, i] { return cardFileBytes(pictures[i], format, height, design); }));
         for (std::size_t i = first; i < last; ++i) {
             QByteArray bytes;
             std::exception_ptr failure;

@@ -2,7 +2,9 @@
 // Card files at any size, for print and slides: a bitmap (the default, as
 // the windows save it) or a PNG, 96 pixels high (the pictures' natural
 // size) up to 4320. Larger cards are rendered from the pictures' scalable
-// sources; the width follows the card's proportions, 1065 : 1440.
+// sources, or in a card design where one is given; the width follows the
+// card's proportions, 1065 : 1440. At 96 pixels a file is always the
+// built-in picture, whatever the design.
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -10,6 +12,10 @@
 #include <functional>
 #include <optional>
 #include <vector>
+
+namespace deck {
+class CardDesign;
+}
 
 namespace batch {
 
@@ -30,20 +36,24 @@ std::optional<int> cardHeightFrom(const QString &text);
 int cardWidthFor(int height);
 
 // The picture as it is written at that size (the picture itself at 96):
-// an 8-bit palette picture, or 32-bit with premultiplied alpha. Safe to call
-// from several threads at once.
-QImage cardImageAt(const QImage &picture, int height);
+// an 8-bit palette picture, or 32-bit with premultiplied alpha. Above 96
+// pixels a card design (when given) draws the faces, back and jokers it
+// has, kept to their own proportions and centred. Safe to call from several
+// threads at once.
+QImage cardImageAt(const QImage &picture, int height, const deck::CardDesign *design = nullptr);
 
 // The file's bytes. A bitmap at 96 is exactly what "Save All Cards To
 // Image" writes; a larger bitmap has 24 bits per pixel with its transparent
 // pixels white; a PNG keeps the transparent areas.
-QByteArray cardFileBytes(const QImage &picture, CardFormat format, int height);
+QByteArray cardFileBytes(const QImage &picture, CardFormat format, int height,
+                         const deck::CardDesign *design = nullptr);
 
 // The files' bytes for several pictures, made on every core but handed to
 // `take` one by one, in order, on the calling thread, with at most one
 // picture per core in memory at once (a 4320-pixel bitmap is 41 MB). A
 // picture that fails reaches `take` as a failure instead of bytes.
 void makeCardFiles(const std::vector<QImage> &pictures, CardFormat format, int height,
-                   const std::function<void(std::size_t index, const QByteArray &bytes, std::exception_ptr failure)> &take);
+                   const std::function<void(std::size_t index, const QByteArray &bytes, std::exception_ptr failure)> &take,
+                   const deck::CardDesign *design = nullptr);
 
 } // namespace batch

@@ -1,6 +1,7 @@
 #include "deck/CardImage.h"
 
 #include "deck/CardPixmaps.h"
+#include "deck/DesignPixmaps.h"
 #include "deck/PictureSet.h"
 #include "shell/Accessibility.h"
 #include "shell/Twips.h"
@@ -107,10 +108,17 @@ void CardImage::paintEvent(QPaintEvent *)
     const QRect target = pictureRect();
     const qreal ratio = devicePixelRatioF();
     const QSize device = devicePixelSize(target.size(), ratio);
-    if (m_scaled.isNull() || m_scaledFor != device || m_scaled.devicePixelRatio() != ratio) {
-        m_scaled = cardPixmap(m_picture, target.size(), ratio);
+    const std::shared_ptr<const CardDesign> design = activeDesign();
+    const quint64 shownDesign = design ? design->serial() : 0;
+    if (m_scaled.isNull() || m_scaledFor != device || m_scaled.devicePixelRatio() != ratio
+        || m_scaledDesign != shownDesign) {
+        m_scaled = m_showWhenReady ? readyCardPixmap(m_picture, target.size(), ratio)
+                                   : cardPixmap(m_picture, target.size(), ratio);
         m_scaledFor = device;
+        m_scaledDesign = shownDesign;
     }
+    if (m_scaled.isNull())
+        return;
     QPainter painter(this);
     painter.drawPixmap(target.topLeft(), m_scaled);
 }

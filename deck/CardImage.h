@@ -5,7 +5,8 @@
 // the picture's proportions (the full-screen view). At the picture's
 // natural size in device pixels it shows the picture pixel for pixel, at
 // any other size the picture rendered sharp from its scalable source
-// (deck/CardPixmaps.h). Its size and place are kept in twips
+// (deck/CardPixmaps.h), or in the chosen card design (deck/DesignPixmaps.h:
+// a change of design shows at the next paint). Its size and place are kept in twips
 // (shell/Twips.h). Its accessible name says what it shows ("Ace of
 // Spades", "Card back").
 #include <QImage>
@@ -35,6 +36,13 @@ public:
     // Where the picture is painted inside the box, in pixels.
     QRect pictureRect() const;
 
+    // With `on`, a face of the card design that worker threads are still
+    // preparing at this size is not waited for: the box stays empty until
+    // it is painted again after the face has landed (the full-screen view
+    // repaints as the faces land).
+    void setShowWhenReady(bool on) { m_showWhenReady = on; }
+    bool showWhenReady() const { return m_showWhenReady; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -45,8 +53,10 @@ private:
     QImage m_picture;
     QPixmap m_scaled;    // the picture as painted at the current size
     QSize m_scaledFor;   // ... in device pixels
+    quint64 m_scaledDesign = 0;   // ... and in this design (0: the built-in set)
     QSize m_sizedTo;     // the picture size this box last took
     bool m_stretch = false;
+    bool m_showWhenReady = false;
     QString m_fixedName;
 };
 

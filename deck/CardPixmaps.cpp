@@ -127,6 +127,26 @@ QPixmap cardPixmap(const QImage &picture, const QSize &logical, qreal devicePixe
     return pixmap;
 }
 
+QPixmap smallCardPixmap(const QImage &picture, const QSize &logical, qreal devicePixelRatio)
+{
+    const QSize device = devicePixelSize(logical, devicePixelRatio);
+    if (picture.isNull() || device.isEmpty() || device.width() > picture.width() || device.height() > picture.height())
+        return cardPixmap(picture, logical, devicePixelRatio);
+    QPixmap pixmap = activeDesignPixmap(picture, logical, devicePixelRatio);
+    if (!pixmap.isNull())
+        return pixmap;
+    // Reducing the picture costs a fraction of rendering its source.
+    const QString key = QStringLiteral("small:") + QString::number(picture.cacheKey()) + QLatin1Char('@')
+        + QString::number(device.width()) + QLatin1Char('x') + QString::number(device.height());
+    if (!rendering::fetch(key, &pixmap)) {
+        pixmap = QPixmap::fromImage(picture.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                                        .scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        rendering::keep(key, pixmap);
+    }
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
 namespace rendering {
 
 bool fetch(const QString &key, QPixmap *pixmap)

@@ -28,6 +28,12 @@ QSize devicePixelSize(const QSize &logical, qreal devicePixelRatio);
 // ratio set. Pictures without a scalable source are scaled smoothly.
 QPixmap cardPixmap(const QImage &picture, const QSize &logical, qreal devicePixelRatio);
 
+// The picture shown smaller than its natural size (a grid of the whole
+// deck): as cardPixmap() gives it where the chosen card design replaces
+// it, else the picture reduced smoothly, without reading its scalable
+// source; larger than natural, as cardPixmap() gives it.
+QPixmap smallCardPixmap(const QImage &picture, const QSize &logical, qreal devicePixelRatio);
+
 // Renders a scalable source at a size in device pixels, without the cache
 // (the export of large card files and the tests use it). A null image when
 // the source does not exist.

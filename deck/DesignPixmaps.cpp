@@ -131,6 +131,18 @@ QPixmap activeDesignPixmap(const QImage &picture, const QSize &logical, qreal de
     return designPixmap(*design, design->elementForSource(scalableSourceOf(picture)), logical, devicePixelRatio);
 }
 
+QPixmap readyCardPixmap(const QImage &picture, const QSize &logical, qreal devicePixelRatio)
+{
+    const CardDesign *design = designs().active.get();
+    if (design && !picture.isNull() && !logical.isEmpty()) {
+        const int card = faceNumber(design->elementForSource(scalableSourceOf(picture)));
+        const DesignWarmUp *warm = warmUpFor(*design, devicePixelSize(logical, devicePixelRatio), card);
+        if (warm && warm->onItsWay(card))
+            return QPixmap();
+    }
+    return cardPixmap(picture, logical, devicePixelRatio);
+}
+
 QPixmap designPixmap(const CardDesign &design, const QString &element, const QSize &logical, qreal devicePixelRatio)
 {
     return pixmapFor(design, element, logical, devicePixelRatio, true);

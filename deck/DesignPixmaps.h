@@ -34,6 +34,12 @@ std::shared_ptr<const CardDesign> activeDesign();
 // is active or the design does not replace that picture.
 QPixmap activeDesignPixmap(const QImage &picture, const QSize &logical, qreal devicePixelRatio);
 
+// What cardPixmap() gives, except that a face of the active design that a
+// warm-up's worker is still drawing at that size is not waited for: a null
+// pixmap then, for a window that leaves the card's place empty and paints
+// again as the faces land (the warm-up's progress). User-interface thread.
+QPixmap readyCardPixmap(const QImage &picture, const QSize &logical, qreal devicePixelRatio);
+
 // A design's element in a box of `logical` pixels: rendered at the device
 // size (through the cache, taking a warm-up's work), with the device pixel
 // ratio set. A null pixmap for an element the design lacks. User-interface

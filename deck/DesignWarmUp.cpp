@@ -162,6 +162,12 @@ QImage DesignWarmUp::takeIfDrawn(int card)
     return m_state[card] >= Drawn ? takeLocked(card) : QImage();
 }
 
+bool DesignWarmUp::onItsWay(int card) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_state[card] == Drawing || (m_state[card] == Waiting && m_promised > 0);
+}
+
 bool DesignWarmUp::allTaken() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);

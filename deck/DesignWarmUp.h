@@ -42,6 +42,11 @@ public:
     QImage take(int card);
     // The face if it is drawn, else a null image; never waits.
     QImage takeIfDrawn(int card);
+    // Whether a worker is drawing the face, or is running and will: a
+    // showing thread that must not wait leaves its place empty meanwhile.
+    // False for a face drawn or taken, and while no worker runs (the
+    // showing thread draws the face itself then).
+    bool onItsWay(int card) const;
     bool allTaken() const;
     const CardDesign &design() const { return *m_design; }
 

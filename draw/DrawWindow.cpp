@@ -8,6 +8,7 @@
 #include "draw/DrawTally.h"
 #include "draw/FullScreenView.h"
 #include "draw/WidgetDisplay.h"
+#include "menus/ChosenDesign.h"
 #include "menus/MenuBar.h"
 #include "settings/SettingsStore.h"
 #include "shell/CaptionFit.h"
@@ -198,6 +199,9 @@ void DrawWindow::load()
     if (m_loaded)
         return;
     m_loaded = true;
+    // The card design kept in the settings, when this is the first window
+    // that shows cards.
+    menus::loadChosenDesign();
     shell::Guarded g(shell::Location::DrawWindowLoad);
     shell::loadWindowLook(g, this, *m_pointer);
     // The handlers that these steps' changes run store only what is not

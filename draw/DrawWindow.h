@@ -7,7 +7,7 @@
 // and writes. Its controls keep their designed names as object names
 // (docs/architecture.md has the table) and their designed places below the
 // menu bar: File (Save History..., Close), View (Tally of Draws, Show Cards
-// On Full Screen) and Help. The tally of the draw (draw/DrawTally.h) follows
+// On Full Screen, Card Design) and Help. The tally of the draw (draw/DrawTally.h) follows
 // every draw and reset once it has been shown.
 #include "cards/CardDisplay.h"
 

@@ -1,6 +1,6 @@
 // The draw window's menus and what they lead to: the draw history saved as
-// a file, the tally of draws, and the runs of draws that the tally window
-// asks for.
+// a file, the tally of draws, the card design, and the runs of draws that
+// the tally window asks for.
 #include "draw/DrawWindow.h"
 
 #include "batch/HistoryFile.h"
@@ -9,6 +9,7 @@
 #include "draw/DrawAnnouncement.h"
 #include "draw/DrawTally.h"
 #include "draw/FullScreenView.h"
+#include "menus/DesignMenu.h"
 #include "menus/MenuBar.h"
 #include "shell/ErrorReport.h"
 #include "shell/Pointer.h"
@@ -62,6 +63,8 @@ void DrawWindow::createMenus(QMenu *file, QMenu *view)
     QAction *fullScreen =
         menus::addEntry(view, "fullScreenEntry", tr("Show Cards On &Full Screen"), QKeySequence(Qt::Key_F11));
     connect(fullScreen, &QAction::triggered, this, &DrawWindow::onFullScreenClicked);
+    view->addSeparator();
+    menus::addDesignMenu(view);
 }
 
 void DrawWindow::onSaveHistoryClicked()

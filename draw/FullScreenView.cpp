@@ -6,6 +6,7 @@
 #include "draw/DrawAnnouncement.h"
 #include "draw/DrawTally.h"
 #include "draw/FullScreenLayout.h"
+#include "draw/WarmFaces.h"
 #include "shell/ErrorReport.h"
 #include "shell/Platform.h"
 #include "shell/Pointer.h"
@@ -50,6 +51,7 @@ deck::CardImage *makeImage(QWidget *parent, const char *name, const shell::Twips
 {
     auto *image = shell::placed(new deck::CardImage(parent), name, place);
     image->setStretch(true);
+    image->setShowWhenReady(true);
     return image;
 }
 
@@ -83,7 +85,8 @@ FullScreenView::FullScreenView(cards::DrawHost &host, DrawTally &tally, std::fun
       m_pile(makeImage(this, "Image2", {120, 405, 1065, 1440})),
       m_row(makeImage(this, "Image3", {2520, 405, 1065, 1440})),
       m_display(m_firstCard, m_pile, m_row, m_countLabel),
-      m_pointer(new shell::PointerFeedback(this))
+      m_pointer(new shell::PointerFeedback(this)),
+      m_warmFaces(new WarmFaces(this, host, m_pile))
 {
     setObjectName(QStringLiteral("Form4"));
     // Full screen whatever the desktop font: no larger design to scale. The
@@ -325,6 +328,7 @@ void FullScreenView::resizeEvent(QResizeEvent *event)
         m_laidOutSize = size();
         cards::state().fullScreenLaidOut = false;
         arrangeCards();
+        m_warmFaces->prepare();
         placeTally();
     }
 }
@@ -371,8 +375,10 @@ void FullScreenView::arrangeWhenFullSize(bool anySize)
         cards::state().fullScreenLaidOut = false;
     m_laidOutSize = size();
     arrangeCards();
+    m_warmFaces->prepare();
     placeTally();
 }
+
 
 // The full-screen view has no close control. Should the window system close it
 // anyway, it behaves as Esc does, so the draw window is never left hidden;

@@ -7,7 +7,8 @@
 // tally of the draw over the lower part of the view, white on black with
 // text a fortieth of the screen high, and hides it again; it is hidden
 // until then. On screens taller than 1080 pixels the two labels grow with
-// the screen (draw/FullScreenLayout.h).
+// the screen (draw/FullScreenLayout.h). The faces of a card design are
+// prepared on worker threads and come in as they land (draw/WarmFaces.h).
 #include "draw/WidgetDisplay.h"
 
 #include <QWidget>
@@ -35,6 +36,7 @@ class TallyPanel;
 namespace draw {
 
 class DrawTally;
+class WarmFaces;
 
 class FullScreenView : public QWidget {
     Q_OBJECT
@@ -96,6 +98,7 @@ private:
     deck::CardImage *m_row;
     WidgetDisplay m_display;
     shell::PointerFeedback *m_pointer;
+    WarmFaces *m_warmFaces;
     tally::TallyPanel *m_tallyPanel = nullptr;
     bool m_loaded = false;
     bool m_arrangePending = false;

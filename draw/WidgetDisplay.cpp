@@ -47,6 +47,7 @@ void WidgetDisplay::createRowElement(int index)
     element->setObjectName(model->objectName());
     element->setProperty("index", index);
     element->setStretch(model->stretch());
+    element->setShowWhenReady(model->showWhenReady());
     element->hide();
     shell::setTwipsGeometry(element, shell::twipsGeometry(model));
     m_row.push_back(element);

@@ -120,9 +120,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # for Arial are loaded at run time and so are named here. Qt's own
 # translations (its dialogs in the user's language) and the fonts of the
 # Chinese, Japanese and Arabic texts are what a desktop in those languages
-# already has: recommended, not required.
+# already has: recommended, not required. The desktop's card decks are more
+# card designs to choose from (View > Card Design, --design): suggested.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-wayland, fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n, fonts-noto-cjk, fonts-noto-ui-core")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "kdegames-card-data-kf5")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.dealwright.example/")
 include(CPack)

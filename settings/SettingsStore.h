@@ -19,6 +19,10 @@ inline const QString Option2 = QStringLiteral("Option2");
 inline const QString Text2 = QStringLiteral("Text2");
 inline const QString NumberOfCards = QStringLiteral("Number Of Cards");
 inline const QString LastFolderDot = QStringLiteral("LastFolderDot");
+// The card design the windows show and large card files are drawn in: an
+// installed card deck's folder name, "" (or no key) for the built-in set.
+// Written only when the user chooses from the menu.
+inline const QString CardDesign = QStringLiteral("Card Design");
 // Read only, never written: "0" turns off the occasional visit of the
 // maker's web site at start-up (a user's choice, written by hand).
 inline const QString WebVisit = QStringLiteral("Web Visit");

@@ -2,13 +2,16 @@
 
 #include "tally/TallyText.h"
 
+#include "deck/CardPixmaps.h"
+#include "deck/PictureSet.h"
+
 #include <QGridLayout>
 #include <QPainter>
 #include <QVBoxLayout>
 
 namespace tally {
 
-DeckCell::DeckCell(QWidget *parent) : FigureLabel(parent, Qt::AlignCenter)
+DeckCell::DeckCell(int card, QWidget *parent) : FigureLabel(parent, Qt::AlignHCenter | Qt::AlignBottom), m_card(card)
 {
     m_colours = chartColours(TallyLook{}, palette());
 }
@@ -28,13 +31,34 @@ void DeckCell::setColours(const ChartColours &colours)
     update();
 }
 
+void DeckCell::setFace(bool shown)
+{
+    if (shown == m_face)
+        return;
+    m_face = shown;
+    updateGeometry();
+    update();
+}
+
 QSize DeckCell::sizeHint() const
 {
-    // Room for two digits at least; a put-back count may need more.
+    // Room for two digits at least (a put-back count may need more), and
+    // for a face two lines of text high, its lower half under the figure.
     const QFontMetrics metrics = fontMetrics();
     const QSize text = FigureLabel::sizeHint();
-    return QSize(std::max(metrics.horizontalAdvance(QStringLiteral("00")), text.width()) + metrics.height() / 5,
-                 text.height() + 2);
+    const int faceHeight = m_face ? 2 * text.height() : 0;
+    const int faceWidth = (faceHeight * 71 + 48) / 96;
+    return QSize(std::max({metrics.horizontalAdvance(QStringLiteral("00")) + metrics.height() / 5,
+                           text.width() + metrics.height() / 5, faceWidth + 2}),
+                 std::max(faceHeight, text.height()) + 2);
+}
+
+QRect DeckCell::faceRect() const
+{
+    const QRect inside = rect().adjusted(1, 1, -1, -1);
+    QRect face(QPoint(0, 0), QSize(71, 96).scaled(inside.size(), Qt::KeepAspectRatio));
+    face.moveCenter(inside.center());
+    return face;
 }
 
 QSize DeckCell::minimumSizeHint() const
@@ -49,6 +73,17 @@ void DeckCell::paintEvent(QPaintEvent *event)
         const QRect box = rect().adjusted(0, 0, -1, -1);
         if (m_marked)
             painter.fillRect(box, m_colours.marked);
+        if (m_marked && m_face) {
+            const QRect face = faceRect();
+            painter.drawPixmap(face.topLeft(),
+                               deck::smallCardPixmap(deck::PictureSet::instance().card(m_card), face.size(),
+                                                      devicePixelRatioF()));
+            // The figure keeps the ground it has always had, whatever the face.
+            if (!text().isEmpty()) {
+                const int plate = fontMetrics().height();
+                painter.fillRect(QRect(box.left(), box.bottom() + 1 - plate, box.width(), plate), m_colours.marked);
+            }
+        }
         painter.setPen(m_latest ? QPen(m_colours.latest, 2) : QPen(m_colours.faint, 1));
         painter.drawRect(m_latest ? rect().adjusted(1, 1, -1, -1) : box);
     }
@@ -82,7 +117,7 @@ DeckGrid::DeckGrid(QWidget *parent) : QWidget(parent)
         m_suitSigns[size_t(suit)] = sign;
         m_grid->addWidget(sign, suit + 1, 0);
         for (int rank = 1; rank <= 13; ++rank) {
-            auto *cell = new DeckCell(this);
+            auto *cell = new DeckCell(suit * 13 + rank - 1, this);
             m_cells[size_t(suit * 13 + rank - 1)] = cell;
             m_grid->addWidget(cell, suit + 1, rank);
         }
@@ -99,6 +134,12 @@ void DeckGrid::setColours(const ChartColours &colours)
         p.setColor(QPalette::WindowText, colours.suits[size_t(suit)]);
         m_suitSigns[size_t(suit)]->setPalette(p);
     }
+}
+
+void DeckGrid::setFaces(bool shown)
+{
+    for (DeckCell *cell : m_cells)
+        cell->setFace(shown);
 }
 
 void DeckGrid::setFigures(const cards::Tally &tally, const TallyText &text)

@@ -1,7 +1,11 @@
 #pragma once
 // The deck as a grid of 4 suits by 13 ranks. Without putting back each
 // drawn card shows its draw number (the last one outlined); with putting
-// back each card shows how often it came. Each cell is a label named for screen readers by the whole
+// back each card shows how often it came. In the tally window a card that
+// has come shows its face, in the chosen card design (deck::smallCardPixmap),
+// with its figure on a plate across the lower part; over the full-screen
+// view, which must stay low and shows the cards themselves above, the grid
+// keeps to its figures. Each cell is a label named for screen readers by the whole
 // sentence ("Queen of Hearts: draw number 5"); only cells whose figure
 // changed are touched.
 #include "cards/Tally.h"
@@ -20,17 +24,25 @@ class TallyText;
 class DeckCell : public FigureLabel {
     Q_OBJECT
 public:
-    explicit DeckCell(QWidget *parent = nullptr);
+    // `card` is the card number (0..51) whose face the cell shows.
+    explicit DeckCell(int card, QWidget *parent = nullptr);
     // Shaded when drawn, outlined when it is the last card drawn.
     void setState(bool marked, bool latest);
     void setColours(const ChartColours &colours);
+    // Whether a drawn card shows its face (the cell is then a face high).
+    void setFace(bool shown);
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    // Where the face is painted: inside the outline, at the card's
+    // proportions, centred.
+    QRect faceRect() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    int m_card;
+    bool m_face = true;
     bool m_marked = false;
     bool m_latest = false;
     ChartColours m_colours;
@@ -43,6 +55,8 @@ public:
 
     void setFigures(const cards::Tally &tally, const TallyText &text);
     void setColours(const ChartColours &colours);
+    // Faces for the drawn cards (the tally window), or figures alone.
+    void setFaces(bool shown);
     // The next update writes every cell again (after a change of language).
     void invalidate() { m_modeShown = false; }
     DeckCell *cell(int card) const { return m_cells[size_t(card)]; }

@@ -113,6 +113,7 @@ void TallyPanel::setLook(const TallyLook &look)
     for (FigureTable *table : {m_suits, m_colours, m_faces, m_ranks})
         table->setColours(colours);
     m_deck->setColours(colours);
+    m_deck->setFaces(!look.keepLow);
     m_chart->setColours(colours);
     updateGeometry();
     placeSections();

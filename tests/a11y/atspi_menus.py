@@ -43,7 +43,7 @@ def key_binding(obj):
 
 MENUS = (
     ("File", ord("f"), ["Save History...", "Close"]),
-    ("View", ord("v"), ["Tally of Draws", "Show Cards On Full Screen"]),
+    ("View", ord("v"), ["Tally of Draws", "Show Cards On Full Screen", "Card Design"]),
     ("Help", ord("h"), ["Manual", "About Dealwright", "About Qt"]),
 )
 

@@ -5,6 +5,7 @@
 // and the installed decks, drawn by this code, against an independent SVG
 // renderer (rsvg-convert).
 #include "DesignFixtures.h"
+#include "RsvgCompare.h"
 #include "support/TestPlatform.h"
 
 #include "deck/CardDesigns.h"
@@ -14,9 +15,7 @@
 #include "deck/ScalableReader.h"
 
 #include <QFutureWatcher>
-#include <QPainter>
-#include <QProcess>
-#include <QStandardPaths>
+#include <QSemaphore>
 #include <QThreadPool>
 #include <QtTest>
 
@@ -48,38 +47,6 @@ QRect opaqueArea(const QImage &image)
     return area;
 }
 
-// `image` scaled to fit 71 x 96, centred, and laid on white.
-QImage onWhiteAtCardSize(const QImage &image)
-{
-    QImage out(71, 96, QImage::Format_ARGB32);
-    out.fill(Qt::white);
-    const QImage scaled = image.scaled(71, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    QPainter painter(&out);
-    painter.drawImage((71 - scaled.width()) / 2, (96 - scaled.height()) / 2, scaled);
-    return out;
-}
-
-// The mean absolute difference of two pictures of one size, per colour
-// channel, from 0 to 255, with the second moved by at most one pixel each
-// way to where it fits best: two renderers may place an element's edge a
-// pixel apart.
-double meanDifference(const QImage &a, const QImage &b)
-{
-    double best = 255;
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx) {
-            double sum = 0;
-            for (int y = 1; y < a.height() - 1; ++y)
-                for (int x = 1; x < a.width() - 1; ++x) {
-                    const QRgb p = a.pixel(x, y);
-                    const QRgb q = b.pixel(x + dx, y + dy);
-                    sum += qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q));
-                }
-            best = qMin(best, sum / (3.0 * (a.width() - 2) * (a.height() - 2)));
-        }
-    return best;
-}
-
 const QImage &face(int card) { return deck::PictureSet::instance().card(card); }
 
 } // namespace
@@ -98,6 +65,7 @@ private slots:
     void renderingsAreKeptByDesignElementAndSize();
     void warmUpPreparesTheFacesOnWorkers();
     void warmUpStopsWhenAnotherDesignIsChosen();
+    void aWindowThatMustNotWaitGetsWhatIsReady();
     void renderingsOnManyThreadsAtOnce();
     void installedDeckMatchesAnIndependentRenderer();
     void everyInstalledDeckPassesItsCheck();
@@ -288,6 +256,38 @@ void TestDesignRendering::warmUpStopsWhenAnotherDesignIsChosen()
     QCOMPARE(centre(deck::cardPixmap(face(9), QSize(70, 95), 1)), QColor(faceColour(9)));
 }
 
+void TestDesignRendering::aWindowThatMustNotWaitGetsWhatIsReady()
+{
+    const auto design = synthetic(SyntheticDeck());
+    QVERIFY(design);
+    deck::setActiveDesign(design);
+    // No warm-up: drawn when asked, as cardPixmap() would.
+    QCOMPARE(centre(deck::readyCardPixmap(face(3), QSize(71, 96), 1)), QColor(faceColour(3)));
+    // Every worker busy elsewhere: nobody is on the way to the faces, so
+    // the asking thread draws the one it needs rather than show nothing.
+    QThreadPool *pool = QThreadPool::globalInstance();
+    QSemaphore started, hold, left;
+    const int threads = pool->maxThreadCount();
+    for (int i = 0; i < threads; ++i)
+        pool->start([&] {
+            started.release();
+            hold.acquire();
+            left.release();
+        });
+    // Every thread of the pool is held now.
+    started.acquire(threads);
+    const QSize size(90, 122);
+    QFuture<void> warm = deck::warmDesignFaces(design, size);
+    QCOMPARE(centre(deck::readyCardPixmap(face(51), size, 1)), QColor(faceColour(51)));
+    // Not a face: never part of a warm-up.
+    QCOMPARE(centre(deck::readyCardPixmap(deck::PictureSet::instance().back(0), size, 1)), QColor(QStringLiteral("#2040c0")));
+    hold.release(threads);
+    left.acquire(threads);
+    warm.waitForFinished();
+    for (int card : {0, 25, 50})
+        QCOMPARE(centre(deck::readyCardPixmap(face(card), size, 1)), QColor(faceColour(card)));
+}
+
 void TestDesignRendering::renderingsOnManyThreadsAtOnce()
 {
     const auto design = synthetic(SyntheticDeck());
@@ -313,8 +313,6 @@ void TestDesignRendering::installedDeckMatchesAnIndependentRenderer()
 {
     if (!QDir(SystemDecks).exists())
         QSKIP("no card decks are installed (Debian package kdegames-card-data-kf5)");
-    const QString rsvg = QStandardPaths::findExecutable(QStringLiteral("rsvg-convert"));
-    QVERIFY2(!rsvg.isEmpty(), "rsvg-convert (Debian package librsvg2-bin) is needed");
     qputenv("XDG_DATA_DIRS", "/usr/share");
     const deck::DesignCatalogue catalogue = deck::scanDesigns(English);
     const deck::DesignInfo *info = deck::findDesign(catalogue, QStringLiteral("svg-nicu-white"));
@@ -322,14 +320,9 @@ void TestDesignRendering::installedDeckMatchesAnIndependentRenderer()
     const auto design = deck::openDesign(*info);
     QVERIFY(design);
 
-    QTemporaryDir out;
-    QProcess process;
-    process.start(rsvg, {QStringLiteral("--export-id=queen_heart"), QStringLiteral("--height=384"), info->svgFile,
-                         QStringLiteral("-o"), out.filePath(QStringLiteral("queen.png"))});
-    QVERIFY(process.waitForFinished(60000));
-    QCOMPARE(process.exitCode(), 0);
-    const QImage theirs = onWhiteAtCardSize(QImage(out.filePath(QStringLiteral("queen.png"))));
-    QVERIFY(!theirs.isNull());
+    QString problem;
+    const QImage theirs = rsvgElement(info->svgFile, QStringLiteral("queen_heart"), 384, &problem);
+    QVERIFY2(!theirs.isNull(), qPrintable(problem));
     // The queen of hearts is card 50; drawn here at 4 x 384 and reduced the
     // same way, so that only the renderers differ.
     const QImage ours = onWhiteAtCardSize(deck::renderInDesign(*design, face(50), QSize(284, 384)));

@@ -11,7 +11,7 @@
 #   - every shipped language (translations/dealwright_<code>.ts) has its
 #     compiled translation, its menu entry texts and its metadata texts; the
 #     fonts of Chinese, Japanese and Arabic and Qt's translations are
-#     recommended, not required.
+#     recommended, not required; the desktop's card decks are suggested.
 #
 #   tests/packaging/check_package.sh BUILD-DIR SOURCE-DIR
 set -euo pipefail
@@ -49,6 +49,7 @@ dpkg-deb -x "$deb" "$root"
 control=$(dpkg-deb -f "$deb" Section Version Depends)
 depends=$(dpkg-deb -f "$deb" Depends)
 recommends=$(dpkg-deb -f "$deb" Recommends)
+suggests=$(dpkg-deb -f "$deb" Suggests)
 
 metainfo=$root/usr/share/metainfo/example.dealwright.Dealwright.metainfo.xml
 if [ ! -f "$metainfo" ]; then
@@ -174,5 +175,11 @@ for font in fonts-noto-cjk fonts-noto-ui-core qt6-translations-l10n; do
     echo "$recommends" | grep -q "\b$font\b" || fail "$font is not recommended: $recommends"
     echo "$depends" | grep -q "\b$font\b" && fail "$font is required, not recommended: $depends"
 done
+# The desktop's card decks: more card designs, suggested, never required.
+if echo "$suggests" | grep -qx "kdegames-card-data-kf5" && ! echo "$depends $recommends" | grep -q "kdegames-card-data"; then
+    ok "the card decks (kdegames-card-data-kf5) suggested, not required"
+else
+    fail "the card decks are not suggested alone: Suggests: $suggests; Depends: $depends; Recommends: $recommends"
+fi
 
 [ "$failures" -eq 0 ] && echo "package checks passed" || { echo "$failures package check(s) failed"; exit 1; }
