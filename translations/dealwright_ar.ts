@@ -619,6 +619,44 @@ an unusable folder or a wrong command line.
         <source>Try &apos;dealwright --help&apos; for more information.</source>
         <translation>جرّب «dealwright --help» لمزيد من المعلومات.</translation>
     </message>
+    <message>
+        <source>The card design: an installed card deck&apos;s folder name (--list-designs
+shows them) or dealwright for the built-in cards, for this run only.
+The windows show it; --batch draws cards above 96 pixels in it.</source>
+        <extracomment>--help: the option --design; &quot;dealwright&quot; and --list-designs stay as they are typed.</extracomment>
+        <translation>تصميم الأوراق: اسم مجلد مجموعة أوراق مثبتة (يعرضها --list-designs)
+أو dealwright للأوراق المدمجة، لهذا التشغيل فقط.
+تعرضه النوافذ؛ ويرسم به --batch الأوراق التي يزيد ارتفاعها على 96 بكسل.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <extracomment>--help: the name of the value of --design, shown as &lt;name&gt;.</extracomment>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Lists the card designs that can be used: folder, name and comment,
+separated by tabs, one design per line, the built-in cards first.</source>
+        <translation>يسرد تصاميم الأوراق التي يمكن استخدامها: المجلد والاسم والتعليق،
+مفصولة بعلامات جدولة، تصميم واحد في كل سطر، والأوراق المدمجة أولًا.</translation>
+    </message>
+    <message>
+        <source>--design may be given once.</source>
+        <translation>لا يُعطى --design إلا مرة واحدة.</translation>
+    </message>
+    <message>
+        <source>--list-designs is used without other options.</source>
+        <translation>يُستخدم --list-designs دون خيارات أخرى.</translation>
+    </message>
+    <message>
+        <source>--design %1: %2</source>
+        <extracomment>%1 is the value given to --design, %2 what is wrong with it (&apos;no card design &quot;x&quot; is installed&apos;).</extracomment>
+        <translation>--design %1: %2</translation>
+    </message>
+    <message>
+        <source>%1; the cards are drawn in the built-in design</source>
+        <extracomment>%1 says why the settings could not be read.</extracomment>
+        <translation>%1؛ تُرسم الأوراق بالتصميم المدمج</translation>
+    </message>
 </context>
 <context>
     <name>app::DisplayGuard</name>
@@ -1170,6 +1208,21 @@ A file already there is left as it was.</source>
     <message>
         <source>Only the last element of the row can be removed</source>
         <translation>لا يمكن إزالة إلا العنصر الأخير من الصف</translation>
+    </message>
+</context>
+<context>
+    <name>menus::ChosenDesign</name>
+    <message>
+        <source>The card design was not changed: %1.</source>
+        <extracomment>A message box: %1 says why, e.g. &apos;the card design &quot;svg-x&quot; cannot be used: its SVG file is not an SVG file&apos;.</extracomment>
+        <translation>لم يتغير تصميم الأوراق: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>menus::DesignMenu</name>
+    <message>
+        <source>Card &amp;Design</source>
+        <translation>&amp;تصميم الأوراق</translation>
     </message>
 </context>
 <context>

@@ -608,6 +608,44 @@ unbrauchbaren Ordner oder einer falschen Befehlszeile.
         <source>Try &apos;dealwright --help&apos; for more information.</source>
         <translation>„dealwright --help“ gibt weitere Informationen.</translation>
     </message>
+    <message>
+        <source>The card design: an installed card deck&apos;s folder name (--list-designs
+shows them) or dealwright for the built-in cards, for this run only.
+The windows show it; --batch draws cards above 96 pixels in it.</source>
+        <extracomment>--help: the option --design; &quot;dealwright&quot; and --list-designs stay as they are typed.</extracomment>
+        <translation>Das Kartendesign: der Ordnername eines installierten Kartendecks (--list-designs
+zeigt sie) oder dealwright für die eingebauten Karten, nur für diesen Lauf.
+Die Fenster zeigen es; --batch zeichnet Karten über 96 Pixel darin.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <extracomment>--help: the name of the value of --design, shown as &lt;name&gt;.</extracomment>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Lists the card designs that can be used: folder, name and comment,
+separated by tabs, one design per line, the built-in cards first.</source>
+        <translation>Listet die verwendbaren Kartendesigns: Ordner, Name und Kommentar,
+durch Tabulatoren getrennt, ein Design je Zeile, die eingebauten Karten zuerst.</translation>
+    </message>
+    <message>
+        <source>--design may be given once.</source>
+        <translation>--design darf nur einmal angegeben werden.</translation>
+    </message>
+    <message>
+        <source>--list-designs is used without other options.</source>
+        <translation>--list-designs wird ohne weitere Optionen verwendet.</translation>
+    </message>
+    <message>
+        <source>--design %1: %2</source>
+        <extracomment>%1 is the value given to --design, %2 what is wrong with it (&apos;no card design &quot;x&quot; is installed&apos;).</extracomment>
+        <translation>--design %1: %2</translation>
+    </message>
+    <message>
+        <source>%1; the cards are drawn in the built-in design</source>
+        <extracomment>%1 says why the settings could not be read.</extracomment>
+        <translation>%1; die Karten werden im eingebauten Design gezeichnet</translation>
+    </message>
 </context>
 <context>
     <name>app::DisplayGuard</name>
@@ -1159,6 +1197,21 @@ Eine dort bereits vorhandene Datei bleibt unverändert.</translation>
     <message>
         <source>Only the last element of the row can be removed</source>
         <translation>Nur das letzte Element der Reihe kann entfernt werden</translation>
+    </message>
+</context>
+<context>
+    <name>menus::ChosenDesign</name>
+    <message>
+        <source>The card design was not changed: %1.</source>
+        <extracomment>A message box: %1 says why, e.g. &apos;the card design &quot;svg-x&quot; cannot be used: its SVG file is not an SVG file&apos;.</extracomment>
+        <translation>Das Kartendesign wurde nicht geändert: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>menus::DesignMenu</name>
+    <message>
+        <source>Card &amp;Design</source>
+        <translation>&amp;Kartendesign</translation>
     </message>
 </context>
 <context>

@@ -608,6 +608,44 @@ es incorrecta.
         <source>Try &apos;dealwright --help&apos; for more information.</source>
         <translation>Pruebe «dealwright --help» para más información.</translation>
     </message>
+    <message>
+        <source>The card design: an installed card deck&apos;s folder name (--list-designs
+shows them) or dealwright for the built-in cards, for this run only.
+The windows show it; --batch draws cards above 96 pixels in it.</source>
+        <extracomment>--help: the option --design; &quot;dealwright&quot; and --list-designs stay as they are typed.</extracomment>
+        <translation>El diseño de cartas: el nombre de la carpeta de una baraja instalada (--list-designs
+las muestra) o dealwright para las cartas incorporadas, solo para esta ejecución.
+Las ventanas lo muestran; --batch dibuja en él las cartas de más de 96 píxeles.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <extracomment>--help: the name of the value of --design, shown as &lt;name&gt;.</extracomment>
+        <translation>nombre</translation>
+    </message>
+    <message>
+        <source>Lists the card designs that can be used: folder, name and comment,
+separated by tabs, one design per line, the built-in cards first.</source>
+        <translation>Enumera los diseños de cartas que se pueden usar: carpeta, nombre y comentario,
+separados por tabuladores, un diseño por línea, primero las cartas incorporadas.</translation>
+    </message>
+    <message>
+        <source>--design may be given once.</source>
+        <translation>--design solo puede indicarse una vez.</translation>
+    </message>
+    <message>
+        <source>--list-designs is used without other options.</source>
+        <translation>--list-designs se usa sin otras opciones.</translation>
+    </message>
+    <message>
+        <source>--design %1: %2</source>
+        <extracomment>%1 is the value given to --design, %2 what is wrong with it (&apos;no card design &quot;x&quot; is installed&apos;).</extracomment>
+        <translation>--design %1: %2</translation>
+    </message>
+    <message>
+        <source>%1; the cards are drawn in the built-in design</source>
+        <extracomment>%1 says why the settings could not be read.</extracomment>
+        <translation>%1; las cartas se dibujan con el diseño incorporado</translation>
+    </message>
 </context>
 <context>
     <name>app::DisplayGuard</name>
@@ -1159,6 +1197,21 @@ Un archivo que ya estuviera allí queda como estaba.</translation>
     <message>
         <source>Only the last element of the row can be removed</source>
         <translation>Solo se puede quitar el último elemento de la fila</translation>
+    </message>
+</context>
+<context>
+    <name>menus::ChosenDesign</name>
+    <message>
+        <source>The card design was not changed: %1.</source>
+        <extracomment>A message box: %1 says why, e.g. &apos;the card design &quot;svg-x&quot; cannot be used: its SVG file is not an SVG file&apos;.</extracomment>
+        <translation>No se ha cambiado el diseño de cartas: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>menus::DesignMenu</name>
+    <message>
+        <source>Card &amp;Design</source>
+        <translation>&amp;Diseño de las cartas</translation>
     </message>
 </context>
 <context>

@@ -608,6 +608,44 @@ erronée.
         <source>Try &apos;dealwright --help&apos; for more information.</source>
         <translation>Essayez « dealwright --help » pour plus d’informations.</translation>
     </message>
+    <message>
+        <source>The card design: an installed card deck&apos;s folder name (--list-designs
+shows them) or dealwright for the built-in cards, for this run only.
+The windows show it; --batch draws cards above 96 pixels in it.</source>
+        <extracomment>--help: the option --design; &quot;dealwright&quot; and --list-designs stay as they are typed.</extracomment>
+        <translation>Le motif de cartes : le nom du dossier d’un jeu de cartes installé (--list-designs
+les montre) ou dealwright pour les cartes intégrées, pour cette exécution seulement.
+Les fenêtres l’affichent ; --batch y dessine les cartes de plus de 96 pixels.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <extracomment>--help: the name of the value of --design, shown as &lt;name&gt;.</extracomment>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <source>Lists the card designs that can be used: folder, name and comment,
+separated by tabs, one design per line, the built-in cards first.</source>
+        <translation>Liste les motifs de cartes utilisables : dossier, nom et commentaire,
+séparés par des tabulations, un motif par ligne, les cartes intégrées en premier.</translation>
+    </message>
+    <message>
+        <source>--design may be given once.</source>
+        <translation>--design ne peut être donné qu’une fois.</translation>
+    </message>
+    <message>
+        <source>--list-designs is used without other options.</source>
+        <translation>--list-designs s’emploie sans autre option.</translation>
+    </message>
+    <message>
+        <source>--design %1: %2</source>
+        <extracomment>%1 is the value given to --design, %2 what is wrong with it (&apos;no card design &quot;x&quot; is installed&apos;).</extracomment>
+        <translation>--design %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1; the cards are drawn in the built-in design</source>
+        <extracomment>%1 says why the settings could not be read.</extracomment>
+        <translation>%1 ; les cartes sont dessinées avec le motif intégré</translation>
+    </message>
 </context>
 <context>
     <name>app::DisplayGuard</name>
@@ -1159,6 +1197,21 @@ Un fichier déjà présent est laissé tel quel.</translation>
     <message>
         <source>Only the last element of the row can be removed</source>
         <translation>Seul le dernier élément de la rangée peut être retiré</translation>
+    </message>
+</context>
+<context>
+    <name>menus::ChosenDesign</name>
+    <message>
+        <source>The card design was not changed: %1.</source>
+        <extracomment>A message box: %1 says why, e.g. &apos;the card design &quot;svg-x&quot; cannot be used: its SVG file is not an SVG file&apos;.</extracomment>
+        <translation>Le motif de cartes n’a pas été changé : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>menus::DesignMenu</name>
+    <message>
+        <source>Card &amp;Design</source>
+        <translation>&amp;Motif des cartes</translation>
     </message>
 </context>
 <context>

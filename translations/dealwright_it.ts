@@ -607,6 +607,44 @@ validi, una cartella inutilizzabile o una riga di comando errata.
         <source>Try &apos;dealwright --help&apos; for more information.</source>
         <translation>Usare «dealwright --help» per maggiori informazioni.</translation>
     </message>
+    <message>
+        <source>The card design: an installed card deck&apos;s folder name (--list-designs
+shows them) or dealwright for the built-in cards, for this run only.
+The windows show it; --batch draws cards above 96 pixels in it.</source>
+        <extracomment>--help: the option --design; &quot;dealwright&quot; and --list-designs stay as they are typed.</extracomment>
+        <translation>La grafica di carte: il nome della cartella di un mazzo installato (--list-designs
+li mostra) o dealwright per le carte incorporate, solo per questa esecuzione.
+Le finestre la mostrano; --batch vi disegna le carte oltre i 96 pixel.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <extracomment>--help: the name of the value of --design, shown as &lt;name&gt;.</extracomment>
+        <translation>nome</translation>
+    </message>
+    <message>
+        <source>Lists the card designs that can be used: folder, name and comment,
+separated by tabs, one design per line, the built-in cards first.</source>
+        <translation>Elenca le grafiche di carte utilizzabili: cartella, nome e commento,
+separati da tabulazioni, una grafica per riga, prima le carte incorporate.</translation>
+    </message>
+    <message>
+        <source>--design may be given once.</source>
+        <translation>--design si può indicare una sola volta.</translation>
+    </message>
+    <message>
+        <source>--list-designs is used without other options.</source>
+        <translation>--list-designs si usa senza altre opzioni.</translation>
+    </message>
+    <message>
+        <source>--design %1: %2</source>
+        <extracomment>%1 is the value given to --design, %2 what is wrong with it (&apos;no card design &quot;x&quot; is installed&apos;).</extracomment>
+        <translation>--design %1: %2</translation>
+    </message>
+    <message>
+        <source>%1; the cards are drawn in the built-in design</source>
+        <extracomment>%1 says why the settings could not be read.</extracomment>
+        <translation>%1; le carte vengono disegnate con la grafica incorporata</translation>
+    </message>
 </context>
 <context>
     <name>app::DisplayGuard</name>
@@ -1158,6 +1196,21 @@ Un file già presente resta com&apos;era.</translation>
     <message>
         <source>Only the last element of the row can be removed</source>
         <translation>Si può togliere solo l&apos;ultimo elemento della fila</translation>
+    </message>
+</context>
+<context>
+    <name>menus::ChosenDesign</name>
+    <message>
+        <source>The card design was not changed: %1.</source>
+        <extracomment>A message box: %1 says why, e.g. &apos;the card design &quot;svg-x&quot; cannot be used: its SVG file is not an SVG file&apos;.</extracomment>
+        <translation>La grafica di carte non è stata cambiata: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>menus::DesignMenu</name>
+    <message>
+        <source>Card &amp;Design</source>
+        <translation>&amp;Grafica delle carte</translation>
     </message>
 </context>
 <context>

@@ -604,6 +604,44 @@ an unusable folder or a wrong command line.
         <source>Try &apos;dealwright --help&apos; for more information.</source>
         <translation>詳しくは「dealwright --help」を実行してください。</translation>
     </message>
+    <message>
+        <source>The card design: an installed card deck&apos;s folder name (--list-designs
+shows them) or dealwright for the built-in cards, for this run only.
+The windows show it; --batch draws cards above 96 pixels in it.</source>
+        <extracomment>--help: the option --design; &quot;dealwright&quot; and --list-designs stay as they are typed.</extracomment>
+        <translation>カードデザイン: インストール済みのカードデッキのフォルダー名 (--list-designs
+で一覧できます)、または内蔵のカードを表す dealwright。この実行でのみ有効です。
+ウィンドウはこのデザインで表示し、--batch は 96 ピクセルを超えるカードをこのデザインで描きます。</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <extracomment>--help: the name of the value of --design, shown as &lt;name&gt;.</extracomment>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Lists the card designs that can be used: folder, name and comment,
+separated by tabs, one design per line, the built-in cards first.</source>
+        <translation>使えるカードデザインを一覧表示します。フォルダー、名前、コメントをタブで区切り、
+1 行に 1 デザインずつ、内蔵のカードを先頭に出力します。</translation>
+    </message>
+    <message>
+        <source>--design may be given once.</source>
+        <translation>--design は 1 回しか指定できません。</translation>
+    </message>
+    <message>
+        <source>--list-designs is used without other options.</source>
+        <translation>--list-designs はほかのオプションと一緒には使えません。</translation>
+    </message>
+    <message>
+        <source>--design %1: %2</source>
+        <extracomment>%1 is the value given to --design, %2 what is wrong with it (&apos;no card design &quot;x&quot; is installed&apos;).</extracomment>
+        <translation>--design %1: %2</translation>
+    </message>
+    <message>
+        <source>%1; the cards are drawn in the built-in design</source>
+        <extracomment>%1 says why the settings could not be read.</extracomment>
+        <translation>%1。カードは内蔵のデザインで描きます</translation>
+    </message>
 </context>
 <context>
     <name>app::DisplayGuard</name>
@@ -1155,6 +1193,21 @@ A file already there is left as it was.</source>
     <message>
         <source>Only the last element of the row can be removed</source>
         <translation>列の最後の要素しか削除できません</translation>
+    </message>
+</context>
+<context>
+    <name>menus::ChosenDesign</name>
+    <message>
+        <source>The card design was not changed: %1.</source>
+        <extracomment>A message box: %1 says why, e.g. &apos;the card design &quot;svg-x&quot; cannot be used: its SVG file is not an SVG file&apos;.</extracomment>
+        <translation>カードデザインは変更されませんでした: %1。</translation>
+    </message>
+</context>
+<context>
+    <name>menus::DesignMenu</name>
+    <message>
+        <source>Card &amp;Design</source>
+        <translation>カードデザイン(&amp;D)</translation>
     </message>
 </context>
 <context>

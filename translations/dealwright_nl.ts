@@ -608,6 +608,44 @@ verkeerde opdrachtregel.
         <source>Try &apos;dealwright --help&apos; for more information.</source>
         <translation>Probeer ‘dealwright --help’ voor meer informatie.</translation>
     </message>
+    <message>
+        <source>The card design: an installed card deck&apos;s folder name (--list-designs
+shows them) or dealwright for the built-in cards, for this run only.
+The windows show it; --batch draws cards above 96 pixels in it.</source>
+        <extracomment>--help: the option --design; &quot;dealwright&quot; and --list-designs stay as they are typed.</extracomment>
+        <translation>Het kaartontwerp: de mapnaam van een geïnstalleerd kaartspel (--list-designs
+toont ze) of dealwright voor de ingebouwde kaarten, alleen voor deze keer.
+De vensters tonen het; --batch tekent er kaarten boven 96 pixels in.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <extracomment>--help: the name of the value of --design, shown as &lt;name&gt;.</extracomment>
+        <translation>naam</translation>
+    </message>
+    <message>
+        <source>Lists the card designs that can be used: folder, name and comment,
+separated by tabs, one design per line, the built-in cards first.</source>
+        <translation>Toont de bruikbare kaartontwerpen: map, naam en opmerking,
+gescheiden door tabs, één ontwerp per regel, de ingebouwde kaarten eerst.</translation>
+    </message>
+    <message>
+        <source>--design may be given once.</source>
+        <translation>--design mag maar één keer worden opgegeven.</translation>
+    </message>
+    <message>
+        <source>--list-designs is used without other options.</source>
+        <translation>--list-designs wordt zonder andere opties gebruikt.</translation>
+    </message>
+    <message>
+        <source>--design %1: %2</source>
+        <extracomment>%1 is the value given to --design, %2 what is wrong with it (&apos;no card design &quot;x&quot; is installed&apos;).</extracomment>
+        <translation>--design %1: %2</translation>
+    </message>
+    <message>
+        <source>%1; the cards are drawn in the built-in design</source>
+        <extracomment>%1 says why the settings could not be read.</extracomment>
+        <translation>%1; de kaarten worden in het ingebouwde ontwerp getekend</translation>
+    </message>
 </context>
 <context>
     <name>app::DisplayGuard</name>
@@ -1159,6 +1197,21 @@ Een bestand dat er al stond, blijft zoals het was.</translation>
     <message>
         <source>Only the last element of the row can be removed</source>
         <translation>Alleen het laatste element van de rij kan worden verwijderd</translation>
+    </message>
+</context>
+<context>
+    <name>menus::ChosenDesign</name>
+    <message>
+        <source>The card design was not changed: %1.</source>
+        <extracomment>A message box: %1 says why, e.g. &apos;the card design &quot;svg-x&quot; cannot be used: its SVG file is not an SVG file&apos;.</extracomment>
+        <translation>Het kaartontwerp is niet gewijzigd: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>menus::DesignMenu</name>
+    <message>
+        <source>Card &amp;Design</source>
+        <translation>&amp;Kaartontwerp</translation>
     </message>
 </context>
 <context>

@@ -610,6 +610,44 @@ formacie lub wysokości, nieprzydatnym katalogu albo błędnym wierszu poleceń.
         <source>Try &apos;dealwright --help&apos; for more information.</source>
         <translation>Więcej informacji daje „dealwright --help”.</translation>
     </message>
+    <message>
+        <source>The card design: an installed card deck&apos;s folder name (--list-designs
+shows them) or dealwright for the built-in cards, for this run only.
+The windows show it; --batch draws cards above 96 pixels in it.</source>
+        <extracomment>--help: the option --design; &quot;dealwright&quot; and --list-designs stay as they are typed.</extracomment>
+        <translation>Wzór kart: nazwa katalogu zainstalowanej talii (--list-designs
+je pokazuje) albo dealwright dla wbudowanych kart, tylko na to uruchomienie.
+Okna go pokazują; --batch rysuje nim karty większe niż 96 pikseli.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <extracomment>--help: the name of the value of --design, shown as &lt;name&gt;.</extracomment>
+        <translation>nazwa</translation>
+    </message>
+    <message>
+        <source>Lists the card designs that can be used: folder, name and comment,
+separated by tabs, one design per line, the built-in cards first.</source>
+        <translation>Wypisuje wzory kart, których można użyć: katalog, nazwę i komentarz,
+rozdzielone tabulatorami, jeden wzór w wierszu, najpierw wbudowane karty.</translation>
+    </message>
+    <message>
+        <source>--design may be given once.</source>
+        <translation>--design można podać najwyżej raz.</translation>
+    </message>
+    <message>
+        <source>--list-designs is used without other options.</source>
+        <translation>--list-designs podaje się bez innych opcji.</translation>
+    </message>
+    <message>
+        <source>--design %1: %2</source>
+        <extracomment>%1 is the value given to --design, %2 what is wrong with it (&apos;no card design &quot;x&quot; is installed&apos;).</extracomment>
+        <translation>--design %1: %2</translation>
+    </message>
+    <message>
+        <source>%1; the cards are drawn in the built-in design</source>
+        <extracomment>%1 says why the settings could not be read.</extracomment>
+        <translation>%1; karty są rysowane wbudowanym wzorem</translation>
+    </message>
 </context>
 <context>
     <name>app::DisplayGuard</name>
@@ -1161,6 +1199,21 @@ Plik, który już tam był, pozostaje bez zmian.</translation>
     <message>
         <source>Only the last element of the row can be removed</source>
         <translation>Można usunąć tylko ostatni element rzędu</translation>
+    </message>
+</context>
+<context>
+    <name>menus::ChosenDesign</name>
+    <message>
+        <source>The card design was not changed: %1.</source>
+        <extracomment>A message box: %1 says why, e.g. &apos;the card design &quot;svg-x&quot; cannot be used: its SVG file is not an SVG file&apos;.</extracomment>
+        <translation>Wzór kart nie został zmieniony: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>menus::DesignMenu</name>
+    <message>
+        <source>Card &amp;Design</source>
+        <translation>&amp;Wzór kart</translation>
     </message>
 </context>
 <context>

@@ -607,6 +607,44 @@ formato ou altura inválidos, pasta inutilizável ou linha de comando errada.
         <source>Try &apos;dealwright --help&apos; for more information.</source>
         <translation>Tente “dealwright --help” para mais informações.</translation>
     </message>
+    <message>
+        <source>The card design: an installed card deck&apos;s folder name (--list-designs
+shows them) or dealwright for the built-in cards, for this run only.
+The windows show it; --batch draws cards above 96 pixels in it.</source>
+        <extracomment>--help: the option --design; &quot;dealwright&quot; and --list-designs stay as they are typed.</extracomment>
+        <translation>O modelo de cartas: o nome da pasta de um baralho instalado (--list-designs
+os mostra) ou dealwright para as cartas embutidas, só nesta execução.
+As janelas o mostram; --batch desenha nele as cartas acima de 96 pixels.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <extracomment>--help: the name of the value of --design, shown as &lt;name&gt;.</extracomment>
+        <translation>nome</translation>
+    </message>
+    <message>
+        <source>Lists the card designs that can be used: folder, name and comment,
+separated by tabs, one design per line, the built-in cards first.</source>
+        <translation>Lista os modelos de cartas que podem ser usados: pasta, nome e comentário,
+separados por tabulações, um modelo por linha, as cartas embutidas primeiro.</translation>
+    </message>
+    <message>
+        <source>--design may be given once.</source>
+        <translation>--design só pode ser dado uma vez.</translation>
+    </message>
+    <message>
+        <source>--list-designs is used without other options.</source>
+        <translation>--list-designs é usado sem outras opções.</translation>
+    </message>
+    <message>
+        <source>--design %1: %2</source>
+        <extracomment>%1 is the value given to --design, %2 what is wrong with it (&apos;no card design &quot;x&quot; is installed&apos;).</extracomment>
+        <translation>--design %1: %2</translation>
+    </message>
+    <message>
+        <source>%1; the cards are drawn in the built-in design</source>
+        <extracomment>%1 says why the settings could not be read.</extracomment>
+        <translation>%1; as cartas são desenhadas no modelo embutido</translation>
+    </message>
 </context>
 <context>
     <name>app::DisplayGuard</name>
@@ -1158,6 +1196,21 @@ Um arquivo que já existia lá permanece como estava.</translation>
     <message>
         <source>Only the last element of the row can be removed</source>
         <translation>Só o último elemento da fileira pode ser removido</translation>
+    </message>
+</context>
+<context>
+    <name>menus::ChosenDesign</name>
+    <message>
+        <source>The card design was not changed: %1.</source>
+        <extracomment>A message box: %1 says why, e.g. &apos;the card design &quot;svg-x&quot; cannot be used: its SVG file is not an SVG file&apos;.</extracomment>
+        <translation>O modelo de cartas não foi alterado: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>menus::DesignMenu</name>
+    <message>
+        <source>Card &amp;Design</source>
+        <translation>&amp;Modelo das cartas</translation>
     </message>
 </context>
 <context>

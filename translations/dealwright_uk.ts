@@ -610,6 +610,44 @@ an unusable folder or a wrong command line.
         <source>Try &apos;dealwright --help&apos; for more information.</source>
         <translation>Докладніше — «dealwright --help».</translation>
     </message>
+    <message>
+        <source>The card design: an installed card deck&apos;s folder name (--list-designs
+shows them) or dealwright for the built-in cards, for this run only.
+The windows show it; --batch draws cards above 96 pixels in it.</source>
+        <extracomment>--help: the option --design; &quot;dealwright&quot; and --list-designs stay as they are typed.</extracomment>
+        <translation>Дизайн карт: назва теки встановленої колоди (--list-designs
+показує їх) або dealwright для вбудованих карт, лише для цього запуску.
+Вікна показують його; --batch малює в ньому карти понад 96 пікселів.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <extracomment>--help: the name of the value of --design, shown as &lt;name&gt;.</extracomment>
+        <translation>назва</translation>
+    </message>
+    <message>
+        <source>Lists the card designs that can be used: folder, name and comment,
+separated by tabs, one design per line, the built-in cards first.</source>
+        <translation>Виводить дизайни карт, які можна використати: теку, назву й коментар,
+розділені табуляціями, по одному дизайну в рядку, спершу вбудовані карти.</translation>
+    </message>
+    <message>
+        <source>--design may be given once.</source>
+        <translation>--design можна вказати лише раз.</translation>
+    </message>
+    <message>
+        <source>--list-designs is used without other options.</source>
+        <translation>--list-designs вказують без інших параметрів.</translation>
+    </message>
+    <message>
+        <source>--design %1: %2</source>
+        <extracomment>%1 is the value given to --design, %2 what is wrong with it (&apos;no card design &quot;x&quot; is installed&apos;).</extracomment>
+        <translation>--design %1: %2</translation>
+    </message>
+    <message>
+        <source>%1; the cards are drawn in the built-in design</source>
+        <extracomment>%1 says why the settings could not be read.</extracomment>
+        <translation>%1; карти малюються у вбудованому дизайні</translation>
+    </message>
 </context>
 <context>
     <name>app::DisplayGuard</name>
@@ -1161,6 +1199,21 @@ A file already there is left as it was.</source>
     <message>
         <source>Only the last element of the row can be removed</source>
         <translation>Вилучити можна лише останній елемент ряду</translation>
+    </message>
+</context>
+<context>
+    <name>menus::ChosenDesign</name>
+    <message>
+        <source>The card design was not changed: %1.</source>
+        <extracomment>A message box: %1 says why, e.g. &apos;the card design &quot;svg-x&quot; cannot be used: its SVG file is not an SVG file&apos;.</extracomment>
+        <translation>Дизайн карт не змінено: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>menus::DesignMenu</name>
+    <message>
+        <source>Card &amp;Design</source>
+        <translation>&amp;Дизайн карт</translation>
     </message>
 </context>
 <context>

@@ -604,6 +604,44 @@ an unusable folder or a wrong command line.
         <source>Try &apos;dealwright --help&apos; for more information.</source>
         <translation>请运行“dealwright --help”获取更多信息。</translation>
     </message>
+    <message>
+        <source>The card design: an installed card deck&apos;s folder name (--list-designs
+shows them) or dealwright for the built-in cards, for this run only.
+The windows show it; --batch draws cards above 96 pixels in it.</source>
+        <extracomment>--help: the option --design; &quot;dealwright&quot; and --list-designs stay as they are typed.</extracomment>
+        <translation>纸牌样式：已安装的纸牌套组的文件夹名（--list-designs
+会列出它们），或表示内置的牌的 dealwright，仅对本次运行有效。
+窗口以它显示；--batch 以它绘制高于 96 像素的牌。</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <extracomment>--help: the name of the value of --design, shown as &lt;name&gt;.</extracomment>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Lists the card designs that can be used: folder, name and comment,
+separated by tabs, one design per line, the built-in cards first.</source>
+        <translation>列出可用的纸牌样式：文件夹、名称和说明，
+以制表符分隔，每行一种样式，内置的牌在最前。</translation>
+    </message>
+    <message>
+        <source>--design may be given once.</source>
+        <translation>--design 只能给出一次。</translation>
+    </message>
+    <message>
+        <source>--list-designs is used without other options.</source>
+        <translation>--list-designs 不与其他选项一起使用。</translation>
+    </message>
+    <message>
+        <source>--design %1: %2</source>
+        <extracomment>%1 is the value given to --design, %2 what is wrong with it (&apos;no card design &quot;x&quot; is installed&apos;).</extracomment>
+        <translation>--design %1：%2</translation>
+    </message>
+    <message>
+        <source>%1; the cards are drawn in the built-in design</source>
+        <extracomment>%1 says why the settings could not be read.</extracomment>
+        <translation>%1；牌以内置样式绘制</translation>
+    </message>
 </context>
 <context>
     <name>app::DisplayGuard</name>
@@ -1155,6 +1193,21 @@ A file already there is left as it was.</source>
     <message>
         <source>Only the last element of the row can be removed</source>
         <translation>只能移除这一排的最后一个元素</translation>
+    </message>
+</context>
+<context>
+    <name>menus::ChosenDesign</name>
+    <message>
+        <source>The card design was not changed: %1.</source>
+        <extracomment>A message box: %1 says why, e.g. &apos;the card design &quot;svg-x&quot; cannot be used: its SVG file is not an SVG file&apos;.</extracomment>
+        <translation>纸牌样式未更改：%1。</translation>
+    </message>
+</context>
+<context>
+    <name>menus::DesignMenu</name>
+    <message>
+        <source>Card &amp;Design</source>
+        <translation>纸牌样式(&amp;D)</translation>
     </message>
 </context>
 <context>
