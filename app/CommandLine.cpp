@@ -76,21 +76,21 @@ void declareOptions(QCommandLineParser &parser)
         Text::tr("format")));
     parser.addOption(QCommandLineOption(
         HeightOption,
-        Text::tr("The cards' height in pixels with --batch, from 96 (the default) to 4320;\n"
+        Text::tr("The cards' height in pixels with --batch, from 96 (the default) to 4320; "
                  "the width keeps the card's proportions (777 for 1050)."),
         //: --help: the name of the value of --height, shown as <pixels>.
         Text::tr("pixels")));
     parser.addOption(QCommandLineOption(
         DesignOption,
         //: --help: the option --design; "dealwright" and --list-designs stay as they are typed.
-        Text::tr("The card design: an installed card deck's folder name (--list-designs\n"
-                 "shows them) or dealwright for the built-in cards, for this run only.\n"
+        Text::tr("The card design: an installed card deck's folder name (--list-designs "
+                 "shows them) or dealwright for the built-in cards, for this run only. "
                  "The windows show it; --batch draws cards above 96 pixels in it."),
         //: --help: the name of the value of --design, shown as <name>.
         Text::tr("name")));
     parser.addOption(QCommandLineOption(
         ListDesignsOption,
-        Text::tr("Lists the card designs that can be used: folder, name and comment,\n"
+        Text::tr("Lists the card designs that can be used: folder, name and comment, "
                  "separated by tabs, one design per line, the built-in cards first.")));
 }
 

@@ -541,10 +541,8 @@ distinct cards and saves them as bitmap files, without any window.</source>
         <translation>الصيغة</translation>
     </message>
     <message>
-        <source>The cards&apos; height in pixels with --batch, from 96 (the default) to 4320;
-the width keeps the card&apos;s proportions (777 for 1050).</source>
-        <translation>ارتفاع الأوراق بالبكسل مع --batch، من 96 (الافتراضي) إلى 4320؛
-ويحافظ العرض على تناسب الورقة (777 مع 1050).</translation>
+        <source>The cards&apos; height in pixels with --batch, from 96 (the default) to 4320; the width keeps the card&apos;s proportions (777 for 1050).</source>
+        <translation>ارتفاع الأوراق بالبكسل مع --batch، من 96 (الافتراضي) إلى 4320؛ ويحافظ العرض على تناسب الورقة (777 مع 1050).</translation>
     </message>
     <message>
         <source>pixels</source>
@@ -620,13 +618,9 @@ an unusable folder or a wrong command line.
         <translation>جرّب «dealwright --help» لمزيد من المعلومات.</translation>
     </message>
     <message>
-        <source>The card design: an installed card deck&apos;s folder name (--list-designs
-shows them) or dealwright for the built-in cards, for this run only.
-The windows show it; --batch draws cards above 96 pixels in it.</source>
+        <source>The card design: an installed card deck&apos;s folder name (--list-designs shows them) or dealwright for the built-in cards, for this run only. The windows show it; --batch draws cards above 96 pixels in it.</source>
         <extracomment>--help: the option --design; &quot;dealwright&quot; and --list-designs stay as they are typed.</extracomment>
-        <translation>تصميم الأوراق: اسم مجلد مجموعة أوراق مثبتة (يعرضها --list-designs)
-أو dealwright للأوراق المدمجة، لهذا التشغيل فقط.
-تعرضه النوافذ؛ ويرسم به --batch الأوراق التي يزيد ارتفاعها على 96 بكسل.</translation>
+        <translation>تصميم الأوراق: اسم مجلد مجموعة أوراق مثبتة (يعرضها --list-designs) أو dealwright للأوراق المدمجة، لهذا التشغيل فقط. تعرضه النوافذ؛ ويرسم به --batch الأوراق التي يزيد ارتفاعها على 96 بكسل.</translation>
     </message>
     <message>
         <source>name</source>
@@ -634,10 +628,8 @@ The windows show it; --batch draws cards above 96 pixels in it.</source>
         <translation>الاسم</translation>
     </message>
     <message>
-        <source>Lists the card designs that can be used: folder, name and comment,
-separated by tabs, one design per line, the built-in cards first.</source>
-        <translation>يسرد تصاميم الأوراق التي يمكن استخدامها: المجلد والاسم والتعليق،
-مفصولة بعلامات جدولة، تصميم واحد في كل سطر، والأوراق المدمجة أولًا.</translation>
+        <source>Lists the card designs that can be used: folder, name and comment, separated by tabs, one design per line, the built-in cards first.</source>
+        <translation>يسرد تصاميم الأوراق التي يمكن استخدامها: المجلد والاسم والتعليق، مفصولة بعلامات جدولة، تصميم واحد في كل سطر، والأوراق المدمجة أولًا.</translation>
     </message>
     <message>
         <source>--design may be given once.</source>

@@ -529,10 +529,8 @@ verschiedener Karten und speichert sie ohne Fenster als Bitmap-Dateien.</transla
         <translation>Format</translation>
     </message>
     <message>
-        <source>The cards&apos; height in pixels with --batch, from 96 (the default) to 4320;
-the width keeps the card&apos;s proportions (777 for 1050).</source>
-        <translation>Die Höhe der Karten in Pixeln mit --batch, von 96 (Vorgabe) bis 4320;
-die Breite wahrt die Proportionen der Karte (777 bei 1050).</translation>
+        <source>The cards&apos; height in pixels with --batch, from 96 (the default) to 4320; the width keeps the card&apos;s proportions (777 for 1050).</source>
+        <translation>Die Höhe der Karten in Pixeln mit --batch, von 96 (Vorgabe) bis 4320; die Breite wahrt die Proportionen der Karte (777 bei 1050).</translation>
     </message>
     <message>
         <source>pixels</source>
@@ -609,13 +607,9 @@ unbrauchbaren Ordner oder einer falschen Befehlszeile.
         <translation>„dealwright --help“ gibt weitere Informationen.</translation>
     </message>
     <message>
-        <source>The card design: an installed card deck&apos;s folder name (--list-designs
-shows them) or dealwright for the built-in cards, for this run only.
-The windows show it; --batch draws cards above 96 pixels in it.</source>
+        <source>The card design: an installed card deck&apos;s folder name (--list-designs shows them) or dealwright for the built-in cards, for this run only. The windows show it; --batch draws cards above 96 pixels in it.</source>
         <extracomment>--help: the option --design; &quot;dealwright&quot; and --list-designs stay as they are typed.</extracomment>
-        <translation>Das Kartendesign: der Ordnername eines installierten Kartendecks (--list-designs
-zeigt sie) oder dealwright für die eingebauten Karten, nur für diesen Lauf.
-Die Fenster zeigen es; --batch zeichnet Karten über 96 Pixel darin.</translation>
+        <translation>Das Kartendesign: der Ordnername eines installierten Kartendecks (--list-designs zeigt sie) oder dealwright für die eingebauten Karten, nur für diesen Lauf. Die Fenster zeigen es; --batch zeichnet Karten über 96 Pixel darin.</translation>
     </message>
     <message>
         <source>name</source>
@@ -623,10 +617,8 @@ Die Fenster zeigen es; --batch zeichnet Karten über 96 Pixel darin.</translatio
         <translation>Name</translation>
     </message>
     <message>
-        <source>Lists the card designs that can be used: folder, name and comment,
-separated by tabs, one design per line, the built-in cards first.</source>
-        <translation>Listet die verwendbaren Kartendesigns: Ordner, Name und Kommentar,
-durch Tabulatoren getrennt, ein Design je Zeile, die eingebauten Karten zuerst.</translation>
+        <source>Lists the card designs that can be used: folder, name and comment, separated by tabs, one design per line, the built-in cards first.</source>
+        <translation>Listet die verwendbaren Kartendesigns: Ordner, Name und Kommentar, durch Tabulatoren getrennt, ein Design je Zeile, die eingebauten Karten zuerst.</translation>
     </message>
     <message>
         <source>--design may be given once.</source>

@@ -529,10 +529,8 @@ distintas y las guarda como archivos de mapa de bits, sin ninguna ventana.</tran
         <translation>formato</translation>
     </message>
     <message>
-        <source>The cards&apos; height in pixels with --batch, from 96 (the default) to 4320;
-the width keeps the card&apos;s proportions (777 for 1050).</source>
-        <translation>La altura de las cartas en píxeles con --batch, de 96 (la predeterminada) a 4320;
-el ancho conserva las proporciones de la carta (777 para 1050).</translation>
+        <source>The cards&apos; height in pixels with --batch, from 96 (the default) to 4320; the width keeps the card&apos;s proportions (777 for 1050).</source>
+        <translation>La altura de las cartas en píxeles con --batch, de 96 (la predeterminada) a 4320; el ancho conserva las proporciones de la carta (777 para 1050).</translation>
     </message>
     <message>
         <source>pixels</source>
@@ -609,13 +607,9 @@ es incorrecta.
         <translation>Pruebe «dealwright --help» para más información.</translation>
     </message>
     <message>
-        <source>The card design: an installed card deck&apos;s folder name (--list-designs
-shows them) or dealwright for the built-in cards, for this run only.
-The windows show it; --batch draws cards above 96 pixels in it.</source>
+        <source>The card design: an installed card deck&apos;s folder name (--list-designs shows them) or dealwright for the built-in cards, for this run only. The windows show it; --batch draws cards above 96 pixels in it.</source>
         <extracomment>--help: the option --design; &quot;dealwright&quot; and --list-designs stay as they are typed.</extracomment>
-        <translation>El diseño de cartas: el nombre de la carpeta de una baraja instalada (--list-designs
-las muestra) o dealwright para las cartas incorporadas, solo para esta ejecución.
-Las ventanas lo muestran; --batch dibuja en él las cartas de más de 96 píxeles.</translation>
+        <translation>El diseño de cartas: el nombre de la carpeta de una baraja instalada (--list-designs las muestra) o dealwright para las cartas incorporadas, solo para esta ejecución. Las ventanas lo muestran; --batch dibuja en él las cartas de más de 96 píxeles.</translation>
     </message>
     <message>
         <source>name</source>
@@ -623,10 +617,8 @@ Las ventanas lo muestran; --batch dibuja en él las cartas de más de 96 píxele
         <translation>nombre</translation>
     </message>
     <message>
-        <source>Lists the card designs that can be used: folder, name and comment,
-separated by tabs, one design per line, the built-in cards first.</source>
-        <translation>Enumera los diseños de cartas que se pueden usar: carpeta, nombre y comentario,
-separados por tabuladores, un diseño por línea, primero las cartas incorporadas.</translation>
+        <source>Lists the card designs that can be used: folder, name and comment, separated by tabs, one design per line, the built-in cards first.</source>
+        <translation>Enumera los diseños de cartas que se pueden usar: carpeta, nombre y comentario, separados por tabuladores, un diseño por línea, primero las cartas incorporadas.</translation>
     </message>
     <message>
         <source>--design may be given once.</source>

@@ -529,10 +529,8 @@ cartes distinctes et les enregistre en fichiers bitmap, sans fenêtre.</translat
         <translation>format</translation>
     </message>
     <message>
-        <source>The cards&apos; height in pixels with --batch, from 96 (the default) to 4320;
-the width keeps the card&apos;s proportions (777 for 1050).</source>
-        <translation>La hauteur des cartes en pixels avec --batch, de 96 (par défaut) à 4320 ;
-la largeur garde les proportions de la carte (777 pour 1050).</translation>
+        <source>The cards&apos; height in pixels with --batch, from 96 (the default) to 4320; the width keeps the card&apos;s proportions (777 for 1050).</source>
+        <translation>La hauteur des cartes en pixels avec --batch, de 96 (par défaut) à 4320 ; la largeur garde les proportions de la carte (777 pour 1050).</translation>
     </message>
     <message>
         <source>pixels</source>
@@ -609,13 +607,9 @@ erronée.
         <translation>Essayez « dealwright --help » pour plus d’informations.</translation>
     </message>
     <message>
-        <source>The card design: an installed card deck&apos;s folder name (--list-designs
-shows them) or dealwright for the built-in cards, for this run only.
-The windows show it; --batch draws cards above 96 pixels in it.</source>
+        <source>The card design: an installed card deck&apos;s folder name (--list-designs shows them) or dealwright for the built-in cards, for this run only. The windows show it; --batch draws cards above 96 pixels in it.</source>
         <extracomment>--help: the option --design; &quot;dealwright&quot; and --list-designs stay as they are typed.</extracomment>
-        <translation>Le motif de cartes : le nom du dossier d’un jeu de cartes installé (--list-designs
-les montre) ou dealwright pour les cartes intégrées, pour cette exécution seulement.
-Les fenêtres l’affichent ; --batch y dessine les cartes de plus de 96 pixels.</translation>
+        <translation>Le motif de cartes&#x202f;: le nom du dossier d’un jeu de cartes installé (--list-designs les montre) ou dealwright pour les cartes intégrées, pour cette exécution seulement. Les fenêtres l’affichent&#x202f;; --batch y dessine les cartes de plus de 96 pixels.</translation>
     </message>
     <message>
         <source>name</source>
@@ -623,10 +617,8 @@ Les fenêtres l’affichent ; --batch y dessine les cartes de plus de 96 pixel
         <translation>nom</translation>
     </message>
     <message>
-        <source>Lists the card designs that can be used: folder, name and comment,
-separated by tabs, one design per line, the built-in cards first.</source>
-        <translation>Liste les motifs de cartes utilisables : dossier, nom et commentaire,
-séparés par des tabulations, un motif par ligne, les cartes intégrées en premier.</translation>
+        <source>Lists the card designs that can be used: folder, name and comment, separated by tabs, one design per line, the built-in cards first.</source>
+        <translation>Liste les motifs de cartes utilisables&#x202f;: dossier, nom et commentaire, séparés par des tabulations, un motif par ligne, les cartes intégrées en premier.</translation>
     </message>
     <message>
         <source>--design may be given once.</source>
@@ -639,12 +631,12 @@ séparés par des tabulations, un motif par ligne, les cartes intégrées en pre
     <message>
         <source>--design %1: %2</source>
         <extracomment>%1 is the value given to --design, %2 what is wrong with it (&apos;no card design &quot;x&quot; is installed&apos;).</extracomment>
-        <translation>--design %1 : %2</translation>
+        <translation>--design %1&#x202f;: %2</translation>
     </message>
     <message>
         <source>%1; the cards are drawn in the built-in design</source>
         <extracomment>%1 says why the settings could not be read.</extracomment>
-        <translation>%1 ; les cartes sont dessinées avec le motif intégré</translation>
+        <translation>%1&#x202f;; les cartes sont dessinées avec le motif intégré</translation>
     </message>
 </context>
 <context>
@@ -1204,7 +1196,7 @@ Un fichier déjà présent est laissé tel quel.</translation>
     <message>
         <source>The card design was not changed: %1.</source>
         <extracomment>A message box: %1 says why, e.g. &apos;the card design &quot;svg-x&quot; cannot be used: its SVG file is not an SVG file&apos;.</extracomment>
-        <translation>Le motif de cartes n’a pas été changé : %1.</translation>
+        <translation>Le motif de cartes n’a pas été changé&#x202f;: %1.</translation>
     </message>
 </context>
 <context>

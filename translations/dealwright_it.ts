@@ -529,10 +529,8 @@ diverse e le salva come file bitmap, senza alcuna finestra.</translation>
         <translation>formato</translation>
     </message>
     <message>
-        <source>The cards&apos; height in pixels with --batch, from 96 (the default) to 4320;
-the width keeps the card&apos;s proportions (777 for 1050).</source>
-        <translation>L&apos;altezza delle carte in pixel con --batch, da 96 (predefinita) a 4320;
-la larghezza mantiene le proporzioni della carta (777 per 1050).</translation>
+        <source>The cards&apos; height in pixels with --batch, from 96 (the default) to 4320; the width keeps the card&apos;s proportions (777 for 1050).</source>
+        <translation>L&apos;altezza delle carte in pixel con --batch, da 96 (predefinita) a 4320; la larghezza mantiene le proporzioni della carta (777 per 1050).</translation>
     </message>
     <message>
         <source>pixels</source>
@@ -608,13 +606,9 @@ validi, una cartella inutilizzabile o una riga di comando errata.
         <translation>Usare «dealwright --help» per maggiori informazioni.</translation>
     </message>
     <message>
-        <source>The card design: an installed card deck&apos;s folder name (--list-designs
-shows them) or dealwright for the built-in cards, for this run only.
-The windows show it; --batch draws cards above 96 pixels in it.</source>
+        <source>The card design: an installed card deck&apos;s folder name (--list-designs shows them) or dealwright for the built-in cards, for this run only. The windows show it; --batch draws cards above 96 pixels in it.</source>
         <extracomment>--help: the option --design; &quot;dealwright&quot; and --list-designs stay as they are typed.</extracomment>
-        <translation>La grafica di carte: il nome della cartella di un mazzo installato (--list-designs
-li mostra) o dealwright per le carte incorporate, solo per questa esecuzione.
-Le finestre la mostrano; --batch vi disegna le carte oltre i 96 pixel.</translation>
+        <translation>La grafica di carte: il nome della cartella di un mazzo installato (--list-designs li mostra) o dealwright per le carte incorporate, solo per questa esecuzione. Le finestre la mostrano; --batch vi disegna le carte oltre i 96 pixel.</translation>
     </message>
     <message>
         <source>name</source>
@@ -622,10 +616,8 @@ Le finestre la mostrano; --batch vi disegna le carte oltre i 96 pixel.</translat
         <translation>nome</translation>
     </message>
     <message>
-        <source>Lists the card designs that can be used: folder, name and comment,
-separated by tabs, one design per line, the built-in cards first.</source>
-        <translation>Elenca le grafiche di carte utilizzabili: cartella, nome e commento,
-separati da tabulazioni, una grafica per riga, prima le carte incorporate.</translation>
+        <source>Lists the card designs that can be used: folder, name and comment, separated by tabs, one design per line, the built-in cards first.</source>
+        <translation>Elenca le grafiche di carte utilizzabili: cartella, nome e commento, separati da tabulazioni, una grafica per riga, prima le carte incorporate.</translation>
     </message>
     <message>
         <source>--design may be given once.</source>

@@ -526,10 +526,8 @@ distinct cards and saves them as bitmap files, without any window.</source>
         <translation>形式</translation>
     </message>
     <message>
-        <source>The cards&apos; height in pixels with --batch, from 96 (the default) to 4320;
-the width keeps the card&apos;s proportions (777 for 1050).</source>
-        <translation>--batch のカードの高さ (ピクセル)。96 (既定) から 4320 まで。
-幅はカードの縦横比を保ちます (1050 のとき 777)。</translation>
+        <source>The cards&apos; height in pixels with --batch, from 96 (the default) to 4320; the width keeps the card&apos;s proportions (777 for 1050).</source>
+        <translation>--batch のカードの高さ (ピクセル)。96 (既定) から 4320 まで。幅はカードの縦横比を保ちます (1050 のとき 777)。</translation>
     </message>
     <message>
         <source>pixels</source>
@@ -605,13 +603,9 @@ an unusable folder or a wrong command line.
         <translation>詳しくは「dealwright --help」を実行してください。</translation>
     </message>
     <message>
-        <source>The card design: an installed card deck&apos;s folder name (--list-designs
-shows them) or dealwright for the built-in cards, for this run only.
-The windows show it; --batch draws cards above 96 pixels in it.</source>
+        <source>The card design: an installed card deck&apos;s folder name (--list-designs shows them) or dealwright for the built-in cards, for this run only. The windows show it; --batch draws cards above 96 pixels in it.</source>
         <extracomment>--help: the option --design; &quot;dealwright&quot; and --list-designs stay as they are typed.</extracomment>
-        <translation>カードデザイン: インストール済みのカードデッキのフォルダー名 (--list-designs
-で一覧できます)、または内蔵のカードを表す dealwright。この実行でのみ有効です。
-ウィンドウはこのデザインで表示し、--batch は 96 ピクセルを超えるカードをこのデザインで描きます。</translation>
+        <translation>カードデザイン: インストール済みのカードデッキのフォルダー名 (--list-designs で一覧できます)、または内蔵のカードを表す dealwright。この実行でのみ有効です。ウィンドウはこのデザインで表示し、--batch は 96 ピクセルを超えるカードをこのデザインで描きます。</translation>
     </message>
     <message>
         <source>name</source>
@@ -619,10 +613,8 @@ The windows show it; --batch draws cards above 96 pixels in it.</source>
         <translation>名前</translation>
     </message>
     <message>
-        <source>Lists the card designs that can be used: folder, name and comment,
-separated by tabs, one design per line, the built-in cards first.</source>
-        <translation>使えるカードデザインを一覧表示します。フォルダー、名前、コメントをタブで区切り、
-1 行に 1 デザインずつ、内蔵のカードを先頭に出力します。</translation>
+        <source>Lists the card designs that can be used: folder, name and comment, separated by tabs, one design per line, the built-in cards first.</source>
+        <translation>使えるカードデザインを一覧表示します。フォルダー、名前、コメントをタブで区切り、1 行に 1 デザインずつ、内蔵のカードを先頭に出力します。</translation>
     </message>
     <message>
         <source>--design may be given once.</source>

@@ -529,10 +529,8 @@ verschillende kaarten en slaat die zonder venster op als bitmapbestanden.</trans
         <translation>indeling</translation>
     </message>
     <message>
-        <source>The cards&apos; height in pixels with --batch, from 96 (the default) to 4320;
-the width keeps the card&apos;s proportions (777 for 1050).</source>
-        <translation>De hoogte van de kaarten in pixels bij --batch, van 96 (standaard) tot 4320;
-de breedte behoudt de verhoudingen van de kaart (777 bij 1050).</translation>
+        <source>The cards&apos; height in pixels with --batch, from 96 (the default) to 4320; the width keeps the card&apos;s proportions (777 for 1050).</source>
+        <translation>De hoogte van de kaarten in pixels bij --batch, van 96 (standaard) tot 4320; de breedte behoudt de verhoudingen van de kaart (777 bij 1050).</translation>
     </message>
     <message>
         <source>pixels</source>
@@ -609,13 +607,9 @@ verkeerde opdrachtregel.
         <translation>Probeer ‘dealwright --help’ voor meer informatie.</translation>
     </message>
     <message>
-        <source>The card design: an installed card deck&apos;s folder name (--list-designs
-shows them) or dealwright for the built-in cards, for this run only.
-The windows show it; --batch draws cards above 96 pixels in it.</source>
+        <source>The card design: an installed card deck&apos;s folder name (--list-designs shows them) or dealwright for the built-in cards, for this run only. The windows show it; --batch draws cards above 96 pixels in it.</source>
         <extracomment>--help: the option --design; &quot;dealwright&quot; and --list-designs stay as they are typed.</extracomment>
-        <translation>Het kaartontwerp: de mapnaam van een geïnstalleerd kaartspel (--list-designs
-toont ze) of dealwright voor de ingebouwde kaarten, alleen voor deze keer.
-De vensters tonen het; --batch tekent er kaarten boven 96 pixels in.</translation>
+        <translation>Het kaartontwerp: de mapnaam van een geïnstalleerd kaartspel (--list-designs toont ze) of dealwright voor de ingebouwde kaarten, alleen voor deze keer. De vensters tonen het; --batch tekent er kaarten boven 96 pixels in.</translation>
     </message>
     <message>
         <source>name</source>
@@ -623,10 +617,8 @@ De vensters tonen het; --batch tekent er kaarten boven 96 pixels in.</translatio
         <translation>naam</translation>
     </message>
     <message>
-        <source>Lists the card designs that can be used: folder, name and comment,
-separated by tabs, one design per line, the built-in cards first.</source>
-        <translation>Toont de bruikbare kaartontwerpen: map, naam en opmerking,
-gescheiden door tabs, één ontwerp per regel, de ingebouwde kaarten eerst.</translation>
+        <source>Lists the card designs that can be used: folder, name and comment, separated by tabs, one design per line, the built-in cards first.</source>
+        <translation>Toont de bruikbare kaartontwerpen: map, naam en opmerking, gescheiden door tabs, één ontwerp per regel, de ingebouwde kaarten eerst.</translation>
     </message>
     <message>
         <source>--design may be given once.</source>

@@ -532,10 +532,8 @@ i zapisuje je jako pliki bitmap, bez żadnego okna.</translation>
         <translation>format</translation>
     </message>
     <message>
-        <source>The cards&apos; height in pixels with --batch, from 96 (the default) to 4320;
-the width keeps the card&apos;s proportions (777 for 1050).</source>
-        <translation>Wysokość kart w pikselach z --batch, od 96 (domyślnie) do 4320;
-szerokość zachowuje proporcje karty (777 dla 1050).</translation>
+        <source>The cards&apos; height in pixels with --batch, from 96 (the default) to 4320; the width keeps the card&apos;s proportions (777 for 1050).</source>
+        <translation>Wysokość kart w pikselach z --batch, od 96 (domyślnie) do 4320; szerokość zachowuje proporcje karty (777 dla 1050).</translation>
     </message>
     <message>
         <source>pixels</source>
@@ -611,13 +609,9 @@ formacie lub wysokości, nieprzydatnym katalogu albo błędnym wierszu poleceń.
         <translation>Więcej informacji daje „dealwright --help”.</translation>
     </message>
     <message>
-        <source>The card design: an installed card deck&apos;s folder name (--list-designs
-shows them) or dealwright for the built-in cards, for this run only.
-The windows show it; --batch draws cards above 96 pixels in it.</source>
+        <source>The card design: an installed card deck&apos;s folder name (--list-designs shows them) or dealwright for the built-in cards, for this run only. The windows show it; --batch draws cards above 96 pixels in it.</source>
         <extracomment>--help: the option --design; &quot;dealwright&quot; and --list-designs stay as they are typed.</extracomment>
-        <translation>Wzór kart: nazwa katalogu zainstalowanej talii (--list-designs
-je pokazuje) albo dealwright dla wbudowanych kart, tylko na to uruchomienie.
-Okna go pokazują; --batch rysuje nim karty większe niż 96 pikseli.</translation>
+        <translation>Wzór kart: nazwa katalogu zainstalowanej talii (--list-designs je pokazuje) albo dealwright dla wbudowanych kart, tylko na to uruchomienie. Okna go pokazują; --batch rysuje nim karty większe niż 96 pikseli.</translation>
     </message>
     <message>
         <source>name</source>
@@ -625,10 +619,8 @@ Okna go pokazują; --batch rysuje nim karty większe niż 96 pikseli.</translati
         <translation>nazwa</translation>
     </message>
     <message>
-        <source>Lists the card designs that can be used: folder, name and comment,
-separated by tabs, one design per line, the built-in cards first.</source>
-        <translation>Wypisuje wzory kart, których można użyć: katalog, nazwę i komentarz,
-rozdzielone tabulatorami, jeden wzór w wierszu, najpierw wbudowane karty.</translation>
+        <source>Lists the card designs that can be used: folder, name and comment, separated by tabs, one design per line, the built-in cards first.</source>
+        <translation>Wypisuje wzory kart, których można użyć: katalog, nazwę i komentarz, rozdzielone tabulatorami, jeden wzór w wierszu, najpierw wbudowane karty.</translation>
     </message>
     <message>
         <source>--design may be given once.</source>

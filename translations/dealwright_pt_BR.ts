@@ -529,10 +529,8 @@ diferentes e as salva como arquivos bitmap, sem nenhuma janela.</translation>
         <translation>formato</translation>
     </message>
     <message>
-        <source>The cards&apos; height in pixels with --batch, from 96 (the default) to 4320;
-the width keeps the card&apos;s proportions (777 for 1050).</source>
-        <translation>A altura das cartas em pixels com --batch, de 96 (o padrão) a 4320;
-a largura mantém as proporções da carta (777 para 1050).</translation>
+        <source>The cards&apos; height in pixels with --batch, from 96 (the default) to 4320; the width keeps the card&apos;s proportions (777 for 1050).</source>
+        <translation>A altura das cartas em pixels com --batch, de 96 (o padrão) a 4320; a largura mantém as proporções da carta (777 para 1050).</translation>
     </message>
     <message>
         <source>pixels</source>
@@ -608,13 +606,9 @@ formato ou altura inválidos, pasta inutilizável ou linha de comando errada.
         <translation>Tente “dealwright --help” para mais informações.</translation>
     </message>
     <message>
-        <source>The card design: an installed card deck&apos;s folder name (--list-designs
-shows them) or dealwright for the built-in cards, for this run only.
-The windows show it; --batch draws cards above 96 pixels in it.</source>
+        <source>The card design: an installed card deck&apos;s folder name (--list-designs shows them) or dealwright for the built-in cards, for this run only. The windows show it; --batch draws cards above 96 pixels in it.</source>
         <extracomment>--help: the option --design; &quot;dealwright&quot; and --list-designs stay as they are typed.</extracomment>
-        <translation>O modelo de cartas: o nome da pasta de um baralho instalado (--list-designs
-os mostra) ou dealwright para as cartas embutidas, só nesta execução.
-As janelas o mostram; --batch desenha nele as cartas acima de 96 pixels.</translation>
+        <translation>O modelo de cartas: o nome da pasta de um baralho instalado (--list-designs os mostra) ou dealwright para as cartas embutidas, só nesta execução. As janelas o mostram; --batch desenha nele as cartas acima de 96 pixels.</translation>
     </message>
     <message>
         <source>name</source>
@@ -622,10 +616,8 @@ As janelas o mostram; --batch desenha nele as cartas acima de 96 pixels.</transl
         <translation>nome</translation>
     </message>
     <message>
-        <source>Lists the card designs that can be used: folder, name and comment,
-separated by tabs, one design per line, the built-in cards first.</source>
-        <translation>Lista os modelos de cartas que podem ser usados: pasta, nome e comentário,
-separados por tabulações, um modelo por linha, as cartas embutidas primeiro.</translation>
+        <source>Lists the card designs that can be used: folder, name and comment, separated by tabs, one design per line, the built-in cards first.</source>
+        <translation>Lista os modelos de cartas que podem ser usados: pasta, nome e comentário, separados por tabulações, um modelo por linha, as cartas embutidas primeiro.</translation>
     </message>
     <message>
         <source>--design may be given once.</source>

@@ -532,10 +532,8 @@ distinct cards and saves them as bitmap files, without any window.</source>
         <translation>формат</translation>
     </message>
     <message>
-        <source>The cards&apos; height in pixels with --batch, from 96 (the default) to 4320;
-the width keeps the card&apos;s proportions (777 for 1050).</source>
-        <translation>Висота карт у пікселях з --batch, від 96 (типово) до 4320;
-ширина зберігає пропорції карти (777 для 1050).</translation>
+        <source>The cards&apos; height in pixels with --batch, from 96 (the default) to 4320; the width keeps the card&apos;s proportions (777 for 1050).</source>
+        <translation>Висота карт у пікселях з --batch, від 96 (типово) до 4320; ширина зберігає пропорції карти (777 для 1050).</translation>
     </message>
     <message>
         <source>pixels</source>
@@ -611,13 +609,9 @@ an unusable folder or a wrong command line.
         <translation>Докладніше — «dealwright --help».</translation>
     </message>
     <message>
-        <source>The card design: an installed card deck&apos;s folder name (--list-designs
-shows them) or dealwright for the built-in cards, for this run only.
-The windows show it; --batch draws cards above 96 pixels in it.</source>
+        <source>The card design: an installed card deck&apos;s folder name (--list-designs shows them) or dealwright for the built-in cards, for this run only. The windows show it; --batch draws cards above 96 pixels in it.</source>
         <extracomment>--help: the option --design; &quot;dealwright&quot; and --list-designs stay as they are typed.</extracomment>
-        <translation>Дизайн карт: назва теки встановленої колоди (--list-designs
-показує їх) або dealwright для вбудованих карт, лише для цього запуску.
-Вікна показують його; --batch малює в ньому карти понад 96 пікселів.</translation>
+        <translation>Дизайн карт: назва теки встановленої колоди (--list-designs показує їх) або dealwright для вбудованих карт, лише для цього запуску. Вікна показують його; --batch малює в ньому карти понад 96 пікселів.</translation>
     </message>
     <message>
         <source>name</source>
@@ -625,10 +619,8 @@ The windows show it; --batch draws cards above 96 pixels in it.</source>
         <translation>назва</translation>
     </message>
     <message>
-        <source>Lists the card designs that can be used: folder, name and comment,
-separated by tabs, one design per line, the built-in cards first.</source>
-        <translation>Виводить дизайни карт, які можна використати: теку, назву й коментар,
-розділені табуляціями, по одному дизайну в рядку, спершу вбудовані карти.</translation>
+        <source>Lists the card designs that can be used: folder, name and comment, separated by tabs, one design per line, the built-in cards first.</source>
+        <translation>Виводить дизайни карт, які можна використати: теку, назву й коментар, розділені табуляціями, по одному дизайну в рядку, спершу вбудовані карти.</translation>
     </message>
     <message>
         <source>--design may be given once.</source>

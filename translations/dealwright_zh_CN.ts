@@ -526,10 +526,8 @@ distinct cards and saves them as bitmap files, without any window.</source>
         <translation>格式</translation>
     </message>
     <message>
-        <source>The cards&apos; height in pixels with --batch, from 96 (the default) to 4320;
-the width keeps the card&apos;s proportions (777 for 1050).</source>
-        <translation>--batch 所生成牌的高度（像素），从 96（默认）到 4320；
-宽度保持牌的比例（高 1050 时宽 777）。</translation>
+        <source>The cards&apos; height in pixels with --batch, from 96 (the default) to 4320; the width keeps the card&apos;s proportions (777 for 1050).</source>
+        <translation>--batch 所生成牌的高度（像素），从 96（默认）到 4320；宽度保持牌的比例（高 1050 时宽 777）。</translation>
     </message>
     <message>
         <source>pixels</source>
@@ -605,13 +603,9 @@ an unusable folder or a wrong command line.
         <translation>请运行“dealwright --help”获取更多信息。</translation>
     </message>
     <message>
-        <source>The card design: an installed card deck&apos;s folder name (--list-designs
-shows them) or dealwright for the built-in cards, for this run only.
-The windows show it; --batch draws cards above 96 pixels in it.</source>
+        <source>The card design: an installed card deck&apos;s folder name (--list-designs shows them) or dealwright for the built-in cards, for this run only. The windows show it; --batch draws cards above 96 pixels in it.</source>
         <extracomment>--help: the option --design; &quot;dealwright&quot; and --list-designs stay as they are typed.</extracomment>
-        <translation>纸牌样式：已安装的纸牌套组的文件夹名（--list-designs
-会列出它们），或表示内置的牌的 dealwright，仅对本次运行有效。
-窗口以它显示；--batch 以它绘制高于 96 像素的牌。</translation>
+        <translation>纸牌样式：已安装的纸牌套组的文件夹名（--list-designs 会列出它们），或表示内置的牌的 dealwright，仅对本次运行有效。窗口以它显示；--batch 以它绘制高于 96 像素的牌。</translation>
     </message>
     <message>
         <source>name</source>
@@ -619,10 +613,8 @@ The windows show it; --batch draws cards above 96 pixels in it.</source>
         <translation>名称</translation>
     </message>
     <message>
-        <source>Lists the card designs that can be used: folder, name and comment,
-separated by tabs, one design per line, the built-in cards first.</source>
-        <translation>列出可用的纸牌样式：文件夹、名称和说明，
-以制表符分隔，每行一种样式，内置的牌在最前。</translation>
+        <source>Lists the card designs that can be used: folder, name and comment, separated by tabs, one design per line, the built-in cards first.</source>
+        <translation>列出可用的纸牌样式：文件夹、名称和说明，以制表符分隔，每行一种样式，内置的牌在最前。</translation>
     </message>
     <message>
         <source>--design may be given once.</source>
