@@ -245,10 +245,15 @@ const DesignInfo *findDesign(const DesignCatalogue &catalogue, const QString &fo
     return nullptr;
 }
 
+bool namesBuiltInDesign(const QString &name)
+{
+    return name.isEmpty() || name.compare(QLatin1String(BuiltInDesign), Qt::CaseInsensitive) == 0;
+}
+
 DesignChoice chooseDesign(const QString &name, const DesignCatalogue &catalogue)
 {
     DesignChoice choice;
-    if (name.isEmpty() || name.compare(QLatin1String(BuiltInDesign), Qt::CaseInsensitive) == 0)
+    if (namesBuiltInDesign(name))
         return choice;
     const DesignInfo *info = findDesign(catalogue, name);
     QString problem;

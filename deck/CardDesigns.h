@@ -67,8 +67,10 @@ struct DesignChoice {
     std::shared_ptr<const CardDesign> design;   // set for Installed
     QString message;                            // for Unknown and Unusable: one line in the user's language
 };
-// "" and "dealwright" (any case) choose the built-in set; any other name
-// must be a catalogue entry's folder that passes the full check.
+// Whether `name` chooses the built-in set: "" or "dealwright" (any case).
+bool namesBuiltInDesign(const QString &name);
+// The built-in set for a name that names it; any other name must be a
+// catalogue entry's folder that passes the full check.
 DesignChoice chooseDesign(const QString &name, const DesignCatalogue &catalogue);
 
 // The design kept in the settings, or the built-in set (nullptr) with one

@@ -379,7 +379,6 @@ void FullScreenView::arrangeWhenFullSize(bool anySize)
     placeTally();
 }
 
-
 // The full-screen view has no close control. Should the window system close it
 // anyway, it behaves as Esc does, so the draw window is never left hidden;
 // only the end of the program closes it for good.

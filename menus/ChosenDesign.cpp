@@ -26,11 +26,6 @@ bool &settled()
     return value;
 }
 
-bool namesBuiltIn(const QString &name)
-{
-    return name.isEmpty() || name.compare(QLatin1String(deck::BuiltInDesign), Qt::CaseInsensitive) == 0;
-}
-
 // Every window paints again; each card image notices the new design at its
 // next paint.
 void repaintWindows()
@@ -44,7 +39,7 @@ void repaintWindows()
 std::shared_ptr<const deck::CardDesign> storedCardDesign()
 {
     const QString name = settings::read(settings::keys::CardDesign, QString());
-    if (namesBuiltIn(name))
+    if (deck::namesBuiltInDesign(name))
         return nullptr;
     return deck::storedDesign(name, deck::scanDesigns());
 }
@@ -70,7 +65,7 @@ void loadChosenDesign()
 bool chooseCardDesign(const QString &folder)
 {
     deck::DesignChoice choice;
-    if (!namesBuiltIn(folder)) {
+    if (!deck::namesBuiltInDesign(folder)) {
         // Opening a large deck takes up to a second.
         const shell::BusyPointer busy;
         choice = deck::chooseDesign(folder, deck::scanDesigns());

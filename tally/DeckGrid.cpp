@@ -11,6 +11,16 @@
 
 namespace tally {
 
+namespace {
+
+// A card picture's own size: the faces keep its proportions.
+QSize naturalFace()
+{
+    return deck::PictureSet::instance().card(0).size();
+}
+
+} // namespace
+
 DeckCell::DeckCell(int card, QWidget *parent) : FigureLabel(parent, Qt::AlignHCenter | Qt::AlignBottom), m_card(card)
 {
     m_colours = chartColours(TallyLook{}, palette());
@@ -47,7 +57,8 @@ QSize DeckCell::sizeHint() const
     const QFontMetrics metrics = fontMetrics();
     const QSize text = FigureLabel::sizeHint();
     const int faceHeight = m_face ? 2 * text.height() : 0;
-    const int faceWidth = (faceHeight * 71 + 48) / 96;
+    const QSize natural = naturalFace();
+    const int faceWidth = (faceHeight * natural.width() + natural.height() / 2) / natural.height();
     return QSize(std::max({metrics.horizontalAdvance(QStringLiteral("00")) + metrics.height() / 5,
                            text.width() + metrics.height() / 5, faceWidth + 2}),
                  std::max(faceHeight, text.height()) + 2);
@@ -56,7 +67,7 @@ QSize DeckCell::sizeHint() const
 QRect DeckCell::faceRect() const
 {
     const QRect inside = rect().adjusted(1, 1, -1, -1);
-    QRect face(QPoint(0, 0), QSize(71, 96).scaled(inside.size(), Qt::KeepAspectRatio));
+    QRect face(QPoint(0, 0), naturalFace().scaled(inside.size(), Qt::KeepAspectRatio));
     face.moveCenter(inside.center());
     return face;
 }
