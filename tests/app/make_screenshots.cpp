@@ -4,8 +4,12 @@
 // the draw window, the full-screen view, the tally window in both modes,
 // the full-screen view with its tally (T) and the batch window.
 //
-//   QT_QPA_PLATFORM=offscreen:configfile=tests/support/screen-1920x1080.json
+//   QT_QPA_PLATFORM=offscreen:configfile=tests/support/screen-1920x1080.json \
+//   DEALWRIGHT_PROGRAM_DIR=<build>/program DEALWRIGHT_MODULE_DIR=<build>/program/plugins \
 //   <build>/tests/make_screenshots docs/screenshots [LANGUAGE]
+//
+// Without the two folders the cards are scaled from their pictures and the
+// languages are not found.
 //
 // With a shipped language ("de", "ja", "ar") the windows are shown in it and
 // the pictures' names end in "-<language>" (draw-window-de.png).
